@@ -1,0 +1,104 @@
+// The game's state and rules: level start, world tick, explosions, the win test
+// and the player's moves. No toolkit: the window, the tape tool, the tests and
+// the benchmarks all drive this same class.
+#pragma once
+
+#include "board.h"
+#include "cells.h"
+#include "host.h"
+#include "messages.h"
+#include "picture.h"
+
+#include <cstdint>
+#include <string>
+
+struct Counters {
+    int lives = 3;
+    int bombs = 5;
+    int diamonds = 0;  // left on the board
+    int yellow = 0;    // yellow creatures alive
+    int olive = 0;     // olive creatures alive
+};
+
+struct FieldPosition {
+    int left = 0;
+    int top = 0;
+    friend bool operator==(FieldPosition, FieldPosition) = default;
+};
+
+// Where the field picture stands so that the player's cell is near the middle of a
+// window of the given size; the shared rule of the level start and of scrolling.
+int fieldLeftFor(int windowWidth, int playerx);
+int fieldTopFor(int windowHeight, int playery);
+FieldPosition fieldPlacement(int windowWidth, int windowHeight, int playerx, int playery);
+
+class Game {
+public:
+    explicit Game(GameHost& host) : host_(host) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Level start: builds the board from level picture n (or, while loading is 1,
+    // from templevel with the loaded motion and explosion planes), draws it,
+    // counts it, places the field and starts the world.
+    void startlevel(int n);
+    // One world tick.
+    void Timer1Timer();
+    // One explosion centred on (x, y).
+    void exploy(int x, int y);
+    // Returns 1 when this call finds the level won (and ends it), else 0.
+    int win_check();
+    // The player's one action between two ticks; eat and bomb act only when exactly 1.
+    void moveplayer(int direction, int eat, int bomb);
+    // Re-centres the field when the player stands on a trigger column or row.
+    void move_screen();
+    // The self-destruction key: a request at the player's cell, always in blast_a.
+    void selfdestruct();
+
+    Board board;
+    Counters counters;
+    std::uint8_t gamestate = Menu;
+    int level = 1;
+    int playerx = 0;
+    int playery = 0;
+    std::uint8_t tickframe = 0;
+    std::uint8_t player_moved = 0;
+    std::uint8_t blast_phase = 0;
+    std::uint8_t english = 1;
+    std::uint8_t loading = 0;
+    std::uint8_t internal = 1;
+    std::string levelcaption;  // the status bar's level text, set by the level start
+    Picture templevel;         // the level picture being read
+    bool worldTimer = false;   // whether the world tick is running
+    int windowWidth = 1024;
+    int windowHeight = 768;
+    FieldPosition field;       // where the field picture stands in the window
+
+private:
+    Plane& currentBlasts() { return blast_phase == 1 ? board.blast_a : board.blast_b; }
+    Plane& nextBlasts() { return blast_phase == 1 ? board.blast_b : board.blast_a; }
+    void requestBlast(int x, int y) { currentBlasts().set(x, y, 1); }
+
+    void setWorldTimer(bool on);
+    void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
+    void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
+    void scanLevelPicture();
+    void failLevel(int n);
+
+    bool bombPass();
+    bool fallingPass(CellCode kind);
+    void yellowPass();
+    void olivePass();
+    void explosionPass();
+    void blastAnimationPass();
+    bool canRoll(int x, int y, int side, std::uint8_t below) const;
+    void fall(int x, int y, CellCode kind, Sprite landed);
+    void roll(int x, int y, int side, CellCode kind, Sprite sprite);
+    void moveEnemy(int x, int y, int tx, int ty, int heading, CellCode kind, int spritecol);
+    void catchPlayer(int x, int y, int tx, int ty, int heading, CellCode kind);
+    void takePickup(std::uint8_t code);
+    void pushOrTurn(int dx, int dy, int facing, std::uint8_t target);
+    void step(int dx, int dy, int facing, std::uint8_t target);
+
+    GameHost& host_;
+};

@@ -1,0 +1,24 @@
+// Level pictures: the twelve level colours, the built-in levels and the external
+// level files beside the game.
+#pragma once
+
+#include "picture.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+constexpr int BuiltinLevelCount = 30;
+
+// The cell code a level colour stands for, or nothing for any other colour.
+std::optional<std::uint8_t> cellForColour(Rgb colour);
+// The level colour of a cell code; codes above 11 give black.
+Rgb colourForCell(int code);
+
+// Built-in level picture n (1 to 30), or nothing outside that range.
+std::optional<Picture> builtinLevel(int n);
+
+// "<folder>/level<n>.bmp"
+std::string levelFilePath(const std::string& levelsFolder, int n);
+bool levelFileExists(const std::string& levelsFolder, int n);
+std::optional<Picture> readLevelFile(const std::string& levelsFolder, int n);

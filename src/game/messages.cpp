@@ -1,0 +1,64 @@
+#include "messages.h"
+
+namespace message {
+namespace {
+MessageText around(const char* en1, const std::string& value, const char* en2, const char* ru1,
+                   const char* ru2)
+{
+    return {en1 + value + en2, ru1 + value + ru2};
+}
+}  // namespace
+
+MessageText allLevelsPassed()
+{
+    return {"Congratulations! You have passed all levels", "Поздравляю! Вы прошли все уровни"};
+}
+MessageText externalLevelCorrupt(int level)
+{
+    return around("The external level ", std::to_string(level), " is corrupt", "Внешний уровень ",
+                  " поврежден");
+}
+MessageText levelPassed(int level)
+{
+    return around("You have passed level ", std::to_string(level), " !!!", "Вы прошли уровень ",
+                  " !!!");
+}
+MessageText diamondFell() { return {"The diamond has been fell on you", "На вас упал алмаз"}; }
+MessageText stoneFell() { return {"The stone has been fell on you", "На вас упал камень"}; }
+MessageText caughtByEnemy() { return {"You have been caught by an enemy", "Вас поймал враг"}; }
+MessageText encounteredEnemy() { return {"You have encountered an enemy", "Вы натолкнулись на врага"}; }
+MessageText diamondDestroyed()
+{
+    return {"The diamond has been destroyed by an explosive wave", "Алмаз был уничтожен взрывной волной"};
+}
+MessageText blownUp()
+{
+    return {"You have been losted from an explosive wave", "Вы погибли от взрывной волны"};
+}
+MessageText pause() { return {"P A U S E", "П А У З А"}; }
+MessageText defaultSkinLoaded() { return {"The default skin has been loaded", "Скин по умолчанию загружен"}; }
+MessageText skinLoaded(const std::string& skinFile)
+{
+    return around("The skin ", skinFile, " has been loaded", "Скин ", " загружен");
+}
+MessageText skinCorrupt(const std::string& skinFile)
+{
+    return around("The skin ", skinFile, " is corrupt", "Скин ", " поврежден");
+}
+MessageText cannotLoadGame(const std::string& file)
+{
+    return around("Can not load the game ", file, "", "Не удается загрузить игру ", "");
+}
+MessageText cannotSaveGame(const std::string& file)
+{
+    return around("Can not save the game ", file, "", "Не удается сохранить игру ", "");
+}
+MessageText gameDeleted(const std::string& file)
+{
+    return around("The game ", file, " has been deleted", "Игра ", " удалена");
+}
+MessageText cannotDeleteGame(const std::string& file)
+{
+    return around("Can not delete the game ", file, "", "Не удается удалить игру ", "");
+}
+}  // namespace message

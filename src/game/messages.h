@@ -1,0 +1,30 @@
+// Every message the game shows, in English and Russian, in one table.
+#pragma once
+
+#include <string>
+
+struct MessageText {
+    std::string english;
+    std::string russian;
+    const std::string& in(bool englishLanguage) const { return englishLanguage ? english : russian; }
+};
+
+namespace message {
+MessageText allLevelsPassed();
+MessageText externalLevelCorrupt(int level);
+MessageText levelPassed(int level);
+MessageText diamondFell();
+MessageText stoneFell();
+MessageText caughtByEnemy();
+MessageText encounteredEnemy();
+MessageText diamondDestroyed();
+MessageText blownUp();
+MessageText pause();
+MessageText defaultSkinLoaded();
+MessageText skinLoaded(const std::string& skinFile);
+MessageText skinCorrupt(const std::string& skinFile);
+MessageText cannotLoadGame(const std::string& file);
+MessageText cannotSaveGame(const std::string& file);
+MessageText gameDeleted(const std::string& file);
+MessageText cannotDeleteGame(const std::string& file);
+}  // namespace message
