@@ -22,3 +22,10 @@ std::optional<Picture> builtinLevel(int n);
 std::string levelFilePath(const std::string& levelsFolder, int n);
 bool levelFileExists(const std::string& levelsFolder, int n);
 std::optional<Picture> readLevelFile(const std::string& levelsFolder, int n);
+
+// Levels written as text, one character a cell:
+//   ' ' or '.' Empty   '@' Player   ':' Earth   'y' YellowEnemy   'o' OliveEnemy
+//   'O' Stone   'b' Bomb   '*' Diamond   '#' RedWall   '%' PurpleWall
+//   'B' BombCrate   '+' ExtraLife
+std::optional<std::uint8_t> cellForSymbol(char symbol);
+char symbolForCell(std::uint8_t code);
