@@ -14,6 +14,8 @@ namespace {
 using Bytes = std::span<const std::uint8_t>;
 
 constexpr std::int64_t maxSide = 16384;
+// A few bytes of RLE can describe a huge picture, so the area is bounded too.
+constexpr std::int64_t maxPixels = 4096 * 4096;
 constexpr std::uint64_t fileHeaderSize = 14;
 
 // Compression codes of the info header.
@@ -131,6 +133,8 @@ void checkHeader(const Header& h)
         refuse("bad width " + std::to_string(h.width));
     if (h.height == 0 || h.height > maxSide || h.height < -maxSide)
         refuse("bad height " + std::to_string(h.height));
+    if (h.width * h.rows() > maxPixels)
+        refuse("picture too large");
     if (h.planes != 1)
         refuse("unsupported plane count " + std::to_string(h.planes));
     const std::uint32_t c = h.compression;

@@ -288,7 +288,11 @@ TEST(BmpRead, AbsurdSizesAreRefused)
         EXPECT_EQ(refusal(Bmp{.width = width}.build()), "bad width " + std::to_string(width));
     for (std::int32_t height : {0, 16385, -16385, INT_MIN})
         EXPECT_EQ(refusal(Bmp{.height = height}.build()), "bad height " + std::to_string(height));
-    EXPECT_EQ(refusal(Bmp{.width = 16384, .height = -16384, .bits = 32}.build()), "truncated pixel data");
+    EXPECT_EQ(refusal(Bmp{.width = 4096, .height = -4096, .bits = 32}.build()), "truncated pixel data");
+    EXPECT_EQ(refusal(Bmp{.width = 16384, .height = -16384, .bits = 32}.build()), "picture too large");
+    EXPECT_EQ(refusal(Bmp{.width = 4097, .height = 4096, .bits = 8, .compression = rle8}.build()),
+              "picture too large")
+        << "a short RLE stream must not be able to ask for a huge picture";
 }
 
 TEST(BmpRead, UnsupportedFormatsAreRefused)
