@@ -82,23 +82,26 @@ private:
     void setWorldTimer(bool on);
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
+    bool nextLevelExists();
     void scanLevelPicture();
     void failLevel(int n);
 
-    bool bombPass();
+    void bombPass();
     bool fallingPass(CellCode kind);
+    void hit(int x, int y, std::uint8_t target, CellCode falling);
+    void fall(int x, int y, CellCode kind, Sprite sprite);
+    void roll(int x, int y, CellCode kind, Sprite sprite, std::uint8_t below);
     void yellowPass();
     void olivePass();
+    void moveEnemy(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind, Sprite sprite);
+    void catchPlayer(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind);
+    void turnLeft(int x, int y, Sprite blocked, std::uint8_t heading);
     void explosionPass();
     void blastAnimationPass();
-    bool canRoll(int x, int y, int side, std::uint8_t below) const;
-    void fall(int x, int y, CellCode kind, Sprite landed);
-    void roll(int x, int y, int side, CellCode kind, Sprite sprite);
-    void moveEnemy(int x, int y, int tx, int ty, int heading, CellCode kind, int spritecol);
-    void catchPlayer(int x, int y, int tx, int ty, int heading, CellCode kind);
+
     void takePickup(std::uint8_t code);
-    void pushOrTurn(int dx, int dy, int facing, std::uint8_t target);
-    void step(int dx, int dy, int facing, std::uint8_t target);
+    void pushOrTurn(int dx, Sprite facing, std::uint8_t target);
+    void step(int dx, int dy, Sprite facing, std::uint8_t target);
 
     GameHost& host_;
 };

@@ -15,6 +15,9 @@ std::optional<std::uint8_t> cellForColour(Rgb colour);
 // The level colour of a cell code; codes above 11 give black.
 Rgb colourForCell(int code);
 
+// Whether a level picture places the player anywhere on the board.
+bool holdsPlayer(const Picture& level);
+
 // Built-in level picture n (1 to 30), or nothing outside that range.
 std::optional<Picture> builtinLevel(int n);
 

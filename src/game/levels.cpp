@@ -1,0 +1,94 @@
+#include "levels.h"
+
+#include "bmp.h"
+#include "cells.h"
+
+#include <array>
+#include <filesystem>
+#include <string_view>
+
+// The level pictures compiled into the game (generated from assets/levels).
+std::span<const unsigned char> builtinLevelFile(std::string_view fileName);
+
+namespace {
+// Indexed by cell code.
+constexpr std::array<Rgb, CellCodeCount> levelColours{{
+    {0, 0, 0},        // Empty: black
+    {0, 255, 0},      // Player: lime
+    {128, 0, 0},      // Earth: maroon
+    {255, 255, 0},    // YellowEnemy: yellow
+    {128, 128, 0},    // OliveEnemy: olive
+    {128, 128, 128},  // Stone: gray
+    {0, 128, 128},    // Bomb: teal
+    {0, 0, 255},      // Diamond: blue
+    {255, 0, 0},      // RedWall: red
+    {255, 0, 255},    // PurpleWall: fuchsia
+    {192, 192, 192},  // BombCrate: silver
+    {255, 255, 255},  // ExtraLife: white
+}};
+
+constexpr std::string_view symbols = ".@:yoOb*#%B+";
+}  // namespace
+
+std::optional<std::uint8_t> cellForColour(Rgb colour)
+{
+    for (std::size_t code = 0; code < levelColours.size(); ++code)
+        if (levelColours[code] == colour)
+            return static_cast<std::uint8_t>(code);
+    return std::nullopt;
+}
+
+Rgb colourForCell(int code)
+{
+    return code >= 0 && code < CellCodeCount ? levelColours[code] : Rgb{};
+}
+
+std::optional<std::uint8_t> cellForSymbol(char symbol)
+{
+    if (symbol == ' ')
+        return Empty;
+    const auto at = symbols.find(symbol);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(at);
+}
+
+char symbolForCell(std::uint8_t code)
+{
+    return code < symbols.size() ? symbols[code] : '?';
+}
+
+bool holdsPlayer(const Picture& level)
+{
+    for (int x = 0; x < BoardColumns; ++x)
+        for (int y = 0; y < BoardRows; ++y)
+            if (level.contains(x, y) && cellForColour(level.pixel(x, y)) == Player)
+                return true;
+    return false;
+}
+
+std::optional<Picture> builtinLevel(int n)
+{
+    if (n < 1 || n > BuiltinLevelCount)
+        return std::nullopt;
+    const auto file = builtinLevelFile("level" + std::to_string(n) + ".bmp");
+    if (file.empty())
+        return std::nullopt;
+    return readBmp(file);
+}
+
+std::string levelFilePath(const std::string& levelsFolder, int n)
+{
+    return levelsFolder + "/level" + std::to_string(n) + ".bmp";
+}
+
+bool levelFileExists(const std::string& levelsFolder, int n)
+{
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(levelFilePath(levelsFolder, n), ignored);
+}
+
+std::optional<Picture> readLevelFile(const std::string& levelsFolder, int n)
+{
+    return readBmpFile(levelFilePath(levelsFolder, n));
+}

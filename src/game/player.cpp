@@ -1,0 +1,127 @@
+// The player's one action between two ticks, and the view that follows the player.
+#include "game.h"
+
+namespace {
+struct Move {
+    int dx, dy;
+    int facing;  // sprite column of the player facing that way
+};
+
+bool moveFor(int direction, Move& move)
+{
+    switch (direction) {
+    case Down: move = {0, 1, 0}; return true;
+    case Right: move = {1, 0, 1}; return true;
+    case Up: move = {0, -1, 2}; return true;
+    case Left: move = {-1, 0, 3}; return true;
+    default: return false;
+    }
+}
+
+bool isTrigger(int cell, int last)  // the view re-centres on every seventh column or row
+{
+    return cell >= 7 && cell <= last && cell % 7 == 0;
+}
+}  // namespace
+
+void Game::moveplayer(int direction, int eat, int bomb)
+{
+    player_moved = 1;
+    Move move;
+    if (!moveFor(direction, move))
+        return;
+    const Sprite facing{move.facing, PlayerSpriteRow};
+    const int tx = playerx + move.dx;
+    const int ty = playery + move.dy;
+    const std::uint8_t target = board.cells(tx, ty);
+
+    if (bomb == 1) {
+        if (counters.bombs > 0 && (target == Empty || target == Earth)) {
+            --counters.bombs;
+            board.cells.set(tx, ty, Bomb);
+            board.motion.set(tx, ty, 0);
+            draw({tickframe, BombSpriteRow}, tx, ty);
+        }
+        draw(facing, playerx, playery);
+    } else if (eat == 1) {
+        if (target == Empty || target == Earth || target == Diamond || target == BombCrate ||
+            target == ExtraLife) {
+            takePickup(target);
+            board.cells.set(tx, ty, Empty);
+            draw(EmptySprite, tx, ty);
+        }
+        draw(facing, playerx, playery);
+        win_check();
+    } else if (target == Stone || target == Bomb || target == RedWall || target == PurpleWall) {
+        pushOrTurn(move.dx, facing, target);
+    } else {
+        step(move.dx, move.dy, facing, target);
+    }
+}
+
+void Game::takePickup(std::uint8_t code)
+{
+    if (code == Diamond)
+        --counters.diamonds;
+    else if (code == BombCrate)
+        counters.bombs += 5;
+    else if (code == ExtraLife)
+        ++counters.lives;
+}
+
+// Stones and bombs move sideways into an empty cell; anything else only turns the player.
+void Game::pushOrTurn(int dx, Sprite facing, std::uint8_t target)
+{
+    const int farx = playerx + 2 * dx;
+    const bool pushes = dx != 0 && (target == Stone || target == Bomb) && board.cells(farx, playery) == Empty;
+    if (!pushes) {
+        draw(facing, playerx, playery);
+        return;
+    }
+    board.cells.set(farx, playery, target);
+    board.motion.set(farx, playery, 0);
+    draw(target == Stone ? StoneSprite : Sprite{tickframe, BombSpriteRow}, farx, playery);
+    board.cells.set(playerx + dx, playery, Player);
+    draw(facing, playerx + dx, playery);
+    board.cells.set(playerx, playery, Empty);
+    draw(EmptySprite, playerx, playery);
+    playerx += dx;
+    move_screen();
+}
+
+void Game::step(int dx, int dy, Sprite facing, std::uint8_t target)
+{
+    board.cells.set(playerx, playery, Empty);
+    draw(EmptySprite, playerx, playery);
+    playerx += dx;
+    playery += dy;
+    move_screen();
+    if (target == YellowEnemy || target == OliveEnemy) {
+        // The creature stays in the cell; the blast at the end of the next tick takes both.
+        --counters.lives;
+        requestBlast(playerx, playery);
+        gamestate = Dead;
+        say(message::encounteredEnemy());
+        return;
+    }
+    takePickup(target);
+    board.cells.set(playerx, playery, Player);
+    draw(facing, playerx, playery);
+    win_check();
+}
+
+void Game::move_screen()
+{
+    if (isTrigger(playerx, 56)) {
+        setWorldTimer(false);
+        field.left = fieldLeftFor(windowWidth, playerx);
+        host_.placeField(field.left, field.top);
+        setWorldTimer(true);
+    }
+    if (isTrigger(playery, 35)) {
+        setWorldTimer(false);
+        field.top = fieldTopFor(windowHeight, playery);
+        host_.placeField(field.left, field.top);
+        setWorldTimer(true);
+    }
+}

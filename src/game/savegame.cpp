@@ -1,0 +1,144 @@
+#include "savegame.h"
+
+#include "levels.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+namespace {
+constexpr int ValueOffset = 11;
+constexpr int Run = 20;
+
+bool carriesMotion(std::uint8_t code)  // creatures and what falls keep their motion
+{
+    return code >= YellowEnemy && code <= Diamond;
+}
+
+class ValueWriter {
+public:
+    void put(int value) { bytes_.push_back(static_cast<std::uint8_t>((value + ValueOffset) % 256)); }
+    void putCount(int n)
+    {
+        n = std::max(n, 0);
+        for (; n >= Run; n -= Run)
+            put(Run);
+        put(n);
+    }
+    void putPlane(const Plane& plane)
+    {
+        for (std::uint8_t v : plane.bytes())
+            put(v);
+    }
+    std::vector<std::uint8_t> take() { return std::move(bytes_); }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+class ValueReader {
+public:
+    explicit ValueReader(std::span<const std::uint8_t> file) : file_(file) {}
+
+    // Bytes up to 10 are not values and are skipped.
+    std::optional<int> next()
+    {
+        while (at_ < file_.size() && file_[at_] < ValueOffset)
+            ++at_;
+        if (at_ == file_.size())
+            return std::nullopt;
+        return file_[at_++] - ValueOffset;
+    }
+    std::optional<int> count()
+    {
+        long long total = 0;
+        for (;;) {
+            const std::optional<int> v = next();
+            if (!v)
+                return std::nullopt;
+            total = std::min<long long>(total + *v, INT_MAX);
+            if (*v != Run)
+                return static_cast<int>(total);
+        }
+    }
+    bool plane(Plane& plane)
+    {
+        for (std::uint8_t& cell : plane.bytes()) {
+            const std::optional<int> v = next();
+            if (!v)
+                return false;
+            cell = static_cast<std::uint8_t>(*v);
+        }
+        return true;
+    }
+
+private:
+    std::span<const std::uint8_t> file_;
+    std::size_t at_ = 0;
+};
+}  // namespace
+
+std::vector<std::uint8_t> encodeSavedGame(const Game& game)
+{
+    ValueWriter out;
+    out.put(game.internal == 1 ? 0 : 1);
+    out.putCount(game.level);
+    out.putCount(game.counters.lives);
+    out.putCount(game.counters.bombs);
+    for (int x = 0; x < BoardColumns; ++x) {
+        for (int y = 0; y < BoardRows; ++y) {
+            const std::uint8_t code = game.board.cells(x, y);
+            out.put(code);
+            if (carriesMotion(code))
+                out.put(game.board.motion(x, y));
+        }
+    }
+    out.putPlane(game.board.blast_a);
+    out.putPlane(game.board.blast_b);
+    out.putPlane(game.board.blast_frame);
+    return out.take();
+}
+
+bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game)
+{
+    ValueReader in(file);
+    const std::optional<int> source = in.next();
+    const std::optional<int> level = in.count();
+    const std::optional<int> lives = in.count();
+    const std::optional<int> bombs = in.count();
+    if (!bombs)
+        return false;
+
+    Picture picture(BoardColumns, BoardRows);
+    Board planes;
+    for (int x = 0; x < BoardColumns; ++x) {
+        for (int y = 0; y < BoardRows; ++y) {
+            const std::optional<int> code = in.next();
+            if (!code)
+                return false;
+            picture.setPixel(x, y, colourForCell(*code));
+            std::uint8_t motion = 0;
+            if (carriesMotion(static_cast<std::uint8_t>(*code))) {
+                const std::optional<int> v = in.next();
+                if (!v)
+                    return false;
+                motion = static_cast<std::uint8_t>(*v);
+            }
+            planes.motion.set(x, y, motion);
+        }
+    }
+    if (!in.plane(planes.blast_a) || !in.plane(planes.blast_b) || !in.plane(planes.blast_frame))
+        return false;
+
+    game.internal = *source == 0 ? 1 : 0;
+    game.level = *level;
+    game.counters.lives = *lives;
+    game.counters.bombs = *bombs;
+    game.templevel = std::move(picture);
+    game.board.motion = planes.motion;
+    game.board.blast_a = planes.blast_a;
+    game.board.blast_b = planes.blast_b;
+    game.board.blast_frame = planes.blast_frame;
+    game.loading = 1;
+    return true;
+}

@@ -1,0 +1,17 @@
+// The saved-game file: small values stored one a byte as value + 11, with no
+// header and no separators. Counts are written in runs of twenty.
+#pragma once
+
+#include "game.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+std::vector<std::uint8_t> encodeSavedGame(const Game& game);
+
+// Puts a saved game into `game` ready for a level start in resume mode: internal,
+// level, lives, bombs, the level picture in templevel, motion and the explosion
+// planes, and loading = 1. A file whose values run out changes nothing and
+// returns false.
+bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game);

@@ -1,0 +1,206 @@
+// The player's moves, pick-ups, pushes, bombs, and the view that follows the player.
+#include "play.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Rows = std::vector<std::string>;
+
+TEST(Push, StoneOrBombMovesSidewaysOnlyIntoAnEmptyCell)
+{
+    Play stone({"#######",
+                "#@O...#",
+                "#:::::#",
+                "#....*#",
+                "#######"});
+    stone.game.board.motion.set(2, 1, 1);
+    stone.key(Right);
+    EXPECT_EQ(stone.text(5, 2), (Rows{"#####", "#.@O."}));
+    EXPECT_EQ(stone.game.board.motion(3, 1), 0);
+    EXPECT_EQ(stone.host.draws.back(), (Draw{5, 6, 1, 1}));
+
+    Play bomb({"#######",
+               "#..b@.#",
+               "#:::::#",
+               "#....*#",
+               "#######"});
+    bomb.game.tickframe = 4;
+    bomb.key(Left);
+    EXPECT_EQ(bomb.text(6, 2), (Rows{"######", "#.b@.."}));
+    const Draw drawnBomb{4, 1, 2, 1};
+    EXPECT_NE(std::find(bomb.host.draws.begin(), bomb.host.draws.end(), drawnBomb), bomb.host.draws.end());
+
+    for (const char beyond : {':', 'O', '#', '*', 'y'}) {
+        Rows rows{"#######",
+                  "#@OX..#",
+                  "#:::::#",
+                  "#....*#",
+                  "#######"};
+        rows[1][3] = beyond;
+        Play blocked(rows);
+        blocked.host.draws.clear();
+        blocked.key(Right);
+        EXPECT_EQ(blocked.at(1, 1), Player) << beyond;
+        EXPECT_EQ(blocked.at(2, 1), Stone) << beyond;
+        EXPECT_EQ(blocked.host.draws, (std::vector<Draw>{{1, 0, 1, 1}})) << "the player only turns";
+    }
+}
+
+TEST(Push, NeverUpOrDown)
+{
+    Play p({"#####",
+            "#.O.#",
+            "#.@.#",
+            "#.b.#",
+            "#.:.#",
+            "#..*#",
+            "#####"});
+    p.key(Up);
+    EXPECT_EQ(p.game.playery, 2);
+    p.ticks(1);
+    p.key(Down);
+    EXPECT_EQ(p.game.playery, 2);
+    EXPECT_EQ(p.host.draws.back(), (Draw{0, 0, 2, 2}));
+}
+
+TEST(Bombs, DroppedOnlyIntoEmptyOrEarthWhileTheCountLasts)
+{
+    Play p({"######",
+            "#:@*.#",
+            "#....#",
+            "#...*#",
+            "######"});
+    p.key(Right, 0, 1);
+    EXPECT_EQ(p.at(3, 1), Diamond);
+    EXPECT_EQ(p.game.counters.bombs, 5);
+    p.ticks(1);
+    p.key(Left, 1, 1);  // bomb wins over eat
+    EXPECT_EQ(p.at(1, 1), Bomb);
+    EXPECT_EQ(p.game.board.motion(1, 1), 0);
+    EXPECT_EQ(p.game.counters.bombs, 4);
+    EXPECT_EQ(p.game.playerx, 2);
+
+    Play none({"######",
+               "#.@..#",
+               "#...*#",
+               "######"},
+              3, 0);
+    none.key(Left, 0, 1);
+    EXPECT_EQ(none.at(1, 1), Empty);
+    EXPECT_EQ(none.game.counters.bombs, 0);
+    EXPECT_EQ(none.host.draws.back(), (Draw{3, 0, 2, 1}));
+}
+
+TEST(PickUps, SteppingAndEatingGiveTheSame)
+{
+    Play step({"########",
+               "#@+B*..#",
+               "#:::::*#",
+               "########"});
+    step.key(Right);
+    step.ticks(1);
+    step.key(Right);
+    step.ticks(1);
+    step.key(Right);
+    EXPECT_EQ(step.game.counters.lives, 4);
+    EXPECT_EQ(step.game.counters.bombs, 10);
+    EXPECT_EQ(step.game.counters.diamonds, 1);
+    EXPECT_EQ(step.game.playerx, 4);
+
+    Play eat({"#######",
+              "#.+.B.#",
+              "#.:@*.#",
+              "#######"});
+    eat.key(Up, 1);
+    EXPECT_EQ(eat.game.counters.lives, 3) << "eating an empty cell changes nothing";
+    eat.ticks(1);
+    eat.key(Left, 1);
+    EXPECT_EQ(eat.at(2, 2), Empty);
+    EXPECT_EQ(eat.game.board.motion(2, 2), 0);
+    eat.ticks(1);
+    eat.key(Right, 1);
+    EXPECT_EQ(eat.game.playerx, 3);
+    EXPECT_EQ(eat.game.gamestate, LevelEnd) << "the last diamond is taken without moving";
+}
+
+TEST(PickUps, EatingWhatCannotBeEatenStillTests)
+{
+    Play p({"######",
+            "#@O..#",
+            "######"});
+    p.key(Right, 1);
+    EXPECT_EQ(p.at(2, 1), Stone);
+    EXPECT_EQ(p.game.gamestate, LevelEnd);
+}
+
+TEST(Creatures, WalkingIntoOneKillsThePlayerWhereItStands)
+{
+    Play p({"######",
+            "#@o:.#",
+            "#::::#",
+            "#...*#",
+            "######"});
+    p.key(Right);
+    EXPECT_EQ(p.game.gamestate, Dead);
+    EXPECT_EQ(p.game.counters.lives, 2);
+    EXPECT_EQ(p.host.message, "You have encountered an enemy");
+    EXPECT_EQ(p.host.russian, "Вы натолкнулись на врага");
+    EXPECT_EQ(p.at(1, 1), Empty);
+    EXPECT_EQ(p.at(2, 1), OliveEnemy);
+    EXPECT_EQ(p.game.playerx, 2);
+    EXPECT_EQ(p.game.board.blast_b(2, 1), 1);
+    p.ticks(1);
+    EXPECT_EQ(p.at(2, 1), Empty);
+    EXPECT_EQ(p.game.counters.olive, 0);
+    EXPECT_EQ(p.game.counters.lives, 2) << "the player was already gone from the board";
+}
+
+TEST(Viewport, PlacementKeepsTheFieldAgainstTheEdges)
+{
+    EXPECT_EQ(fieldLeftFor(1024, 0), 0);
+    EXPECT_EQ(fieldLeftFor(1024, 59), -776);
+    EXPECT_EQ(fieldLeftFor(1024, 56), -776);
+    EXPECT_EQ(fieldLeftFor(1024, 20), (1024 - 600) / 2 - 300);
+    EXPECT_EQ(fieldTopFor(768, 0), 30);
+    EXPECT_EQ(fieldTopFor(768, 39), -432);
+    EXPECT_EQ(fieldTopFor(768, 7), 30);
+    EXPECT_EQ(fieldTopFor(768, 21), (768 - 630) / 2 - 315);
+    EXPECT_EQ(fieldLeftFor(1920, 10), 0);
+    EXPECT_EQ(fieldLeftFor(1920, 40), 120);
+    EXPECT_EQ(fieldTopFor(1300, 39), 100) << "higher than the field: upper bound first";
+    EXPECT_EQ(fieldLeftFor(1025, 40), -687) << "division truncates toward zero";
+}
+
+TEST(Viewport, TheViewJumpsOnlyOnTriggerColumns)
+{
+    Rows rows(12, std::string(60, '.'));
+    rows.front() = rows.back() = std::string(60, '#');
+    for (auto& row : rows)
+        row.front() = row.back() = '#';
+    rows[5][6] = '@';
+    rows[10][58] = '*';
+    Play p(rows);
+    const FieldPosition start = p.host.field;
+    const int switches = p.host.timerSwitches;
+
+    p.key(Right);  // 6 -> 7
+    EXPECT_EQ(p.host.field.left, fieldLeftFor(1024, 7));
+    EXPECT_EQ(p.host.field.top, start.top);
+    EXPECT_EQ(p.host.timerSwitches, switches + 2) << "off, then on again";
+    EXPECT_TRUE(p.game.worldTimer);
+    p.host.field = {-1, -1};
+    p.ticks(1);
+    p.key(Left);  // 7 -> 6
+    EXPECT_EQ(p.host.field, (FieldPosition{-1, -1}));
+    p.ticks(1);
+    p.key(Right);  // 6 -> 7 again
+    EXPECT_EQ(p.host.field.left, fieldLeftFor(1024, 7));
+
+    p.ticks(1);
+    p.key(Down);  // row 5 -> 6
+    p.ticks(1);
+    p.host.field = {-1, -1};
+    p.key(Down);  // row 6 -> 7
+    EXPECT_EQ(p.host.field, (FieldPosition{fieldLeftFor(1024, 7), 30}));
+}
+}  // namespace

@@ -1,0 +1,100 @@
+// The saved-game byte format.
+#include "play.h"
+#include "savegame.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<std::uint8_t> header(const Game& g)
+{
+    const std::vector<std::uint8_t> bytes = encodeSavedGame(g);
+    return {bytes.begin(), bytes.begin() + 6};
+}
+
+TEST(SavedGame, CountsAreWrittenInRunsOfTwenty)
+{
+    Play p({"###", "#@#", "###"});
+    p.game.internal = 1;
+    p.game.level = 45;
+    p.game.counters.lives = 3;
+    p.game.counters.bombs = 20;
+    EXPECT_EQ(header(p.game), (std::vector<std::uint8_t>{11, 31, 31, 16, 14, 31}));
+    p.game.internal = 0;
+    p.game.level = 20;
+    p.game.counters.lives = -2;  // written as 0
+    EXPECT_EQ(header(p.game), (std::vector<std::uint8_t>{12, 31, 11, 11, 31, 11}));
+}
+
+TEST(SavedGame, SizeGrowsByOneForEveryMovingThing)
+{
+    Play still({"###", "#@#", "###"});
+    still.game.level = 30;
+    EXPECT_EQ(encodeSavedGame(still.game).size(), 9605u);
+    Play busy({"#####", "#@yo#", "#ObO#", "#*:%#", "#####"});
+    busy.game.level = 30;
+    EXPECT_EQ(encodeSavedGame(busy.game).size(), 9605u + 6);
+}
+
+TEST(SavedGame, RoundTripResumesExactlyWhereItWas)
+{
+    Play p({"#######",
+            "#@.:..#",
+            "#:::y.#",
+            "#O*:..#",
+            "#######"},
+           4, 9);
+    p.ticks(3);
+    p.game.board.blast_a.set(5, 3, 1);
+    p.game.board.blast_frame.set(2, 3, 2);
+    const std::vector<std::uint8_t> file = encodeSavedGame(p.game);
+
+    RecordingHost host;
+    Game loaded(host);
+    ASSERT_TRUE(decodeSavedGame(file, loaded));
+    EXPECT_EQ(loaded.internal, 0);
+    EXPECT_EQ(loaded.loading, 1);
+    loaded.startlevel(loaded.level);
+    EXPECT_EQ(loaded.board.cells.bytes(), p.game.board.cells.bytes());
+    EXPECT_EQ(loaded.board.blast_a.bytes(), p.game.board.blast_a.bytes());
+    EXPECT_EQ(loaded.board.blast_frame.bytes(), p.game.board.blast_frame.bytes());
+    EXPECT_EQ(loaded.counters.lives, 4);
+    EXPECT_EQ(loaded.counters.bombs, 9);
+    EXPECT_EQ(loaded.counters.yellow, p.game.counters.yellow);
+    EXPECT_EQ(encodeSavedGame(loaded), file);
+}
+
+TEST(SavedGame, ReadingSkipsLowBytesTakesThirteenAsEarthAndRefusesShortFiles)
+{
+    Play p({"###", "#@#", "#:#", "###"});
+    std::vector<std::uint8_t> file = encodeSavedGame(p.game);
+    const std::size_t earth = 4 + 1 * 40 + 2;  // column 1, row 2 after the four header values
+    ASSERT_EQ(file[earth], 13);
+    file.insert(file.begin() + earth + 1, {10, 0, 5});
+    file[0] = 200;  // any value but 0 means the external levels
+
+    RecordingHost host;
+    Game loaded(host);
+    ASSERT_TRUE(decodeSavedGame(file, loaded));
+    EXPECT_EQ(loaded.internal, 0);
+    EXPECT_EQ(cellForColour(loaded.templevel.pixel(1, 2)), Earth);
+
+    Game untouched(host);
+    untouched.level = 9;
+    file.resize(file.size() - 1);
+    EXPECT_FALSE(decodeSavedGame(file, untouched));
+    EXPECT_EQ(untouched.level, 9);
+    EXPECT_EQ(untouched.loading, 0);
+    EXPECT_FALSE(decodeSavedGame({}, untouched));
+}
+
+TEST(SavedGame, UnknownCellCodesBecomeEmpty)
+{
+    Play p({"###", "#@#", "###"});
+    std::vector<std::uint8_t> file = encodeSavedGame(p.game);
+    file[4 + 2 * 40 + 2] = 11 + 12;
+    RecordingHost host;
+    Game loaded(host);
+    ASSERT_TRUE(decodeSavedGame(file, loaded));
+    EXPECT_EQ(loaded.templevel.pixel(2, 2), (Rgb{0, 0, 0}));
+}
+}  // namespace

@@ -1,0 +1,165 @@
+// Tapes, and the tape tool run as a player of the core would run it.
+#include "bmp.h"
+#include "levels.h"
+#include "tape.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/wait.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+TEST(TapeParse, TokensRepeatsAndComments)
+{
+    std::string error;
+    const auto steps = parseTape("R*3 . # a comment L U\nBD  EL T\n.*0 U", error);
+    ASSERT_TRUE(steps) << error;
+    ASSERT_EQ(steps->size(), 7u);
+    EXPECT_EQ((*steps)[0].times, 3);
+    EXPECT_EQ((*steps)[0].key.direction, 6);
+    EXPECT_EQ((*steps)[1].key.kind, TapeKey::None);
+    EXPECT_EQ((*steps)[2].key.bomb, 1);
+    EXPECT_EQ((*steps)[2].key.direction, 2);
+    EXPECT_EQ((*steps)[3].key.eat, 1);
+    EXPECT_EQ((*steps)[3].key.direction, 4);
+    EXPECT_EQ((*steps)[4].key.kind, TapeKey::SelfDestruct);
+    EXPECT_EQ((*steps)[5].times, 0);
+    EXPECT_EQ((*steps)[5].key.kind, TapeKey::None);
+    EXPECT_EQ((*steps)[6].key.direction, 8);
+}
+
+TEST(TapeParse, BadTokensAreNamed)
+{
+    for (const char* bad : {"X", "R*", "R*x", "BB", "Ux", "r", "*3", "R*-1", "BT", ".*999999999"}) {
+        std::string error;
+        EXPECT_FALSE(parseTape(std::string("R ") + bad, error)) << bad;
+        EXPECT_EQ(error, std::string("bad tape token '") + bad + "'");
+    }
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+};
+
+class TapeTool : public ::testing::Test {
+protected:
+    fs::path dir;
+
+    void SetUp() override
+    {
+        static std::mt19937 random(std::random_device{}());
+        dir = fs::temp_directory_path() / ("kernmine-tape-" + std::to_string(random()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string level(const std::string& name, const std::vector<std::string>& rows)
+    {
+        Picture p(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x)
+                p.setPixel(x, y, colourForCell(*cellForSymbol(rows[y][x])));
+        return write(name, writeBmp24(p));
+    }
+    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes)
+    {
+        std::ofstream((dir / name).string(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return (dir / name).string();
+    }
+    std::string tape(const std::string& text)
+    {
+        const std::string path = (dir / ("tape" + std::to_string(++tapes_) + ".txt")).string();
+        std::ofstream(path) << text;
+        return path;
+    }
+    Outcome run(const std::string& args)
+    {
+        Outcome r;
+        FILE* pipe = popen((std::string(KERNMINE_TAPE) + " " + args + " 2>&1").c_str(), "r");
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            r.out += buffer;
+        r.status = WEXITSTATUS(pclose(pipe));
+        return r;
+    }
+
+private:
+    int tapes_ = 0;
+};
+
+TEST_F(TapeTool, AWinningKeyIsFollowedByNoTickAndTheNextLevelIsLookedForBesideTheFile)
+{
+    const std::string three = level("level3.bmp", {"#####", "#@*.#", "#####"});
+    const Outcome last = run(three + " " + tape("R . . ."));
+    EXPECT_EQ(last.status, 0);
+    EXPECT_EQ(last.out, "state=LevelEnd ticks=0 lives=3 bombs=5 diamonds=0 yellow=0 olive=0 "
+                        "player=2,1 message=\"Congratulations! You have passed all levels\"\n");
+
+    level("level4.bmp", {"###", "#@#", "###"});
+    const Outcome passed = run(three + " " + tape(". R ."));
+    EXPECT_EQ(passed.out, "state=LevelEnd ticks=1 lives=3 bombs=5 diamonds=0 yellow=0 olive=0 "
+                          "player=2,1 message=\"You have passed level 3 !!!\"\n");
+}
+
+TEST_F(TapeTool, ADeadPlayersWorldKeepsTicking)
+{
+    const std::string file = level("cave.bmp", {"######", "#@o::#", "#::::#", "#...*#", "######"});
+    const Outcome r = run(file + " " + tape("R .*5 L*3") + " --lives 1 --bombs 0");
+    EXPECT_EQ(r.out, "state=Dead ticks=9 lives=0 bombs=0 diamonds=1 yellow=0 olive=0 "
+                     "player=2,1 message=\"You have encountered an enemy\"\n");
+}
+
+TEST_F(TapeTool, SavedGamesCarryThePlayOn)
+{
+    const std::string file = level("level1.bmp", {"#######", "#@.:..#", "#.....#", "#O:...#",
+                                                  "#:b..*#", "#######"});
+    const Outcome whole = run(file + " " + tape("R R D BD .*3 R R"));
+    const std::string save = (dir / "game.kms").string();
+    const Outcome first = run(file + " " + tape("R R D") + " --save " + save);
+    EXPECT_EQ(first.status, 0) << first.out;
+    const Outcome rest = run("--load " + save + " " + tape("BD .*3 R R"));
+    EXPECT_EQ(rest.status, 0) << rest.out;
+    const auto fields = [](const std::string& out) { return out.substr(out.find(" lives=")); };
+    EXPECT_EQ(fields(rest.out), fields(whole.out));
+
+    run(file + " " + tape("T .*3") + " --lives 0 --save " + save);
+    std::ifstream saved(save, std::ios::binary);
+    std::vector<char> bytes{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_EQ(bytes[2], 11) << "lives below zero are saved as 0";
+}
+
+TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
+{
+    const std::string good = level("ok.bmp", {"####", "#@*#", "####"});
+    const std::string noPlayer = level("empty.bmp", {"####", "#.*#", "####"});
+    const std::string broken = write("broken.bmp", {'B', 'M', 1, 2, 3});
+    const std::string t = tape(".");
+    const std::pair<std::string, std::string> cases[] = {
+        {(dir / "missing.bmp").string() + " " + t, "unreadable level"},
+        {broken + " " + t, "unreadable level"},
+        {noPlayer + " " + t, "has no player"},
+        {good + " " + tape("R Q"), "bad tape token 'Q'"},
+        {good + " " + (dir / "nope.txt").string(), "cannot read tape"},
+        {"builtin:31 " + t, "no built-in level 31"},
+        {good + " " + t + " --lives x", "bad lives 'x'"},
+        {good + " " + t + " --fast", "unknown option --fast"},
+        {good, "usage"},
+        {"--load " + (dir / "none.kms").string() + " " + t, "cannot read saved game"},
+        {"--load " + write("short.kms", {11, 12, 14}) + " " + t, "is too short"},
+    };
+    for (const auto& [args, problem] : cases) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.out.find(problem), std::string::npos) << problem << ": " << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    }
+}
+}  // namespace

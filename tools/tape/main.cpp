@@ -1,0 +1,236 @@
+// kernmine-tape: plays a tape of keys against a level through the game's core,
+// headless, and prints where the play ended.
+//
+//   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
+#include "bmp.h"
+#include "game.h"
+#include "levels.h"
+#include "savegame.h"
+#include "tape.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+
+namespace {
+struct BadInput {
+    std::string what;
+};
+
+// The game's window as far as the tape needs it: no drawing, the first message kept
+// (nothing dismisses the message panel), levels read beside the starting level.
+class TapeHost : public GameHost {
+public:
+    std::string levelsFolder = ".";
+    std::optional<Picture> firstPicture;  // the level given on the command line
+    int firstLevel = 1;
+    std::string message;
+
+    void drawitem(int, int, int, int) override {}
+    void showmessageimage(const std::string& english, const std::string&) override
+    {
+        if (!shown_) {
+            message = english;
+            shown_ = true;
+        }
+    }
+    void setWorldTimer(bool) override {}
+    void placeField(int, int) override {}
+    bool levelExists(int n) override { return levelFileExists(levelsFolder, n); }
+    std::optional<Picture> readLevel(int n) override
+    {
+        return n == firstLevel && firstPicture ? firstPicture : readLevelFile(levelsFolder, n);
+    }
+
+private:
+    bool shown_ = false;
+};
+
+struct Options {
+    std::string level;  // LEVEL.bmp or builtin:N
+    std::string load;   // SAVE.kms
+    std::string tape;
+    std::string save;
+    std::optional<int> lives, bombs;
+};
+
+int number(const std::string& text, const std::string& what)
+{
+    static const std::regex integer("-?[0-9]{1,9}");
+    if (!std::regex_match(text, integer))
+        throw BadInput{"bad " + what + " '" + text + "'"};
+    return std::stoi(text);
+}
+
+Options parseArguments(int argc, char** argv)
+{
+    Options o;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                throw BadInput{arg + " needs a value"};
+            return argv[++i];
+        };
+        if (arg == "--load")
+            o.load = value();
+        else if (arg == "--save")
+            o.save = value();
+        else if (arg == "--lives")
+            o.lives = number(value(), "lives");
+        else if (arg == "--bombs")
+            o.bombs = number(value(), "bombs");
+        else if (arg.size() > 1 && arg.rfind("--", 0) == 0)
+            throw BadInput{"unknown option " + arg};
+        else
+            positional.push_back(arg);
+    }
+    const std::size_t wanted = o.load.empty() ? 2 : 1;
+    if (positional.size() != wanted)
+        throw BadInput{"usage: kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE "
+                       "[--save OUT.kms] [--lives N] [--bombs N]"};
+    if (o.load.empty())
+        o.level = positional[0];
+    o.tape = positional.back();
+    return o;
+}
+
+std::string readWhole(std::istream& in)
+{
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string readFile(const std::string& path, const std::string& what)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw BadInput{"cannot read " + what + " " + path};
+    return readWhole(in);
+}
+
+std::vector<TapeStep> readTape(const std::string& path)
+{
+    const std::string text = path == "-" ? readWhole(std::cin) : readFile(path, "tape");
+    std::string error;
+    std::optional<std::vector<TapeStep>> steps = parseTape(text, error);
+    if (!steps)
+        throw BadInput{path + ": " + error};
+    return *steps;
+}
+
+// Sets up the game as a freshly created window would and starts the level.
+void startPlay(const Options& o, Game& game, TapeHost& host)
+{
+    game.counters.lives = o.lives.value_or(3);
+    game.counters.bombs = o.bombs.value_or(5);
+    if (!o.load.empty()) {
+        const std::string file = readFile(o.load, "saved game");
+        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+        if (!decodeSavedGame(bytes, game))
+            throw BadInput{"saved game " + o.load + " is too short"};
+        host.levelsFolder = std::filesystem::path(o.load).parent_path().string();
+        if (o.lives)
+            game.counters.lives = *o.lives;
+        if (o.bombs)
+            game.counters.bombs = *o.bombs;
+        game.startlevel(game.level);
+    } else if (o.level.rfind("builtin:", 0) == 0) {
+        const int n = number(o.level.substr(8), "built-in level");
+        if (n < 1 || n > BuiltinLevelCount)
+            throw BadInput{"no built-in level " + o.level.substr(8)};
+        game.internal = 1;
+        game.startlevel(n);
+    } else {
+        std::string error;
+        host.firstPicture = readBmpFile(o.level, &error);
+        if (!host.firstPicture)
+            throw BadInput{"unreadable level " + o.level + ": " + error};
+        if (!holdsPlayer(*host.firstPicture))
+            throw BadInput{"level " + o.level + " has no player"};
+        const std::filesystem::path path(o.level);
+        std::smatch m;
+        const std::string name = path.filename().string();
+        static const std::regex numbered("level([0-9]{1,9})\\.bmp");
+        host.firstLevel = std::regex_match(name, m, numbered) ? std::stoi(m[1]) : 1;
+        host.levelsFolder = path.parent_path().empty() ? "." : path.parent_path().string();
+        game.internal = 0;
+        game.startlevel(host.firstLevel);
+    }
+    if (game.gamestate != Playing)
+        throw BadInput{"the level could not be started: " + host.message};
+}
+
+void pressKey(Game& game, const TapeKey& key)
+{
+    if (game.gamestate != Playing || game.player_moved == 1)
+        return;
+    if (key.kind == TapeKey::Move)
+        game.moveplayer(key.direction, key.eat, key.bomb);
+    else if (key.kind == TapeKey::SelfDestruct)
+        game.selfdestruct();
+}
+
+// Each token is a key and then a tick, for as long as the world timer runs.
+long play(Game& game, const std::vector<TapeStep>& tape)
+{
+    long ticks = 0;
+    for (const TapeStep& step : tape) {
+        for (long i = 0; i < step.times; ++i) {
+            if (!game.worldTimer)
+                return ticks;
+            pressKey(game, step.key);
+            if (!game.worldTimer)
+                return ticks;
+            game.Timer1Timer();
+            ++ticks;
+        }
+    }
+    return ticks;
+}
+
+const char* stateName(std::uint8_t state)
+{
+    switch (state) {
+    case Playing: return "Playing";
+    case Dead: return "Dead";
+    case LevelEnd: return "LevelEnd";
+    default: return "Other";
+    }
+}
+
+void writeSave(const std::string& path, const Game& game)
+{
+    const std::vector<std::uint8_t> bytes = encodeSavedGame(game);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw BadInput{"cannot write " + path};
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const Options options = parseArguments(argc, argv);
+        const std::vector<TapeStep> tape = readTape(options.tape);
+        TapeHost host;
+        Game game(host);
+        startPlay(options, game, host);
+        const long ticks = play(game, tape);
+        if (!options.save.empty())
+            writeSave(options.save, game);
+        const Counters& c = game.counters;
+        std::cout << "state=" << stateName(game.gamestate) << " ticks=" << ticks << " lives=" << c.lives
+                  << " bombs=" << c.bombs << " diamonds=" << c.diamonds << " yellow=" << c.yellow
+                  << " olive=" << c.olive << " player=" << game.playerx << ',' << game.playery
+                  << " message=\"" << host.message << "\"\n";
+        return 0;
+    } catch (const BadInput& bad) {
+        std::cerr << "kernmine-tape: " << bad.what << '\n';
+        return 2;
+    }
+}
