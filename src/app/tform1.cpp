@@ -459,7 +459,7 @@ void TForm1::FormKeyDown(int key, KeyModifiers shift)
         if (key == Enter)
             continueafterdeath();
         break;
-    default:  // Title ignores every key
+    default:  // the title ignores every key; the other states belong to the menus
         break;
     }
 }
