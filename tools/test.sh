@@ -10,7 +10,7 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build
 (cd build && ctest --output-on-failure -j2)
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKERNMINE_GUI=OFF -DKERNMINE_BENCH=OFF -DKERNMINE_SANITIZE=ON >/dev/null
 cmake --build build-sanitize
 (cd build-sanitize && ctest --output-on-failure -j2)

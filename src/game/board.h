@@ -4,6 +4,7 @@
 #include "cells.h"
 
 #include <array>
+#include <cstring>
 #include <cstdint>
 
 // One plane of the board. Cells outside the 60 x 40 board read as the plane's
@@ -26,6 +27,13 @@ public:
             v_[index(x, y)] = value;
     }
     void fill(std::uint8_t value) { v_.fill(value); }
+    // The index of the first cell from `from` on, in scan order, that holds value;
+    // BoardCells when there is none. The world's scans skip ahead with it.
+    int find(std::uint8_t value, int from) const
+    {
+        const void* at = std::memchr(v_.data() + from, value, BoardCells - from);
+        return at ? static_cast<int>(static_cast<const std::uint8_t*>(at) - v_.data()) : BoardCells;
+    }
 
     std::array<std::uint8_t, BoardCells>& bytes() { return v_; }
     const std::array<std::uint8_t, BoardCells>& bytes() const { return v_; }

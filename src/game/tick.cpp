@@ -77,8 +77,8 @@ void Game::bombPass()
 {
     board.moved.fill(0);
     const Sprite bomb{tickframe, BombSpriteRow};
-    for (int i = 0; i < BoardCells; ++i) {
-        if (board.cells.bytes()[i] != Bomb || board.moved.bytes()[i] == Bomb)
+    for (int i = 0; (i = board.cells.find(Bomb, i)) < BoardCells; ++i) {
+        if (board.moved.bytes()[i] == Bomb)
             continue;
         const int x = i / BoardRows;
         const int y = i % BoardRows;
@@ -96,8 +96,8 @@ void Game::bombPass()
 bool Game::fallingPass(CellCode kind)
 {
     board.moved.fill(0);
-    for (int i = 0; i < BoardCells; ++i) {
-        if (board.cells.bytes()[i] != kind || board.moved.bytes()[i] == kind)
+    for (int i = 0; (i = board.cells.find(kind, i)) < BoardCells; ++i) {
+        if (board.moved.bytes()[i] == kind)
             continue;
         const int x = i / BoardRows;
         const int y = i % BoardRows;
@@ -173,8 +173,8 @@ void Game::roll(int x, int y, CellCode kind, Sprite sprite, std::uint8_t below)
 void Game::yellowPass()
 {
     board.moved.fill(0);
-    for (int i = 0; i < BoardCells; ++i) {
-        if (board.cells.bytes()[i] != YellowEnemy || board.moved.bytes()[i] == YellowEnemy)
+    for (int i = 0; (i = board.cells.find(YellowEnemy, i)) < BoardCells; ++i) {
+        if (board.moved.bytes()[i] == YellowEnemy)
             continue;
         const int x = i / BoardRows;
         const int y = i % BoardRows;
@@ -211,8 +211,8 @@ void Game::yellowPass()
 void Game::olivePass()
 {
     board.moved.fill(0);
-    for (int i = 0; i < BoardCells; ++i) {
-        if (board.cells.bytes()[i] != OliveEnemy || board.moved.bytes()[i] == OliveEnemy)
+    for (int i = 0; (i = board.cells.find(OliveEnemy, i)) < BoardCells; ++i) {
+        if (board.moved.bytes()[i] == OliveEnemy)
             continue;
         const int x = i / BoardRows;
         const int y = i % BoardRows;
@@ -265,9 +265,8 @@ void Game::turnLeft(int x, int y, Sprite blocked, std::uint8_t heading)
 
 void Game::explosionPass()
 {
-    for (int i = 0; i < BoardCells; ++i)
-        if (currentBlasts().bytes()[i] == 1)
-            exploy(i / BoardRows, i % BoardRows);
+    for (int i = 0; (i = currentBlasts().find(1, i)) < BoardCells; ++i)
+        exploy(i / BoardRows, i % BoardRows);
 }
 
 void Game::blastAnimationPass()
