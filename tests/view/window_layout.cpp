@@ -40,6 +40,7 @@ private slots:
     void captionsAndColours();
     void stacking();
     void fonts();
+    void listRows();
     void timers();
 };
 
@@ -226,6 +227,19 @@ void WindowLayout::fonts()
     QVERIFY(message.bold());
     QVERIFY(QFontMetrics(message).inFontUcs4(U'Ж'));
     QVERIFY(QFontMetrics(text).inFontUcs4(U'я'));
+}
+
+void WindowLayout::listRows()
+{
+    TForm1 form({1024, 768});
+    form.skinsbevel->show();
+    form.show();
+    for (const char* name : {"one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "six.bmp"})
+        form.skinsmenu1->addItem(name);
+    QCOMPARE(form.skinsmenu1->visualItemRect(form.skinsmenu1->item(1)).height(), 13);
+    // The skins list shows five whole rows and nothing of a sixth.
+    QCOMPARE(form.skinsmenu1->viewport()->height(), 5 * 13);
+    QVERIFY(form.skinsmenu1->font().bold());
 }
 
 void WindowLayout::timers()
