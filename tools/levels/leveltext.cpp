@@ -1,0 +1,74 @@
+// Turning level texts into level pictures.
+#include "leveltext.h"
+
+#include "bmp.h"
+#include "cells.h"
+#include "levels.h"
+
+namespace {
+void fail(std::string* error, const std::string& reason)
+{
+    if (error)
+        *error = reason;
+}
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> parseLevelText(const std::string& text, std::string* error)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    if (lines.size() != BoardRows) {
+        fail(error, std::to_string(lines.size()) + " lines, not " + std::to_string(BoardRows));
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> cells;
+    cells.reserve(BoardCells);
+    for (int y = 0; y < BoardRows; ++y) {
+        const std::string& line = lines[y];
+        if (line.size() != BoardColumns) {
+            fail(error, "line " + std::to_string(y + 1) + " has " + std::to_string(line.size()) +
+                            " symbols, not " + std::to_string(BoardColumns));
+            return std::nullopt;
+        }
+        for (int x = 0; x < BoardColumns; ++x) {
+            const auto code = cellForSymbol(line[x]);
+            if (!code) {
+                fail(error, "line " + std::to_string(y + 1) + ", column " + std::to_string(x + 1) +
+                                ": unknown symbol '" + line[x] + "'");
+                return std::nullopt;
+            }
+            cells.push_back(*code);
+        }
+    }
+    return cells;
+}
+
+std::vector<Rgb> levelPalette()
+{
+    std::vector<Rgb> palette;
+    for (int code = 0; code < 16; ++code)
+        palette.push_back(colourForCell(code));
+    return palette;
+}
+
+std::optional<std::vector<std::uint8_t>> levelBmpFromText(const std::string& text, std::string* error)
+{
+    const auto cells = parseLevelText(text, error);
+    if (!cells)
+        return std::nullopt;
+    Picture picture(BoardColumns, BoardRows);
+    for (int y = 0; y < BoardRows; ++y)
+        for (int x = 0; x < BoardColumns; ++x)
+            picture.setPixel(x, y, colourForCell((*cells)[y * BoardColumns + x]));
+    return writeBmp4(picture, levelPalette());
+}

@@ -1,0 +1,81 @@
+// kernmine-levels: turns level texts into the 4-bit level pictures the game embeds.
+//
+//   kernmine-levels TEXT... [-o FOLDER]
+//
+// Each TEXT (say level7.txt) becomes level7.bmp in FOLDER, or beside the text
+// without -o. Every text is checked before anything is written; a text that is
+// not 40 lines of 60 known symbols is refused with exit status 2.
+#include "leveltext.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr int Refused = 2;
+
+int usage()
+{
+    std::cerr << "usage: kernmine-levels TEXT... [-o FOLDER]\n";
+    return Refused;
+}
+
+struct Conversion {
+    fs::path target;
+    std::vector<std::uint8_t> bmp;
+};
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<fs::path> texts;
+    std::optional<fs::path> folder;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-o") {
+            if (++i == argc)
+                return usage();
+            folder = argv[i];
+        } else {
+            texts.emplace_back(arg);
+        }
+    }
+    if (texts.empty())
+        return usage();
+
+    std::vector<Conversion> conversions;
+    for (const fs::path& text : texts) {
+        std::ifstream in(text, std::ios::binary);
+        if (!in) {
+            std::cerr << "kernmine-levels: " << text.string() << ": cannot read\n";
+            return 1;
+        }
+        std::ostringstream content;
+        content << in.rdbuf();
+        std::string error;
+        auto bmp = levelBmpFromText(content.str(), &error);
+        if (!bmp) {
+            std::cerr << "kernmine-levels: " << text.string() << ": " << error << '\n';
+            return Refused;
+        }
+        const fs::path name = text.stem().string() + ".bmp";
+        conversions.push_back({(folder ? *folder : text.parent_path()) / name, std::move(*bmp)});
+    }
+
+    for (const Conversion& c : conversions) {
+        std::ofstream out(c.target, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(c.bmp.data()), static_cast<std::streamsize>(c.bmp.size()));
+        if (!out) {
+            std::cerr << "kernmine-levels: " << c.target.string() << ": cannot write\n";
+            return 1;
+        }
+    }
+    return 0;
+}
