@@ -1,0 +1,14 @@
+#include "tform1.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Kernmine 7.0");
+    TForm1 window(QGuiApplication::primaryScreen()->size());
+    window.showFullScreen();
+    window.activateWindow();
+    return app.exec();
+}

@@ -1,0 +1,30 @@
+#include "fieldwidget.h"
+
+#include "cells.h"
+#include "skin.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+FieldWidget::FieldWidget(const Skin& skin, QWidget* parent)
+    : QWidget(parent), skin_(skin), picture_(FieldWidth, FieldHeight, QImage::Format_RGB32)
+{
+    picture_.fill(Qt::black);
+    setFixedSize(FieldWidth, FieldHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FieldWidget::drawitem(int spritecol, int spriterow, int x, int y)
+{
+    const QPoint at(x * CellPixels, y * CellPixels);
+    QPainter painter(&picture_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(at, skin_.tile(spritecol, spriterow));
+    update(QRect(at, QSize(CellPixels, CellPixels)));
+}
+
+void FieldWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), picture_, event->rect());
+}

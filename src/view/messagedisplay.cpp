@@ -1,0 +1,68 @@
+#include "messagedisplay.h"
+
+#include "cells.h"
+#include "skin.h"
+#include "widgets.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int StripTiles = 14;
+}
+
+MessageDisplay::MessageDisplay(QWidget* parent) : QFrame(parent)
+{
+    setObjectName("MessagePanel");
+    setFrameShape(QFrame::NoFrame);
+    resize(426, 36);
+    setBackground(this, colour::blue);
+
+    MessageImage = makePicture(this, "MessageImage", QRect(3, 3, 420, 30));
+
+    gauge = new QProgressBar(this);
+    gauge->setObjectName("gauge");
+    gauge->setGeometry(8, 16, 409, 5);
+    gauge->setRange(0, 240);
+    gauge->setTextVisible(false);
+    gauge->hide();
+
+    messageLabel = makeBox(this, "messageLabel", QRect(3, 3, 420, 30), "", colour::blue);
+    QFont font = messageLabel->font();
+    font.setPixelSize(16);
+    messageLabel->setFont(font);
+
+    setColours(colour::blue, colour::blue, colour::white, colour::blue);
+}
+
+bool MessageDisplay::showmessageimage(const QString& english, const QString& russian, bool inEnglish)
+{
+    if (isVisibleTo(parentWidget()))
+        return false;
+    messageLabel->setText(inEnglish ? english : russian);
+    msgframe = 0;
+    show();
+    raise();
+    return true;
+}
+
+void MessageDisplay::Timer2Timer(const Skin& skin)
+{
+    QImage background(StripTiles * CellPixels, CellPixels, QImage::Format_RGB32);
+    QPainter painter(&background);
+    const QImage tile = skin.tile(msgframe, MessageSpriteRow);
+    for (int i = 0; i < StripTiles; ++i)
+        painter.drawImage(i * CellPixels, 0, tile);
+    painter.end();
+    MessageImage->setPixmap(QPixmap::fromImage(background));
+    msgframe = (msgframe + 1) % AnimationFrames;
+}
+
+void MessageDisplay::setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,
+                                const QColor& gaugeFill)
+{
+    setBackground(this, panel);
+    setTextColour(messageLabel, text);
+    gauge->setStyleSheet(QString("QProgressBar { border: none; background: %1; }"
+                                 " QProgressBar::chunk { background: %2; }")
+                             .arg(gaugeBackground.name(), gaugeFill.name()));
+}

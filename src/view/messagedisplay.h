@@ -1,0 +1,32 @@
+// The message panel `MessagePanel`: one line of text over an animated strip of
+// skin tiles, with the progress bar used while a game is saved or loaded.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <array>
+#include <cstdint>
+
+class Skin;
+
+class MessageDisplay : public QFrame {
+public:
+    explicit MessageDisplay(QWidget* parent);
+
+    // Shows the text of the current language, restarting the animation at frame
+    // 0, on top of everything. A message already on screen stays: then the new
+    // one is dropped and false comes back.
+    bool showmessageimage(const QString& english, const QString& russian, bool inEnglish);
+    // One step of the background: fourteen copies of tile (msgframe, 7).
+    void Timer2Timer(const Skin& skin);
+    // Panel background, text colour and the progress bar's two colours.
+    void setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,
+                    const QColor& gaugeFill);
+
+    QLabel* MessageImage;
+    QProgressBar* gauge;
+    QLabel* messageLabel;
+    std::uint8_t msgframe = 0;
+};

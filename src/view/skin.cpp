@@ -1,0 +1,54 @@
+#include "skin.h"
+
+#include "bmp.h"
+#include "cells.h"
+#include "pictures.h"
+
+#include <QRect>
+
+Skin::Skin()
+    : nativeskin(builtinPicture("nativeskin.bmp").convertToFormat(QImage::Format_RGB32))
+{
+    useNative();
+}
+
+QImage Skin::tile(int col, int row) const
+{
+    // An RGB32 copy fills whatever lies beyond the picture with black.
+    return skin.copy(QRect(col * CellPixels, row * CellPixels, CellPixels, CellPixels));
+}
+
+QColor Skin::sample(int x, int y) const
+{
+    return skin.valid(x, y) ? skin.pixelColor(x, y) : QColor(Qt::black);
+}
+
+std::array<QColor, StripBands> Skin::strip() const
+{
+    std::array<QColor, StripBands> colours;
+    for (int k = 0; k < StripBands; ++k)
+        colours[k] = sample(134, 3 * k + 1);
+    return colours;
+}
+
+bool Skin::load(const std::string& path)
+{
+    const auto picture = readBmpFile(path);
+    if (!picture)
+        return false;
+    skin = toQImage(*picture).convertToFormat(QImage::Format_RGB32);
+    skinname = path;
+    return true;
+}
+
+void Skin::useNative()
+{
+    skin = nativeskin;
+    skinname = "<none>";
+}
+
+void Skin::loadAtStartup(const std::string& name)
+{
+    if (name == "<none>" || !load(name))
+        useNative();
+}

@@ -1,0 +1,51 @@
+// The skin: the 180 x 240 sprite sheet every tile of the game is copied from,
+// six columns by eight rows of 30 x 30 tiles, with the colour strip in tile (4, 0).
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include <array>
+#include <string>
+
+constexpr int SkinWidth = 180;
+constexpr int SkinHeight = 240;
+
+// The ten colours of the strip, in the order the status bar applies them.
+enum StripBand {
+    MessagePanelBand,
+    MessageTextBand,
+    GaugeBackgroundBand,
+    GaugeFillBand,
+    LivesBand,
+    BombsBand,
+    LevelBand,
+    DiamondsBand,
+    YellowBand,
+    OliveBand,
+};
+constexpr int StripBands = 10;
+
+class Skin {
+public:
+    Skin();
+
+    // Tile (col, row), 30 x 30; whatever lies outside a smaller picture reads black.
+    QImage tile(int col, int row) const;
+    // One pixel of the skin; black outside it.
+    QColor sample(int x, int y) const;
+    // The colour strip: band k sampled at (134, 3k + 1).
+    std::array<QColor, StripBands> strip() const;
+
+    // Reads a skin file and makes it the active skin; on failure the active
+    // skin stays and false comes back.
+    bool load(const std::string& path);
+    void useNative();
+    // The start-up choice: "<none>" is the built-in skin, anything else a file,
+    // falling back to the built-in skin and "<none>" when it cannot be read.
+    void loadAtStartup(const std::string& name);
+
+    QImage skin;        // the active skin
+    QImage nativeskin;  // the built-in skin, never changed
+    std::string skinname = "<none>";
+};

@@ -1,0 +1,82 @@
+#include "widgets.h"
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setBold(QWidget* widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setGeometry(geometry);
+    setBackground(panel, colour::black);
+    return panel;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, const QString& caption,
+                  const QColor& colour, bool bold)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    setTextColour(label, colour);
+    if (bold)
+        setBold(label);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* makeBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                const QColor& colour)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    setTextColour(label, colour);
+    setBold(label);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* makePicture(QWidget* parent, const QString& name, const QRect& geometry, const QImage& image)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(geometry);
+    if (!image.isNull())
+        picture->setPixmap(QPixmap::fromImage(image));
+    return picture;
+}
+
+QPixmap blackTransparent(const QImage& image)
+{
+    QImage seeThrough = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < seeThrough.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(seeThrough.scanLine(y));
+        for (int x = 0; x < seeThrough.width(); ++x)
+            if (qRed(line[x]) == 0 && qGreen(line[x]) == 0 && qBlue(line[x]) == 0)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return QPixmap::fromImage(seeThrough);
+}

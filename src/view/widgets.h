@@ -1,0 +1,40 @@
+// Small helpers that build the game's plain widgets: black flat panels, text
+// labels and pictures, named after their role so that they can be found by name.
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+namespace colour {
+inline const QColor black{0, 0, 0};
+inline const QColor white{255, 255, 255};
+inline const QColor gray{128, 128, 128};
+inline const QColor silver{192, 192, 192};
+inline const QColor aqua{0, 255, 255};
+inline const QColor lime{0, 255, 0};
+inline const QColor blue{0, 0, 255};
+}  // namespace colour
+
+void setBackground(QWidget* widget, const QColor& colour);
+void setTextColour(QWidget* widget, const QColor& colour);
+void setBold(QWidget* widget);
+
+// A flat, borderless panel, black unless told otherwise.
+QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry);
+// A label that sizes itself to its caption, at (left, top).
+QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, const QString& caption,
+                  const QColor& colour, bool bold = true);
+// A label of a fixed rectangle with its caption centred.
+QLabel* makeBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                const QColor& colour);
+// A picture shown unscaled from its top-left corner.
+QLabel* makePicture(QWidget* parent, const QString& name, const QRect& geometry,
+                    const QImage& image = {});
+
+// The picture with its black pixels made see-through.
+QPixmap blackTransparent(const QImage& image);

@@ -1,0 +1,329 @@
+// Keys: Qt's keys as the game's key codes, and what a key does in each state,
+// sent as real key events to the window.
+#include "keycodes.h"
+#include "tform1.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void press(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(form.windowHandle(), key, modifiers);
+}
+
+std::unique_ptr<TForm1> shownForm()
+{
+    auto form = std::make_unique<TForm1>(QSize(1024, 768));
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qFatal("the window was not shown");
+    return form;
+}
+
+// Skips the title and starts the built-in levels, then empties the board
+// inside its wall ring but for the player at (5, 5), so that nothing in the
+// world moves on its own.
+std::unique_ptr<TForm1> playing()
+{
+    auto form = shownForm();
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);
+    Game& game = form->game;
+    for (int x = 1; x < BoardColumns - 1; ++x)
+        for (int y = 1; y < BoardRows - 1; ++y)
+            game.board.cells.set(x, y, Empty);
+    game.board.cells.set(5, 5, Player);
+    game.playerx = 5;
+    game.playery = 5;
+    return form;
+}
+
+}  // namespace
+
+class KeyPlay : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyCodes_data();
+    void keyCodes();
+    void modifierFlags();
+
+    void titleIgnoresKeys();
+    void keyOnlyEndsTheTitle();
+    void enterStartsTheBuiltinLevels();
+    void oneMovePerTick();
+    void bombAndEatModifiers();
+    void reboundBombModifier();
+    void pauseAndResume();
+    void keyActsOnceWhileAWidgetHasFocus();
+    void selfDestruction();
+    void labelsFollowTheCountersAfterATick();
+    void enterAfterALevel();
+    void enterAfterTheLastLevel();
+    void enterAfterDeath();
+};
+
+void KeyPlay::keyCodes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("code");
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << 13;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << keypad << 13;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << 37;
+    QTest::newRow("Right") << int(Qt::Key_Right) << none << 39;
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << 16;
+    QTest::newRow("Ctrl") << int(Qt::Key_Control) << int(Qt::ControlModifier) << 17;
+    QTest::newRow("Pause") << int(Qt::Key_Pause) << none << 19;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << none << 27;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << 46;
+    QTest::newRow("0") << int(Qt::Key_0) << none << 48;
+    QTest::newRow("shifted 1") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << 49;
+    QTest::newRow("A") << int(Qt::Key_A) << none << 65;
+    QTest::newRow("T") << int(Qt::Key_T) << int(Qt::ShiftModifier) << 84;
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << keypad << 96;
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << keypad << 107;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << 112;
+    QTest::newRow("F10") << int(Qt::Key_F10) << none << 121;
+    QTest::newRow(";") << int(Qt::Key_Semicolon) << none << 186;
+    QTest::newRow("+ on the = key") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << 187;
+    QTest::newRow("\\") << int(Qt::Key_Backslash) << none << 220;
+    QTest::newRow("Cyrillic letter") << 0x416 << none << 0;
+}
+
+void KeyPlay::keyCodes()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, code);
+    QCOMPARE(virtualKey(key, Qt::KeyboardModifiers(modifiers)), code);
+}
+
+void KeyPlay::modifierFlags()
+{
+    const KeyModifiers shift{true, false, false}, ctrl{false, true, false}, alt{false, false, true};
+    QVERIFY(modifierHeld(16, shift));
+    QVERIFY(!modifierHeld(16, ctrl));
+    QVERIFY(modifierHeld(18, alt));
+    QVERIFY(!modifierHeld(65, {true, true, true}));
+
+    const KeyModifiers held = heldModifiers(Qt::ShiftModifier | Qt::AltModifier);
+    QVERIFY(held.shift && !held.ctrl && held.alt);
+}
+
+void KeyPlay::titleIgnoresKeys()
+{
+    auto form = shownForm();
+    form->game.gamestate = Title;
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_A);
+    QCOMPARE(form->game.gamestate, Title);
+    QVERIFY(form->titlepanel->isVisible());
+}
+
+void KeyPlay::keyOnlyEndsTheTitle()
+{
+    auto form = shownForm();
+    QCOMPARE(form->game.gamestate, TitleSkippable);
+    press(*form, Qt::Key_Return);
+    QCOMPARE(form->game.gamestate, Menu);
+    QVERIFY(!form->titlepanel->isVisible());
+    QVERIFY(form->mainbevel->isVisible());
+    QVERIFY(!form->TopPanel->isVisible());
+}
+
+void KeyPlay::enterStartsTheBuiltinLevels()
+{
+    auto form = shownForm();
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);
+
+    const Game& game = form->game;
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.level, 1);
+    QCOMPARE(game.internal, 1);
+    QVERIFY(form->Timer1->isActive());
+    QVERIFY(form->TopPanel->isVisible());
+    QVERIFY(form->gamefield->isVisible());
+    QVERIFY(!form->mainbevel->isVisible());
+    QVERIFY(!form->paper->isVisible());
+    QCOMPARE(form->TopPanel->PlayerLabel->text(), QString("3"));
+    QCOMPARE(form->TopPanel->BombLabel->text(), QString("5"));
+    QCOMPARE(form->TopPanel->levellabel->text(), QString("Level 1"));
+    QVERIFY(game.counters.diamonds > 0);
+    QCOMPARE(form->TopPanel->DiamondLabel->text(), QString::number(game.counters.diamonds));
+    QCOMPARE(form->TopPanel->YellowLabel->text(), QString::number(game.counters.yellow));
+    QCOMPARE(form->TopPanel->OliveLabel->text(), QString::number(game.counters.olive));
+    QCOMPARE(form->gamefield->pos(), QPoint(game.field.left, game.field.top));
+}
+
+void KeyPlay::oneMovePerTick()
+{
+    auto form = playing();
+    Game& game = form->game;
+
+    press(*form, Qt::Key_Right);
+    QCOMPARE(game.playerx, 6);
+    QCOMPARE(game.board.cells(6, 5), Player);
+    press(*form, Qt::Key_Down);
+    press(*form, Qt::Key_Right);
+    QCOMPARE(game.playerx, 6);
+    QCOMPARE(game.playery, 5);
+
+    form->Timer1Timer();
+    press(*form, Qt::Key_Down);
+    QCOMPARE(game.playery, 6);
+}
+
+void KeyPlay::bombAndEatModifiers()
+{
+    auto form = playing();
+    Game& game = form->game;
+
+    press(*form, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(game.board.cells(6, 5), Bomb);
+    QCOMPARE(game.playerx, 5);
+    QCOMPARE(game.counters.bombs, 4);
+    QCOMPARE(form->TopPanel->BombLabel->text(), QString("4"));
+
+    form->Timer1Timer();
+    game.board.cells.set(4, 5, Earth);
+    press(*form, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(game.board.cells(4, 5), Empty);
+    QCOMPARE(game.playerx, 5);
+}
+
+void KeyPlay::reboundBombModifier()
+{
+    auto form = playing();
+    form->hotkeys[int(Hotkey::bomb)] = 18;
+    press(*form, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(form->game.playerx, 6);
+    QCOMPARE(form->game.counters.bombs, 5);
+}
+
+void KeyPlay::pauseAndResume()
+{
+    auto form = playing();
+    Game& game = form->game;
+
+    press(*form, Qt::Key_Pause);
+    QCOMPARE(game.gamestate, Paused);
+    QVERIFY(!form->Timer1->isActive());
+    QVERIFY(form->Timer2->isActive());
+    QVERIFY(form->MessagePanel->isVisible());
+    QCOMPARE(form->MessagePanel->messageLabel->text(), QString("P A U S E"));
+
+    press(*form, Qt::Key_Right);
+    QCOMPARE(game.playerx, 5);
+
+    press(*form, Qt::Key_Pause);
+    QCOMPARE(game.gamestate, Playing);
+    QVERIFY(form->Timer1->isActive());
+    QVERIFY(!form->Timer2->isActive());
+    QVERIFY(!form->MessagePanel->isVisible());
+    // The key that resumed play did not also act as a play key.
+    QCOMPARE(game.player_moved, 0);
+}
+
+void KeyPlay::keyActsOnceWhileAWidgetHasFocus()
+{
+    auto form = playing();
+    form->savebevel->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->savemenu1->setFocus();
+    QCOMPARE(QApplication::focusWidget(), form->savemenu1);
+
+    // The edit box ignores Pause, so Qt offers the press again to its panel and
+    // the window; acting on each offer would pause and resume at once.
+    press(*form, Qt::Key_Pause);
+    QCOMPARE(form->game.gamestate, Paused);
+    press(*form, Qt::Key_X);
+    QCOMPARE(form->savemenu1->text(), QString("x"));
+}
+
+void KeyPlay::selfDestruction()
+{
+    auto form = playing();
+    press(*form, Qt::Key_T);
+    QCOMPARE(form->game.board.blast_a(5, 5), 1);
+}
+
+void KeyPlay::labelsFollowTheCountersAfterATick()
+{
+    auto form = playing();
+    form->game.counters.olive = 4;
+    form->game.counters.lives = 7;
+    form->Timer1Timer();
+    QCOMPARE(form->TopPanel->OliveLabel->text(), QString("4"));
+    QCOMPARE(form->TopPanel->PlayerLabel->text(), QString("7"));
+}
+
+void KeyPlay::enterAfterALevel()
+{
+    auto form = playing();
+    Game& game = form->game;
+    game.level = 3;
+    game.gamestate = LevelEnd;
+    form->setWorldTimer(false);
+    form->showmessageimage("You have passed level 3 !!!", "Вы прошли уровень 3 !!!");
+
+    press(*form, Qt::Key_Right);
+    QCOMPARE(game.gamestate, LevelEnd);
+    press(*form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.level, 4);
+    QCOMPARE(form->TopPanel->levellabel->text(), QString("Level 4"));
+    QVERIFY(!form->MessagePanel->isVisible());
+    QVERIFY(!form->Timer2->isActive());
+    QVERIFY(form->Timer1->isActive());
+}
+
+void KeyPlay::enterAfterTheLastLevel()
+{
+    auto form = playing();
+    form->game.level = 30;
+    form->game.gamestate = LevelEnd;
+    form->setWorldTimer(false);
+    form->showmessageimage("You have passed level 30 !!!", "Вы прошли уровень 30 !!!");
+
+    press(*form, Qt::Key_Return);
+    QCOMPARE(form->game.gamestate, Menu);
+    QVERIFY(form->mainbevel->isVisible());
+    QVERIFY(form->paper->isVisible());
+    QVERIFY(!form->TopPanel->isVisible());
+    QVERIFY(!form->gamefield->isVisible());
+    QVERIFY(!form->MessagePanel->isVisible());
+}
+
+void KeyPlay::enterAfterDeath()
+{
+    auto form = playing();
+    Game& game = form->game;
+    game.level = 2;
+    game.counters.lives = 1;
+    game.gamestate = Dead;
+    form->showmessageimage("You have encountered an enemy", "Вы натолкнулись на врага");
+
+    press(*form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.level, 2);
+    QVERIFY(form->Timer1->isActive());
+    QVERIFY(!form->MessagePanel->isVisible());
+
+    game.counters.lives = 0;
+    game.gamestate = Dead;
+    press(*form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Menu);
+    QVERIFY(!form->Timer1->isActive());
+    QVERIFY(form->mainbevel->isVisible());
+}
+
+QTEST_MAIN(KeyPlay)
+#include "key_play.moc"

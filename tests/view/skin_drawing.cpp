@@ -1,0 +1,327 @@
+// The skin, drawitem, the status bar and the message panel.
+#include "testskins.h"
+#include "tform1.h"
+
+#include <QPaintEvent>
+#include <QtTest>
+
+namespace {
+
+QImage pixmapOf(const QLabel* label)
+{
+    return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QRgb tilePixel(int col, int row, int x, int y)
+{
+    return qRgb(8 * x, 8 * y, tileId(col, row));
+}
+
+// Records the rectangles a widget is asked to repaint.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+}  // namespace
+
+class SkinDrawing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void builtinSkinIsTheSheet();
+    void skinFileFallsBackSilently_data();
+    void skinFileFallsBackSilently();
+    void skinFileReplacesTheSkin();
+    void smallSkinReadsBlackOutside();
+
+    void drawitemCopiesOneTile_data();
+    void drawitemCopiesOneTile();
+    void drawitemRepaintsOnlyItsCell();
+
+    void statusBarBackgroundTiles();
+    void statusBarIconsSeeThroughBlack();
+    void colourStripSetsTheLabels();
+
+    void messageShowsAndAnimates();
+    void secondMessageIsDropped();
+    void languageChosenWhenShown();
+    void newMessageStartsAtFrameZero();
+
+private:
+    QTemporaryDir dir;
+};
+
+void SkinDrawing::builtinSkinIsTheSheet()
+{
+    Skin skin;
+    QCOMPARE(skin.nativeskin.size(), QSize(180, 240));
+    QCOMPARE(skin.skin, skin.nativeskin);
+    QCOMPARE(skin.skinname, std::string("<none>"));
+    // The built-in colour strip.
+    const auto strip = skin.strip();
+    QCOMPARE(strip[MessagePanelBand], QColor(0, 0, 255));
+    QCOMPARE(strip[GaugeBackgroundBand], QColor(255, 255, 255));
+    QCOMPARE(strip[LivesBand], QColor(0, 255, 0));
+    QCOMPARE(strip[LevelBand], QColor(192, 192, 192));
+    QCOMPARE(strip[OliveBand], QColor(0, 255, 255));
+}
+
+void SkinDrawing::skinFileFallsBackSilently_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("not a picture") << QByteArray("this is not a bitmap at all, only some words");
+
+    QFile whole(writeSkin(dir, "whole.bmp", numberedSkin()));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QTest::newRow("truncated") << whole.readAll().left(5000);
+}
+
+void SkinDrawing::skinFileFallsBackSilently()
+{
+    QFETCH(QByteArray, contents);
+    const QString path = dir.filePath("broken.bmp");
+    QFile::remove(path);
+    if (!contents.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    const std::string good = writeSkin(dir, "good.bmp", numberedSkin()).toStdString();
+    Skin skin;
+    skin.loadAtStartup(good);
+    skin.loadAtStartup(path.toStdString());
+    QCOMPARE(skin.skinname, std::string("<none>"));
+    QCOMPARE(skin.skin, skin.nativeskin);
+
+    // Outside start-up a failed load leaves the active skin alone.
+    QVERIFY(skin.load(good));
+    QVERIFY(!skin.load(path.toStdString()));
+    QCOMPARE(skin.skinname, good);
+    QCOMPARE(skin.tile(2, 3).pixel(0, 0), tilePixel(2, 3, 0, 0));
+}
+
+void SkinDrawing::skinFileReplacesTheSkin()
+{
+    const std::string path = writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString();
+    Skin skin;
+    skin.loadAtStartup(path);
+    QCOMPARE(skin.skinname, path);
+    const QImage tile = skin.tile(4, 7);
+    QCOMPARE(tile.size(), QSize(30, 30));
+    QCOMPARE(tile.pixel(0, 0), tilePixel(4, 7, 0, 0));
+    QCOMPARE(tile.pixel(29, 17), tilePixel(4, 7, 29, 17));
+    QCOMPARE(skin.sample(134, 13), QColor(tilePixel(4, 0, 14, 13)));
+}
+
+void SkinDrawing::smallSkinReadsBlackOutside()
+{
+    Skin skin;
+    QVERIFY(skin.load(writeSkin(dir, "small.bmp", numberedSkin(100, 50)).toStdString()));
+    QCOMPARE(skin.skin.size(), QSize(100, 50));
+
+    const QImage inside = skin.tile(1, 0);
+    QCOMPARE(inside.pixel(29, 29), tilePixel(1, 0, 29, 29));
+    // Tile (3, 1) lies partly inside: columns 90..99 and rows 30..49.
+    const QImage edge = skin.tile(3, 1);
+    QCOMPARE(edge.pixel(9, 19), tilePixel(3, 1, 9, 19));
+    QCOMPARE(edge.pixel(10, 19), qRgb(0, 0, 0));
+    QCOMPARE(edge.pixel(9, 20), qRgb(0, 0, 0));
+    const QImage outside = skin.tile(5, 7);
+    QCOMPARE(outside.size(), QSize(30, 30));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            QCOMPARE(outside.pixel(x, y), qRgb(0, 0, 0));
+    for (const QColor& colour : skin.strip())
+        QCOMPARE(colour, QColor(0, 0, 0));
+}
+
+void SkinDrawing::drawitemCopiesOneTile_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::newRow("empty cell top left") << 5 << 6 << 0 << 0;
+    QTest::newRow("player bottom right") << 0 << 0 << 59 << 39;
+    QTest::newRow("stone in the middle") << 3 << 5 << 31 << 17;
+}
+
+void SkinDrawing::drawitemCopiesOneTile()
+{
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    TForm1 form({1024, 768});
+    QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
+
+    form.drawitem(col, row, x, y);
+
+    const QImage& field = form.gamefield->picture();
+    QCOMPARE(field.size(), QSize(1800, 1200));
+    const QRect cell(30 * x, 30 * y, 30, 30);
+    for (int py = 0; py < field.height(); ++py)
+        for (int px = 0; px < field.width(); ++px) {
+            const QRgb expected =
+                cell.contains(px, py) ? tilePixel(col, row, px - cell.left(), py - cell.top()) : qRgb(0, 0, 0);
+            if (field.pixel(px, py) != expected)
+                QFAIL(qPrintable(QString("pixel %1, %2").arg(px).arg(py)));
+        }
+}
+
+void SkinDrawing::drawitemRepaintsOnlyItsCell()
+{
+    TForm1 form({1024, 768});
+    form.titlepanel->hide();
+    form.gamefield->show();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+
+    PaintSpy spy(form.gamefield);
+    form.drawitem(0, 5, 12, 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.painted, QRegion(360, 90, 30, 30));
+}
+
+void SkinDrawing::statusBarBackgroundTiles()
+{
+    TForm1 form({1024, 768});
+    QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
+    form.drawtoppanel();
+
+    // 1024 div 30 + 2 = 36 tiles, the last starting at 1050, beyond the edge.
+    const QImage background = pixmapOf(form.TopPanel->topimage);
+    QCOMPARE(background.size(), QSize(36 * 30, 30));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < background.width(); ++x)
+            if (background.pixel(x, y) != tilePixel(5, 3, x % 30, y))
+                QFAIL(qPrintable(QString("pixel %1, %2").arg(x).arg(y)));
+}
+
+void SkinDrawing::statusBarIconsSeeThroughBlack()
+{
+    TForm1 form({1024, 768});
+    QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
+    form.drawtoppanel();
+
+    const QImage player = pixmapOf(form.TopPanel->PlayerImage);
+    QCOMPARE(player.size(), QSize(60, 20));
+    QCOMPARE(qAlpha(player.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(player.pixel(30, 10)), 0);
+    QCOMPARE(qAlpha(player.pixel(0, 19)), 0);
+    // Each icon fills 20 x 19 pixels from (left, 1), shrunk from its tile.
+    const std::pair<int, int> playerIcons[] = {{1, 0}, {40, 1}};
+    for (const auto& [left, row] : playerIcons) {
+        QCOMPARE(qAlpha(player.pixel(left, 1)), 255);
+        QCOMPARE(qBlue(player.pixel(left, 1)), tileId(0, row));
+        QCOMPARE(qBlue(player.pixel(left + 19, 19)), tileId(0, row));
+        QCOMPARE(qAlpha(player.pixel(left + 10, 0)), 0);
+    }
+    QCOMPARE(qAlpha(player.pixel(21, 10)), 0);
+
+    const QImage bombs = pixmapOf(form.TopPanel->BombImage);
+    QCOMPARE(bombs.size(), QSize(100, 20));
+    const std::pair<int, int> bombIcons[] = {{1, 2}, {40, 3}, {80, 4}};
+    for (const auto& [left, row] : bombIcons) {
+        QCOMPARE(qBlue(bombs.pixel(left + 10, 10)), tileId(0, row));
+        QCOMPARE(qAlpha(bombs.pixel(left - 1, 10)), 0);
+    }
+}
+
+void SkinDrawing::colourStripSetsTheLabels()
+{
+    TForm1 form({1024, 768});
+    QImage redLives = form.skin.nativeskin.copy();
+    for (int y = 12; y < 15; ++y)
+        for (int x = 120; x < 150; ++x)
+            redLives.setPixel(x, y, qRgb(255, 0, 0));
+    QVERIFY(form.skin.load(writeSkin(dir, "redlives.bmp", redLives).toStdString()));
+    form.drawtoppanel();
+
+    auto text = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
+    const StatusBar* bar = form.TopPanel;
+    QCOMPARE(text(bar->PlayerLabel), QColor(255, 0, 0));
+    QCOMPARE(text(bar->BombLabel), QColor(0, 255, 0));
+    QCOMPARE(text(bar->levellabel), QColor(192, 192, 192));
+    QCOMPARE(text(bar->DiamondLabel), QColor(0, 255, 255));
+    QCOMPARE(text(bar->YellowLabel), QColor(0, 255, 255));
+    QCOMPARE(text(bar->OliveLabel), QColor(0, 255, 255));
+    QCOMPARE(form.MessagePanel->palette().color(QPalette::Window), QColor(0, 0, 255));
+    QCOMPARE(text(form.MessagePanel->messageLabel), QColor(0, 0, 255));
+}
+
+void SkinDrawing::messageShowsAndAnimates()
+{
+    TForm1 form({1024, 768});
+    QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
+    form.showmessageimage("P A U S E", "П А У З А");
+
+    MessageDisplay* panel = form.MessagePanel;
+    QVERIFY(panel->isVisibleTo(&form));
+    QVERIFY(form.Timer2->isActive());
+    QCOMPARE(panel->messageLabel->text(), QString("P A U S E"));
+    QCOMPARE(panel->msgframe, 0);
+
+    for (int frame : {0, 1, 2, 3, 4, 5, 0}) {
+        form.Timer2Timer();
+        const QImage strip = pixmapOf(panel->MessageImage);
+        QCOMPARE(strip.size(), QSize(420, 30));
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(strip.pixel(30 * i + 7, 11), tilePixel(frame, 7, 7, 11));
+    }
+}
+
+void SkinDrawing::secondMessageIsDropped()
+{
+    TForm1 form({1024, 768});
+    form.showmessageimage("The stone has been fell on you", "На вас упал камень");
+    form.Timer2Timer();
+    form.showmessageimage("The diamond has been destroyed by an explosive wave",
+                          "Алмаз был уничтожен взрывной волной");
+    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("The stone has been fell on you"));
+    QCOMPARE(form.MessagePanel->msgframe, 1);
+}
+
+void SkinDrawing::languageChosenWhenShown()
+{
+    TForm1 form({1024, 768});
+    form.game.english = 0;
+    form.showmessageimage("P A U S E", "П А У З А");
+    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
+
+    form.game.english = 1;
+    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
+}
+
+void SkinDrawing::newMessageStartsAtFrameZero()
+{
+    TForm1 form({1024, 768});
+    QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
+    form.showmessageimage("first", "первое");
+    for (int i = 0; i < 3; ++i)
+        form.Timer2Timer();
+    form.MessagePanel->hide();
+
+    form.showmessageimage("second", "второе");
+    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("second"));
+    QCOMPARE(form.MessagePanel->msgframe, 0);
+    form.Timer2Timer();
+    QCOMPARE(pixmapOf(form.MessagePanel->MessageImage).pixel(0, 0), tilePixel(0, 7, 0, 0));
+}
+
+QTEST_MAIN(SkinDrawing)
+#include "skin_drawing.moc"

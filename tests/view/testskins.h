@@ -1,0 +1,43 @@
+// Skin pictures for the window's tests, written as BMP files the way a player
+// would drop them into the skins folder.
+#pragma once
+
+#include "bmp.h"
+#include "picture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+// Every pixel of the sheet tells where it came from: red and green are 8 x its
+// place inside its tile, blue is tileId() of the tile, never black.
+inline int tileId(int col, int row)
+{
+    return 10 + 5 * (row * 6 + col);
+}
+
+inline QImage numberedSkin(int width = 180, int height = 240)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(8 * (x % 30), 8 * (y % 30), tileId(x / 30, y / 30)));
+    return image;
+}
+
+inline QString writeSkin(const QTemporaryDir& dir, const QString& name, const QImage& image)
+{
+    Picture picture(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            picture.setPixel(x, y, {std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c))});
+        }
+    const auto bytes = writeBmp24(picture);
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    return path;
+}

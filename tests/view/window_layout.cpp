@@ -1,0 +1,248 @@
+// The window and where every widget stands on 1024 x 768 and 1920 x 1080 screens.
+#include "tform1.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QtTest>
+
+namespace {
+
+QWidget* widget(TForm1& form, const QString& name)
+{
+    auto* found = form.findChild<QWidget*>(name);
+    if (!found)
+        qFatal("no widget %s", qPrintable(name));
+    return found;
+}
+
+QColor textColour(QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
+
+int stackIndex(TForm1& form, QWidget* child)
+{
+    return int(form.children().indexOf(child));
+}
+
+}  // namespace
+
+class WindowLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placement_data();
+    void placement();
+    void windowCoversTheScreen();
+    void sizes_data();
+    void sizes();
+    void visibleAtStart();
+    void captionsAndColours();
+    void stacking();
+    void fonts();
+    void listRows();
+    void timers();
+};
+
+void WindowLayout::placement_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("position");
+
+    const QSize small(1024, 768);
+    QTest::newRow("mainbevel") << small << "mainbevel" << QPoint(419, 357);
+    QTest::newRow("newbevel") << small << "newbevel" << QPoint(604, 357);
+    QTest::newRow("loadbevel") << small << "loadbevel" << QPoint(604, 405);
+    QTest::newRow("savebevel") << small << "savebevel" << QPoint(604, 421);
+    QTest::newRow("keysbevel") << small << "keysbevel" << QPoint(604, 437);
+    QTest::newRow("aboutbevel") << small << "aboutbevel" << QPoint(604, 453);
+    QTest::newRow("skinsbevel") << small << "skinsbevel" << QPoint(604, 469);
+    QTest::newRow("languagebevel") << small << "languagebevel" << QPoint(604, 485);
+    QTest::newRow("MessagePanel") << small << "MessagePanel" << QPoint(299, 366);
+    QTest::newRow("titlename") << small << "titlename" << QPoint(340, 329);
+    QTest::newRow("titlepresents") << small << "titlepresents" << QPoint(340, 409);
+    QTest::newRow("TopPanel") << small << "TopPanel" << QPoint(0, 0);
+    QTest::newRow("PlayerImage") << small << "PlayerImage" << QPoint(20, 5);
+    QTest::newRow("PlayerLabel") << small << "PlayerLabel" << QPoint(40, 9);
+    QTest::newRow("BombLabel") << small << "BombLabel" << QPoint(80, 9);
+    QTest::newRow("levellabel") << small << "levellabel" << QPoint(168, 8);
+    QTest::newRow("BombImage") << small << "BombImage" << QPoint(889, 5);
+    QTest::newRow("DiamondLabel") << small << "DiamondLabel" << QPoint(909, 9);
+    QTest::newRow("YellowLabel") << small << "YellowLabel" << QPoint(949, 9);
+    QTest::newRow("OliveLabel") << small << "OliveLabel" << QPoint(989, 9);
+
+    const QSize large(1920, 1080);
+    QTest::newRow("large mainbevel") << large << "mainbevel" << QPoint(867, 544);
+    QTest::newRow("large languagebevel") << large << "languagebevel" << QPoint(1052, 672);
+    QTest::newRow("large MessagePanel") << large << "MessagePanel" << QPoint(747, 522);
+    QTest::newRow("large titlename") << large << "titlename" << QPoint(788, 485);
+    QTest::newRow("large OliveLabel") << large << "OliveLabel" << QPoint(1885, 9);
+}
+
+void WindowLayout::placement()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, name);
+    QFETCH(QPoint, position);
+    TForm1 form(screen);
+    QCOMPARE(widget(form, name)->pos(), position);
+}
+
+void WindowLayout::windowCoversTheScreen()
+{
+    TForm1 form({1920, 1080});
+    QCOMPARE(form.geometry(), QRect(0, 0, 1920, 1080));
+    QCOMPARE(form.windowTitle(), QString("Kernmine"));
+    QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(0, 0, 0));
+    QCOMPARE(form.game.windowWidth, 1920);
+    QCOMPARE(form.game.windowHeight, 1080);
+    QCOMPARE(form.paper->geometry(), QRect(0, 0, 1920, 1080));
+    QCOMPARE(form.titlepanel->geometry(), QRect(0, 0, 1920, 1080));
+}
+
+void WindowLayout::sizes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("mainbevel") << "mainbevel" << QSize(185, 173);
+    QTest::newRow("loadbevel") << "loadbevel" << QSize(257, 117);
+    QTest::newRow("keysbevel") << "keysbevel" << QSize(240, 205);
+    QTest::newRow("skinsbevel") << "skinsbevel" << QSize(257, 177);
+    QTest::newRow("languagebevel") << "languagebevel" << QSize(240, 45);
+    QTest::newRow("MessagePanel") << "MessagePanel" << QSize(426, 36);
+    QTest::newRow("MessageImage") << "MessageImage" << QSize(420, 30);
+    QTest::newRow("gauge") << "gauge" << QSize(409, 5);
+    QTest::newRow("TopPanel") << "TopPanel" << QSize(1024, 30);
+    QTest::newRow("levellabel") << "levellabel" << QSize(1024 - 168 - 158, 13);
+    QTest::newRow("PlayerImage") << "PlayerImage" << QSize(60, 20);
+    QTest::newRow("BombImage") << "BombImage" << QSize(100, 20);
+    QTest::newRow("gamefield") << "gamefield" << QSize(1800, 1200);
+    QTest::newRow("titlepanel") << "titlepanel" << QSize(1024, 768);
+    QTest::newRow("titlename") << "titlename" << QSize(344, 80);
+    QTest::newRow("loadmenu") << "loadmenu" << QSize(241, 97);
+    QTest::newRow("savemenu1") << "savemenu1" << QSize(241, 21);
+    QTest::newRow("skinsmenu1") << "skinsmenu1" << QSize(241, 69);
+    QTest::newRow("GroupBox1") << "GroupBox1" << QSize(244, 74);
+    QTest::newRow("skinpreview") << "skinpreview" << QSize(240, 60);
+    QTest::newRow("skinsfilelist") << "skinsfilelist" << QSize(225, 15);
+    QTest::newRow("keysmenu12_12") << "keysmenu12_12" << QSize(78, 13);
+    QTest::newRow("Image1") << "Image1" << QSize(29, 15);
+}
+
+void WindowLayout::sizes()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    TForm1 form({1024, 768});
+    QCOMPARE(widget(form, name)->size(), size);
+}
+
+void WindowLayout::visibleAtStart()
+{
+    TForm1 form({1024, 768});
+    for (const char* name : {"paper", "mainbevel", "titlepanel", "menu1", "menu9"})
+        QVERIFY2(widget(form, name)->isVisibleTo(&form), name);
+    for (const char* name : {"gamefield", "newbevel", "loadbevel", "savebevel", "keysbevel", "aboutbevel",
+                             "languagebevel", "skinsbevel", "TopPanel", "MessagePanel", "titlename",
+                             "titlepresents", "gauge"})
+        QVERIFY2(!widget(form, name)->isVisibleTo(&form), name);
+    QCOMPARE(form.game.gamestate, TitleSkippable);
+    QCOMPARE(form.menuitem, 1);
+}
+
+void WindowLayout::captionsAndColours()
+{
+    TForm1 form({1024, 768});
+    const QColor aqua(0, 255, 255), white(255, 255, 255), gray(128, 128, 128);
+
+    QCOMPARE(form.menu1->text(), QString("New game"));
+    QCOMPARE(textColour(form.menu1), aqua);
+    QVERIFY(form.menu1->font().bold());
+    QCOMPARE(form.menu110->text(), QString("Terminate current game"));
+    QCOMPARE(form.menu110->pos(), QPoint(8, 40));
+    QCOMPARE(textColour(form.menu110), gray);
+    QCOMPARE(textColour(form.menu4), gray);
+    QCOMPARE(textColour(form.menu5), white);
+    QCOMPARE(form.menu9->pos(), QPoint(8, 152));
+
+    auto* arrow = qobject_cast<QLabel*>(widget(form, "Label8"));
+    QCOMPARE(arrow->text(), QString(">"));
+    QCOMPARE(arrow->pos(), QPoint(168, 120));
+    QVERIFY(!arrow->font().bold());
+
+    QCOMPARE(textColour(form.newmenu2), gray);
+    QCOMPARE(form.keysmenu[7]->text(), QString("Self-destruction"));
+    QCOMPARE(form.keysmenu[7]->pos(), QPoint(8, 120));
+    QCOMPARE(form.keysmenuKeys[11]->objectName(), QString("keysmenu12_12"));
+    QCOMPARE(form.keysmenuKeys[11]->text(), QString("<none>"));
+    QCOMPARE(form.keysmenuKeys[11]->pos(), QPoint(136, 184));
+    QCOMPARE(form.keysmenuKeys[11]->palette().color(QPalette::Window), gray);
+    QCOMPARE(form.aboutmenu1_1->text(), QString("30"));
+    QCOMPARE(form.aboutmenu2_2->geometry().right() + 1, 169);
+    QCOMPARE(form.GroupBox1->title(), QString("preview"));
+    QCOMPARE(form.languagemenu2->text(), QString("Russian"));
+    QCOMPARE(form.TopPanel->levellabel->text(), QString("level"));
+    QCOMPARE(form.TopPanel->OliveLabel->text(), QString("0"));
+    QCOMPARE(form.TopPanel->OliveLabel->alignment(), Qt::AlignCenter);
+    QCOMPARE(form.MessagePanel->gauge->maximum(), 240);
+    QVERIFY(!form.MessagePanel->gauge->isTextVisible());
+    QCOMPARE(form.mainbevel->palette().color(QPalette::Window), QColor(0, 0, 0));
+}
+
+void WindowLayout::stacking()
+{
+    TForm1 form({1024, 768});
+    QCOMPARE(stackIndex(form, form.paper), 0);
+    QCOMPARE(stackIndex(form, form.gamefield), 1);
+    QVERIFY(stackIndex(form, form.titlepanel) > stackIndex(form, form.mainbevel));
+    QVERIFY(stackIndex(form, form.titlepanel) > stackIndex(form, form.MessagePanel));
+
+    form.showmessageimage("on top", "сверху");
+    QWidget* top = nullptr;
+    for (QObject* child : form.children())
+        if (child->isWidgetType())
+            top = static_cast<QWidget*>(child);
+    QCOMPARE(top, form.MessagePanel);
+}
+
+void WindowLayout::fonts()
+{
+    TForm1 form({1024, 768});
+    const QFont text = form.menu3->font();
+    QCOMPARE(QFontInfo(text).family(), QString("DejaVu Sans"));
+    QCOMPARE(text.pixelSize(), 11);
+    const QFont message = form.MessagePanel->messageLabel->font();
+    QCOMPARE(message.pixelSize(), 16);
+    QVERIFY(message.bold());
+    QVERIFY(QFontMetrics(message).inFontUcs4(U'Ж'));
+    QVERIFY(QFontMetrics(text).inFontUcs4(U'я'));
+}
+
+void WindowLayout::listRows()
+{
+    TForm1 form({1024, 768});
+    form.skinsbevel->show();
+    form.show();
+    for (const char* name : {"one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "six.bmp"})
+        form.skinsmenu1->addItem(name);
+    QCOMPARE(form.skinsmenu1->visualItemRect(form.skinsmenu1->item(1)).height(), 13);
+    // The skins list shows five whole rows and nothing of a sixth.
+    QCOMPARE(form.skinsmenu1->viewport()->height(), 5 * 13);
+    QVERIFY(form.skinsmenu1->font().bold());
+}
+
+void WindowLayout::timers()
+{
+    TForm1 form({1024, 768});
+    for (QTimer* timer : {form.Timer1, form.Timer2, form.Timer3}) {
+        QCOMPARE(timer->interval(), 150);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QVERIFY(!timer->isActive());
+    }
+}
+
+QTEST_MAIN(WindowLayout)
+#include "window_layout.moc"
