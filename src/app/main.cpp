@@ -6,8 +6,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Kernmine 7.0");
-    TForm1 window(QGuiApplication::primaryScreen()->size());
+    QApplication::setApplicationName("Kernmine 7.0");
+    TForm1 window(QGuiApplication::primaryScreen()->size(), QApplication::applicationDirPath());
     window.showFullScreen();
     window.activateWindow();
     return app.exec();

@@ -7,7 +7,6 @@
 #include "widgets.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 
@@ -46,7 +45,7 @@ QString keyName(int index)
 
 }  // namespace
 
-TForm1::TForm1(QSize screen) : screen_(screen)
+TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameFolder_(gameFolder)
 {
     setObjectName("Form1");
     setWindowTitle("Kernmine");
@@ -336,7 +335,7 @@ void TForm1::placeWidgets()
 
 void TForm1::makeFolders()
 {
-    QDir beside(QCoreApplication::applicationDirPath());
+    QDir beside(gameFolder_);
     for (const char* folder : {"save", "levels", "skins"})
         if (!beside.exists(folder))
             beside.mkdir(folder);
@@ -344,7 +343,7 @@ void TForm1::makeFolders()
 
 std::string TForm1::levelsFolder() const
 {
-    return (QCoreApplication::applicationDirPath() + "/levels").toStdString();
+    return (gameFolder_ + "/levels").toStdString();
 }
 
 // --- drawing ---
@@ -399,12 +398,6 @@ void TForm1::setWorldTimer(bool on)
         Timer1->start();
     else
         Timer1->stop();
-}
-
-void TForm1::switchWorldTimer(bool on)
-{
-    game.worldTimer = on;
-    setWorldTimer(on);
 }
 
 void TForm1::placeField(int left, int top)
@@ -504,7 +497,7 @@ void TForm1::pauseKeys(int key)
     if (key == binding(hotkeys, Hotkey::pause)) {
         closeMessage();
         game.gamestate = Playing;
-        switchWorldTimer(true);
+        game.setWorldTimer(true);
     }
 }
 
@@ -522,7 +515,7 @@ void TForm1::playKeys(int key, KeyModifiers shift)
             game.moveplayer(direction, eat, bomb);
     if (key == binding(hotkeys, Hotkey::pause)) {
         game.gamestate = Paused;
-        switchWorldTimer(false);
+        game.setWorldTimer(false);
         const MessageText pause = message::pause();
         showmessageimage(pause.english, pause.russian);
     }
@@ -543,7 +536,7 @@ void TForm1::continueafterlevel()
 
 void TForm1::continueafterdeath()
 {
-    switchWorldTimer(false);
+    game.setWorldTimer(false);
     closeMessage();
     if (game.counters.lives >= 1)
         startlevel(game.level);

@@ -29,8 +29,9 @@ class TForm1 : public QWidget, public GameHost {
     Q_OBJECT
 
 public:
-    // The window covers a screen of the given size.
-    explicit TForm1(QSize screen);
+    // The window covers a screen of the given size; the game's files live in
+    // the levels, skins and save folders of gameFolder (the executable's folder).
+    TForm1(QSize screen, const QString& gameFolder);
     ~TForm1() override;
 
     // What the game core asks of the window.
@@ -151,12 +152,12 @@ private:
     void newInternalGame();
     void endtomenu();
     void closeMessage();
-    void switchWorldTimer(bool on);
     void startlevel(int n);
     void refreshCounters();
     std::string levelsFolder() const;
 
     QSize screen_;
+    QString gameFolder_;
     QHash<QObject*, MouseWiring> mouse_;
     QHash<QObject*, Handler> focus_;
 };

@@ -54,6 +54,8 @@ public:
     void move_screen();
     // The self-destruction key: a request at the player's cell, always in blast_a.
     void selfdestruct();
+    // Switches the world tick, keeping worldTimer and the host's timer together.
+    void setWorldTimer(bool on);
 
     Board board;
     Counters counters;
@@ -79,7 +81,6 @@ private:
     Plane& nextBlasts() { return blast_phase == 1 ? board.blast_b : board.blast_a; }
     void requestBlast(int x, int y) { currentBlasts().set(x, y, 1); }
 
-    void setWorldTimer(bool on);
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
     bool nextLevelExists();

@@ -1,6 +1,7 @@
 // Keys: Qt's keys as the game's key codes, and what a key does in each state,
 // sent as real key events to the window.
 #include "keycodes.h"
+#include "gamefolder.h"
 #include "tform1.h"
 
 #include <QtTest>
@@ -16,7 +17,7 @@ void press(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoMo
 
 std::unique_ptr<TForm1> shownForm()
 {
-    auto form = std::make_unique<TForm1>(QSize(1024, 768));
+    auto form = std::make_unique<TForm1>(QSize(1024, 768), gameFolder());
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         qFatal("the window was not shown");

@@ -1,5 +1,6 @@
 // The skin, drawitem, the status bar and the message panel.
 #include "testskins.h"
+#include "gamefolder.h"
 #include "tform1.h"
 
 #include <QPaintEvent>
@@ -165,7 +166,7 @@ void SkinDrawing::drawitemCopiesOneTile()
     QFETCH(int, row);
     QFETCH(int, x);
     QFETCH(int, y);
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
 
     form.drawitem(col, row, x, y);
@@ -184,7 +185,7 @@ void SkinDrawing::drawitemCopiesOneTile()
 
 void SkinDrawing::drawitemRepaintsOnlyItsCell()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     form.titlepanel->hide();
     form.gamefield->show();
     form.show();
@@ -199,7 +200,7 @@ void SkinDrawing::drawitemRepaintsOnlyItsCell()
 
 void SkinDrawing::statusBarBackgroundTiles()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
     form.drawtoppanel();
 
@@ -214,7 +215,7 @@ void SkinDrawing::statusBarBackgroundTiles()
 
 void SkinDrawing::statusBarIconsSeeThroughBlack()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
     form.drawtoppanel();
 
@@ -244,7 +245,7 @@ void SkinDrawing::statusBarIconsSeeThroughBlack()
 
 void SkinDrawing::colourStripSetsTheLabels()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QImage redLives = form.skin.nativeskin.copy();
     for (int y = 12; y < 15; ++y)
         for (int x = 120; x < 150; ++x)
@@ -266,7 +267,7 @@ void SkinDrawing::colourStripSetsTheLabels()
 
 void SkinDrawing::messageShowsAndAnimates()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
     form.showmessageimage("P A U S E", "П А У З А");
 
@@ -287,7 +288,7 @@ void SkinDrawing::messageShowsAndAnimates()
 
 void SkinDrawing::secondMessageIsDropped()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     form.showmessageimage("The stone has been fell on you", "На вас упал камень");
     form.Timer2Timer();
     form.showmessageimage("The diamond has been destroyed by an explosive wave",
@@ -298,7 +299,7 @@ void SkinDrawing::secondMessageIsDropped()
 
 void SkinDrawing::languageChosenWhenShown()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     form.game.english = 0;
     form.showmessageimage("P A U S E", "П А У З А");
     QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
@@ -309,7 +310,7 @@ void SkinDrawing::languageChosenWhenShown()
 
 void SkinDrawing::newMessageStartsAtFrameZero()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
     form.showmessageimage("first", "первое");
     for (int i = 0; i < 3; ++i)

@@ -1,9 +1,13 @@
 // The window and where every widget stands on 1024 x 768 and 1920 x 1080 screens.
+#include "gamefolder.h"
 #include "tform1.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QtTest>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -42,6 +46,7 @@ private slots:
     void fonts();
     void listRows();
     void timers();
+    void foldersBesideTheGame();
 };
 
 void WindowLayout::placement_data()
@@ -85,13 +90,13 @@ void WindowLayout::placement()
     QFETCH(QSize, screen);
     QFETCH(QString, name);
     QFETCH(QPoint, position);
-    TForm1 form(screen);
+    TForm1 form(screen, gameFolder());
     QCOMPARE(widget(form, name)->pos(), position);
 }
 
 void WindowLayout::windowCoversTheScreen()
 {
-    TForm1 form({1920, 1080});
+    TForm1 form({1920, 1080}, gameFolder());
     QCOMPARE(form.geometry(), QRect(0, 0, 1920, 1080));
     QCOMPARE(form.windowTitle(), QString("Kernmine"));
     QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -136,13 +141,13 @@ void WindowLayout::sizes()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QCOMPARE(widget(form, name)->size(), size);
 }
 
 void WindowLayout::visibleAtStart()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     for (const char* name : {"paper", "mainbevel", "titlepanel", "menu1", "menu9"})
         QVERIFY2(widget(form, name)->isVisibleTo(&form), name);
     for (const char* name : {"gamefield", "newbevel", "loadbevel", "savebevel", "keysbevel", "aboutbevel",
@@ -155,7 +160,7 @@ void WindowLayout::visibleAtStart()
 
 void WindowLayout::captionsAndColours()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     const QColor aqua(0, 255, 255), white(255, 255, 255), gray(128, 128, 128);
 
     QCOMPARE(form.menu1->text(), QString("New game"));
@@ -194,7 +199,7 @@ void WindowLayout::captionsAndColours()
 
 void WindowLayout::stacking()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     QCOMPARE(stackIndex(form, form.paper), 0);
     QCOMPARE(stackIndex(form, form.gamefield), 1);
     QVERIFY(stackIndex(form, form.titlepanel) > stackIndex(form, form.mainbevel));
@@ -210,7 +215,7 @@ void WindowLayout::stacking()
 
 void WindowLayout::fonts()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     const QFont text = form.menu3->font();
     QCOMPARE(QFontInfo(text).family(), QString("DejaVu Sans"));
     QCOMPARE(text.pixelSize(), 11);
@@ -223,7 +228,7 @@ void WindowLayout::fonts()
 
 void WindowLayout::listRows()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     form.skinsbevel->show();
     form.show();
     for (const char* name : {"one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "six.bmp"})
@@ -236,12 +241,21 @@ void WindowLayout::listRows()
 
 void WindowLayout::timers()
 {
-    TForm1 form({1024, 768});
+    TForm1 form({1024, 768}, gameFolder());
     for (QTimer* timer : {form.Timer1, form.Timer2, form.Timer3}) {
         QCOMPARE(timer->interval(), 150);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
         QVERIFY(!timer->isActive());
     }
+}
+
+void WindowLayout::foldersBesideTheGame()
+{
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("save"));
+    TForm1 form({1024, 768}, folder.path());
+    for (const char* name : {"save", "levels", "skins"})
+        QVERIFY2(QFileInfo(QDir(folder.path()).filePath(name)).isDir(), name);
 }
 
 QTEST_MAIN(WindowLayout)
