@@ -19,7 +19,7 @@ void FieldWidget::drawitem(int spritecol, int spriterow, int x, int y)
     const QPoint at(x * CellPixels, y * CellPixels);
     QPainter painter(&picture_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(at, skin_.tile(spritecol, spriterow));
+    skin_.drawTile(painter, at, spritecol, spriterow);
     update(QRect(at, QSize(CellPixels, CellPixels)));
 }
 

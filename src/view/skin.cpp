@@ -18,6 +18,15 @@ QImage Skin::tile(int col, int row) const
     return skin.copy(QRect(col * CellPixels, row * CellPixels, CellPixels, CellPixels));
 }
 
+void Skin::drawTile(QPainter& painter, QPoint at, int col, int row) const
+{
+    const QRect source(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
+    if (skin.rect().contains(source))
+        painter.drawImage(at, skin, source);  // the usual case, without a copy
+    else
+        painter.drawImage(at, tile(col, row));
+}
+
 QColor Skin::sample(int x, int y) const
 {
     return skin.valid(x, y) ? skin.pixelColor(x, y) : QColor(Qt::black);

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <QPoint>
 
 #include <array>
 #include <string>
@@ -32,6 +34,8 @@ public:
 
     // Tile (col, row), 30 x 30; whatever lies outside a smaller picture reads black.
     QImage tile(int col, int row) const;
+    // Paints tile (col, row) unscaled with its top-left corner at `at`.
+    void drawTile(QPainter& painter, QPoint at, int col, int row) const;
     // One pixel of the skin; black outside it.
     QColor sample(int x, int y) const;
     // The colour strip: band k sampled at (134, 3k + 1).
