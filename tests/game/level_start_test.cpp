@@ -1,5 +1,9 @@
 // Turning a level picture into a board.
+#include "bmp.h"
 #include "play.h"
+
+#include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -159,5 +163,53 @@ TEST(Board, BeyondTheEdgeIsRedWallAndWritesThereAreDropped)
         EXPECT_EQ(v, Empty);
     board.cells.set(2, 3, Stone);
     EXPECT_EQ(board.cells.bytes()[2 * 40 + 3], Stone) << "column by column";
+}
+}  // namespace
+
+namespace {
+// External level files as a player might save them, read from a levels folder.
+class FolderHost : public RecordingHost {
+public:
+    std::string folder;
+    bool levelExists(int n) override { return levelFileExists(folder, n); }
+    std::optional<Picture> readLevel(int n) override { return readLevelFile(folder, n); }
+};
+
+TEST(LevelFiles, EveryStoredDepthGivesTheSameBoard)
+{
+    const std::vector<std::string> rows{"#######", "#@:yoO#", "#b*%B+#", "#######"};
+    const Picture picture = pictureFromText(rows);
+    std::vector<Rgb> palette;
+    for (int code = 0; code < CellCodeCount; ++code)
+        palette.push_back(colourForCell(code));
+    const auto folder = std::filesystem::temp_directory_path() / "kernmine-level-files";
+    std::filesystem::create_directories(folder);
+    const std::pair<int, std::vector<std::uint8_t>> files[] = {
+        {1, writeBmp24(picture)},
+        {2, writeBmp4(picture, palette)},
+    };
+    for (const auto& [n, bytes] : files) {
+        std::ofstream(levelFilePath(folder.string(), n), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        FolderHost host;
+        host.folder = folder.string();
+        Game game(host);
+        game.internal = 0;
+        game.startlevel(n);
+        ASSERT_EQ(game.gamestate, Playing) << n;
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 7; ++x)
+                EXPECT_EQ(symbolForCell(game.board.cells(x, y)), rows[y][x]) << n << " at " << x << "," << y;
+        EXPECT_EQ(host.message, "");
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(LevelFiles, OnlyThirtyLevelsAreBuiltIn)
+{
+    EXPECT_TRUE(builtinLevel(1));
+    EXPECT_TRUE(builtinLevel(30));
+    EXPECT_FALSE(builtinLevel(0));
+    EXPECT_FALSE(builtinLevel(31));
 }
 }  // namespace
