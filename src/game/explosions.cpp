@@ -19,15 +19,11 @@ void Game::exploy(int x, int y)
             continue;
         switch (code) {
         case Player:
-            --counters.lives;
-            gamestate = Dead;
-            say(message::blownUp());
+            killPlayer(message::blownUp());
             break;
         case YellowEnemy:
-            --counters.yellow;
-            break;
         case OliveEnemy:
-            --counters.olive;
+            loseCreature(code);
             break;
         case Diamond:
             // The level can no longer be won: the player goes up with it next tick.

@@ -152,6 +152,18 @@ int Game::win_check()
     return 1;
 }
 
+void Game::killPlayer(const MessageText& how)
+{
+    --counters.lives;
+    gamestate = Dead;
+    say(how);
+}
+
+void Game::loseCreature(std::uint8_t code)
+{
+    --(code == YellowEnemy ? counters.yellow : counters.olive);
+}
+
 void Game::selfdestruct()
 {
     board.blast_a.set(playerx, playery, 1);

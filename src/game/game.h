@@ -84,6 +84,8 @@ private:
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
     bool nextLevelExists();
+    void killPlayer(const MessageText& how);
+    void loseCreature(std::uint8_t code);  // a yellow or olive creature is gone
     void scanLevelPicture();
     void failLevel(int n);
 

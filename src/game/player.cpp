@@ -98,10 +98,8 @@ void Game::step(int dx, int dy, Sprite facing, std::uint8_t target)
     move_screen();
     if (target == YellowEnemy || target == OliveEnemy) {
         // The creature stays in the cell; the blast at the end of the next tick takes both.
-        --counters.lives;
         requestBlast(playerx, playery);
-        gamestate = Dead;
-        say(message::encounteredEnemy());
+        killPlayer(message::encounteredEnemy());
         return;
     }
     takePickup(target);

@@ -127,15 +127,11 @@ void Game::hit(int x, int y, std::uint8_t target, CellCode falling)
     switch (target) {
     case Player:
         requestBlast(x, y);
-        --counters.lives;
-        gamestate = Dead;
-        say(falling == Diamond ? message::diamondFell() : message::stoneFell());
+        killPlayer(falling == Diamond ? message::diamondFell() : message::stoneFell());
         break;
     case YellowEnemy:
-        --counters.yellow;
-        break;
     case OliveEnemy:
-        --counters.olive;
+        loseCreature(target);
         break;
     default:  // the explosive codes
         requestBlast(x, y);
@@ -246,9 +242,7 @@ void Game::moveEnemy(int x, int y, int tx, int ty, std::uint8_t heading, CellCod
 // redraws the area, so nothing is drawn now.
 void Game::catchPlayer(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind)
 {
-    --counters.lives;
-    gamestate = Dead;
-    say(message::caughtByEnemy());
+    killPlayer(message::caughtByEnemy());
     requestBlast(tx, ty);
     board.cells.set(tx, ty, kind);
     board.moved.set(tx, ty, kind);
