@@ -1,0 +1,79 @@
+// Plays arbitrary boards with arbitrary keys: the world must never leave its
+// planes, and the counters must always match what stands on the board.
+//
+// The input is read as a level written in text (see levels.h), row by row, line
+// breaks ignored and any other byte taken as a cell code; whatever follows the
+// 2,400 cells is one key per world tick.
+#include "game.h"
+#include "levels.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <span>
+
+namespace {
+class SilentHost : public GameHost {
+public:
+    Picture level;
+    void drawitem(int, int, int, int) override {}
+    void showmessageimage(const std::string&, const std::string&) override {}
+    void setWorldTimer(bool) override {}
+    void placeField(int, int) override {}
+    bool levelExists(int) override { return false; }
+    std::optional<Picture> readLevel(int) override { return level; }
+};
+
+Picture boardFrom(std::span<const std::uint8_t>& input)
+{
+    Picture picture(BoardColumns, BoardRows);
+    int cell = 0;
+    while (cell < BoardCells && !input.empty()) {
+        const std::uint8_t byte = input.front();
+        input = input.subspan(1);
+        if (byte == '\n' || byte == '\r')
+            continue;
+        const std::uint8_t code = cellForSymbol(static_cast<char>(byte)).value_or(byte % CellCodeCount);
+        picture.setPixel(cell % BoardColumns, cell / BoardColumns, colourForCell(code));
+        ++cell;
+    }
+    picture.setPixel(BoardColumns / 2, BoardRows / 2, colourForCell(Player));
+    return picture;
+}
+
+void press(Game& game, std::uint8_t key)
+{
+    if (game.gamestate != Playing || game.player_moved == 1)
+        return;
+    static constexpr int directions[] = {Down, Left, Right, Up};
+    if (key % 16 == 15)
+        game.selfdestruct();
+    else
+        game.moveplayer(directions[key % 4], (key >> 2) & 1, (key >> 3) & 1);
+}
+
+void checkCounters(const Game& game)
+{
+    const auto& cells = game.board.cells.bytes();
+    const auto count = [&](std::uint8_t code) { return static_cast<int>(std::count(cells.begin(), cells.end(), code)); };
+    if (count(Diamond) != game.counters.diamonds || count(YellowEnemy) != game.counters.yellow ||
+        count(OliveEnemy) != game.counters.olive)
+        std::abort();
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::span<const std::uint8_t> input(data, size);
+    SilentHost host;
+    host.level = boardFrom(input);
+    Game game(host);
+    game.internal = 0;
+    game.startlevel(1);
+    const std::size_t ticks = std::max<std::size_t>(input.size(), 30);
+    for (std::size_t i = 0; i < ticks && game.worldTimer; ++i) {
+        press(game, i < input.size() ? input[i] : 0);
+        game.Timer1Timer();
+        checkCounters(game);
+    }
+    return 0;
+}
