@@ -13,7 +13,6 @@
 #include <iostream>
 #include <iterator>
 #include <regex>
-#include <sstream>
 
 namespace {
 struct BadInput {
