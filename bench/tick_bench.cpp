@@ -1,6 +1,7 @@
 // The world tick on a busy board and on an idle one. Counts heap allocations per
 // tick as well: a tick should make none.
 #include "game.h"
+#include "headlesshost.h"
 #include "levels.h"
 
 #include <benchmark/benchmark.h>
@@ -26,16 +27,6 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
-class QuietHost : public GameHost {
-public:
-    Picture level;
-    void drawitem(int, int, int, int) override {}
-    void showmessageimage(const std::string&, const std::string&) override {}
-    void setWorldTimer(bool) override {}
-    void placeField(int, int) override {}
-    bool levelExists(int) override { return false; }
-    std::optional<Picture> readLevel(int) override { return level; }
-};
 
 Picture framedLevel(char fill, const std::string& pattern)
 {
@@ -61,7 +52,7 @@ Picture busyLevel()
 
 void runTicks(benchmark::State& state, const Picture& level)
 {
-    QuietHost host;
+    HeadlessHost host;
     host.level = level;
     Game game(host);
     game.internal = 0;

@@ -5,6 +5,7 @@
 // breaks ignored and any other byte taken as a cell code; whatever follows the
 // 2,400 cells is one key per world tick.
 #include "game.h"
+#include "headlesshost.h"
 #include "levels.h"
 
 #include <algorithm>
@@ -12,16 +13,6 @@
 #include <span>
 
 namespace {
-class SilentHost : public GameHost {
-public:
-    Picture level;
-    void drawitem(int, int, int, int) override {}
-    void showmessageimage(const std::string&, const std::string&) override {}
-    void setWorldTimer(bool) override {}
-    void placeField(int, int) override {}
-    bool levelExists(int) override { return false; }
-    std::optional<Picture> readLevel(int) override { return level; }
-};
 
 Picture boardFrom(std::span<const std::uint8_t>& input)
 {
@@ -64,7 +55,7 @@ void checkCounters(const Game& game)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::span<const std::uint8_t> input(data, size);
-    SilentHost host;
+    HeadlessHost host;
     host.level = boardFrom(input);
     Game game(host);
     game.internal = 0;

@@ -4,6 +4,7 @@
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
 #include "bmp.h"
 #include "game.h"
+#include "headlesshost.h"
 #include "levels.h"
 #include "savegame.h"
 #include "tape.h"
@@ -19,33 +20,17 @@ struct BadInput {
     std::string what;
 };
 
-// The game's window as far as the tape needs it: no drawing, the first message kept
-// (nothing dismisses the message panel), levels read beside the starting level.
-class TapeHost : public GameHost {
+// Levels are read beside the starting level; the first one is the picture given.
+class TapeHost : public HeadlessHost {
 public:
     std::string levelsFolder = ".";
-    std::optional<Picture> firstPicture;  // the level given on the command line
     int firstLevel = 1;
-    std::string message;
 
-    void drawitem(int, int, int, int) override {}
-    void showmessageimage(const std::string& english, const std::string&) override
-    {
-        if (!shown_) {
-            message = english;
-            shown_ = true;
-        }
-    }
-    void setWorldTimer(bool) override {}
-    void placeField(int, int) override {}
     bool levelExists(int n) override { return levelFileExists(levelsFolder, n); }
     std::optional<Picture> readLevel(int n) override
     {
-        return n == firstLevel && firstPicture ? firstPicture : readLevelFile(levelsFolder, n);
+        return n == firstLevel && level ? level : readLevelFile(levelsFolder, n);
     }
-
-private:
-    bool shown_ = false;
 };
 
 struct Options {
@@ -145,10 +130,10 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         game.startlevel(n);
     } else {
         std::string error;
-        host.firstPicture = readBmpFile(o.level, &error);
-        if (!host.firstPicture)
+        host.level = readBmpFile(o.level, &error);
+        if (!host.level)
             throw BadInput{"unreadable level " + o.level + ": " + error};
-        if (!holdsPlayer(*host.firstPicture))
+        if (!holdsPlayer(*host.level))
             throw BadInput{"level " + o.level + " has no player"};
         const std::filesystem::path path(o.level);
         std::smatch m;
