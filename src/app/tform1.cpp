@@ -527,8 +527,7 @@ void TForm1::playKeys(int key, KeyModifiers shift)
 void TForm1::continueafterlevel()
 {
     closeMessage();
-    const bool another = game.internal == 1 ? game.level < BuiltinLevelCount : levelExists(game.level + 1);
-    if (another)
+    if (game.nextLevelExists())
         startlevel(game.level + 1);
     else
         endtomenu();

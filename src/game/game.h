@@ -54,6 +54,9 @@ public:
     void move_screen();
     // The self-destruction key: a request at the player's cell, always in blast_a.
     void selfdestruct();
+    // Whether play can go on after the current level: built-in levels end at 30,
+    // external ones at the first missing file.
+    bool nextLevelExists();
     // Switches the world tick, keeping worldTimer and the host's timer together.
     void setWorldTimer(bool on);
 
@@ -83,7 +86,6 @@ private:
 
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
-    bool nextLevelExists();
     void killPlayer(const MessageText& how);
     void loseCreature(std::uint8_t code);  // a yellow or olive creature is gone
     void scanLevelPicture();
