@@ -7,42 +7,14 @@
 #include "widgets.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 
 #include <utility>
 
 namespace {
-
 constexpr int Tick = 150;  // ms, all three timers
-constexpr int Enter = 13;
-
-constexpr int MainWidth = 185;
-constexpr int MainHeight = 173;
-constexpr int MessageWidth = 426;
-constexpr int MessageHeight = 36;
-constexpr int TitleNameHeight = 80;
-constexpr int TitleWidth = 344;
-
-QListWidget* makeList(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setGeometry(geometry);
-    setBold(list);
-    // A black edge of two pixels, so that the rows of 13 pixels fill the list
-    // in whole rows, as in the skins list.
-    list->setStyleSheet("QListWidget { background: black; color: white; border: 2px solid black; }"
-                        " QListWidget::item { height: 13px; }");
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return list;
-}
-
-QString keyName(int index)
-{
-    return QString("keysmenu%1_%1").arg(index + 1);
-}
-
 }  // namespace
 
 TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameFolder_(gameFolder)
@@ -71,6 +43,7 @@ TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameF
     createTitle();
     createSkinsMenu();
     createTimers();
+    findMenuItems();
     wireEvents();
     qApp->installEventFilter(this);
 
@@ -80,112 +53,7 @@ TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameF
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
-}
-
-void TForm1::createSubmenus()
-{
-    newbevel = makePanel(this, "newbevel", {0, 0, 240, 41});
-    newmenu1 = makeLabel(newbevel, "newmenu1", 8, 8, "Start with internal levels", colour::white);
-    newmenu2 = makeLabel(newbevel, "newmenu2", 8, 24, "Start with external levels", colour::gray);
-
-    loadbevel = makePanel(this, "loadbevel", {0, 0, 257, 117});
-    loadmenu = makeList(loadbevel, "loadmenu", {8, 8, 241, 97});
-
-    savebevel = makePanel(this, "savebevel", {0, 0, 257, 141});
-    savemenu1 = new QLineEdit(savebevel);
-    savemenu1->setObjectName("savemenu1");
-    savemenu1->setGeometry(8, 8, 241, 21);
-    setBold(savemenu1);
-    savemenu1->setStyleSheet("QLineEdit { background: black; color: white; border: none; }");
-    savemenu2 = makeList(savebevel, "savemenu2", {8, 32, 241, 97});
-
-    keysbevel = makePanel(this, "keysbevel", {0, 0, 240, 205});
-    const char* actions[HotkeyCount] = {"Move up",   "Move down",        "Move left", "Move right",
-                                        "Drop bomb", "Eat cell",         "Pause",     "Self-destruction",
-                                        "Load game", "Save game",        "Main menu", "Quick exit"};
-    for (int i = 0; i < HotkeyCount; ++i) {
-        const int top = 8 + 16 * i;
-        keysmenu[i] = makeLabel(keysbevel, QString("keysmenu%1").arg(i + 1), 8, top, actions[i],
-                                colour::white);
-        keysmenuKeys[i] = makeBox(keysbevel, keyName(i), {136, top, 78, 13}, "<none>", colour::white);
-        setBackground(keysmenuKeys[i], colour::gray);
-    }
-
-    aboutbevel = makePanel(this, "aboutbevel", {0, 0, 240, 61});
-    aboutmenu1 = makeLabel(aboutbevel, "aboutmenu1", 8, 8, "Internal levels:", colour::white);
-    aboutmenu1_1 = makeLabel(aboutbevel, "aboutmenu1_1", 154, 8, "30", colour::white);
-    aboutmenu2 = makeLabel(aboutbevel, "aboutmenu2", 8, 24, "External levels:", colour::white);
-    // Right-aligned: whatever the count, its text ends at 169.
-    aboutmenu2_2 = makeBox(aboutbevel, "aboutmenu2_2", {129, 24, 40, 13}, "0", colour::white);
-    aboutmenu2_2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    aboutmenu3 = makeLabel(aboutbevel, "aboutmenu3", 8, 40, "Visit Web-site for new levels", colour::white);
-
-    for (QFrame* panel : {newbevel, loadbevel, savebevel, keysbevel, aboutbevel})
-        panel->hide();
-}
-
-void TForm1::createMenus()
-{
-    mainbevel = makePanel(this, "mainbevel", {0, 0, MainWidth, MainHeight});
-    struct Item {
-        QLabel** label;
-        const char* name;
-        const char* caption;
-        QColor colour;
-        const char* arrow;  // the ">" of an item that opens a panel
-    };
-    const Item items[] = {
-        {&menu1, "menu1", "New game", colour::aqua, "Label1"},
-        {&menu2, "menu2", "Back to game", colour::gray, nullptr},
-        {&menu110, "menu110", "Terminate current game", colour::gray, nullptr},
-        {&menu3, "menu3", "Load game", colour::white, "Label2"},
-        {&menu4, "menu4", "Save game", colour::gray, "Label3"},
-        {&menu5, "menu5", "Controls", colour::white, "Label5"},
-        {&menu6, "menu6", "Levels info", colour::white, "Label4"},
-        {&menu7, "menu7", "Skins", colour::white, "Label8"},
-        {&menu8, "menu8", "Language", colour::white, "Label6"},
-        {&menu9, "menu9", "Exit", colour::white, nullptr},
-    };
-    int top = 8;
-    for (const Item& item : items) {
-        *item.label = makeLabel(mainbevel, item.name, 8, top, item.caption, item.colour);
-        if (item.arrow)
-            makeLabel(mainbevel, item.arrow, 168, top, ">", colour::white, false);
-        top += 16;
-    }
-
-    languagebevel = makePanel(this, "languagebevel", {0, 0, 240, 45});
-    Image1 = makePicture(languagebevel, "Image1", {8, 7, 29, 15}, builtinPicture("flag_en.bmp"));
-    languagemenu1 = makeLabel(languagebevel, "languagemenu1", 48, 8, "English", colour::white);
-    Image2 = makePicture(languagebevel, "Image2", {8, 23, 29, 15}, builtinPicture("flag_ru.bmp"));
-    languagemenu2 = makeLabel(languagebevel, "languagemenu2", 48, 24, "Russian", colour::white);
-    languagebevel->hide();
-}
-
-void TForm1::createTitle()
-{
-    titlepanel = makePanel(this, "titlepanel", {});
-    titlename = makePicture(titlepanel, "titlename", {0, 0, TitleWidth, TitleNameHeight},
-                            builtinPicture("titlename.jpg"));
-    titlepresents = makePicture(titlepanel, "titlepresents", {0, 0, TitleWidth, 30},
-                                builtinPicture("titlepresents.jpg"));
-    titlename->hide();
-    titlepresents->hide();
-}
-
-void TForm1::createSkinsMenu()
-{
-    skinsbevel = makePanel(this, "skinsbevel", {0, 0, 257, 177});
-    skinsmenu1 = makeList(skinsbevel, "skinsmenu1", {8, 8, 241, 69});
-    skinsmenu2 = makeLabel(skinsbevel, "skinsmenu2", 8, 82, "Visit Web-site for new skins", colour::white);
-    GroupBox1 = new QGroupBox("preview", skinsbevel);
-    GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setGeometry(6, 96, 244, 74);
-    setTextColour(GroupBox1, colour::white);
-    skinpreview = makePicture(GroupBox1, "skinpreview", {2, 13, 240, 60});
-    // Below the panel's bottom edge: never seen, it only supplies the skin files.
-    skinsfilelist = makeList(skinsbevel, "skinsfilelist", {8, 248, 225, 15});
-    skinsbevel->hide();
+    showPointer(true);
 }
 
 void TForm1::createTimers()
@@ -205,6 +73,21 @@ void TForm1::createTimers()
     }
 }
 
+void TForm1::findMenuItems()
+{
+    for (int i = 0; i < MenuItemCount; ++i) {
+        const MenuItem& entry = MenuItems[i];
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(entry.widget.data(), entry.widget.size()));
+        items_[entry.id] = widget;
+        itemIds_[widget] = entry.id;
+    }
+}
+
+int TForm1::itemOf(QWidget* widget) const
+{
+    return itemIds_.value(widget, 0);
+}
+
 void TForm1::wireEvents()
 {
     for (QLabel* item : {menu1, menu2, menu3, menu4, menu5, menu6, menu7, menu8, menu9, menu110, newmenu1,
@@ -212,7 +95,8 @@ void TForm1::wireEvents()
         wire(item, &TForm1::menu1Click, &TForm1::menu1DblClick);
     for (QLabel* item : keysmenu)
         wire(item, &TForm1::menu1Click, &TForm1::menu1DblClick);
-    wire(savemenu1, &TForm1::menu1Click, &TForm1::menu1DblClick);
+    // The edit box is performed by Enter only.
+    wire(savemenu1, &TForm1::menu1Click, nullptr);
     mouse_[savemenu1].passOn = true;
 
     for (QLabel* key : keysmenuKeys)
@@ -220,8 +104,11 @@ void TForm1::wireEvents()
     wire(keysbevel, nullptr, &TForm1::menu1DblClick);
     wire(aboutmenu3, nullptr, &TForm1::menu1DblClick);
     wireList(loadmenu, nullptr, &TForm1::menu1DblClick);
-    wireList(savemenu2, &TForm1::savemenu2Click, &TForm1::menu1DblClick);
-    wireList(skinsmenu1, &TForm1::skinsmenu1Click, &TForm1::menu1DblClick);
+    wireList(savemenu2, nullptr, &TForm1::menu1DblClick);
+    wireList(skinsmenu1, nullptr, &TForm1::menu1DblClick);
+    // Selection changes by the mouse or by the arrow keys alike.
+    connect(savemenu2, &QListWidget::currentRowChanged, this, [this] { savemenu2Click(savemenu2); });
+    connect(skinsmenu1, &QListWidget::itemClicked, this, [this] { skinsmenu1Click(skinsmenu1); });
 
     focus_[savemenu1] = &TForm1::savemenu1Enter;
     focus_[savemenu2] = &TForm1::savemenu2Enter;
@@ -296,54 +183,60 @@ bool TForm1::mouseEvent(QObject* receiver, QEvent::Type type)
 
 void TForm1::FormCreate()
 {
+    showPointer(false);
+    titlestep = 0;
     placeWidgets();
     skin.loadAtStartup("<none>");
     drawtoppanel();
+    setlanguage();
     makeFolders();
-    menuitem = 1;
+    menus.menuitem = item::NewGame;
     Timer2Timer();
     game.gamestate = TitleSkippable;
-}
-
-void TForm1::placeWidgets()
-{
-    const int w = screen_.width();
-    const int h = screen_.height();
-    setGeometry(0, 0, w, h);
-    game.windowWidth = w;
-    game.windowHeight = h;
-    paper->setGeometry(0, 0, w, h);
-
-    titlepanel->setGeometry(0, 0, w, h);
-    titlename->move((w - TitleWidth) / 2, (h - TitleNameHeight - 30) / 2);
-    titlepresents->move(titlename->x(), titlename->y() + TitleNameHeight);
-
-    mainbevel->move((w - MainWidth) / 2, 3 * (h - MainHeight) / 5);
-    const int left = mainbevel->x() + MainWidth;
-    const int top = mainbevel->y();
-    newbevel->move(left, top);
-    loadbevel->move(left, top + 48);
-    savebevel->move(left, top + 64);
-    keysbevel->move(left, top + 80);
-    aboutbevel->move(left, top + 96);
-    skinsbevel->move(left, top + 112);
-    languagebevel->move(left, top + 128);
-
-    MessagePanel->move((w - MessageWidth) / 2, (h - MessageHeight) / 2);
-    TopPanel->setPanelWidth(w);
+    Timer3->start();
 }
 
 void TForm1::makeFolders()
 {
     QDir beside(gameFolder_);
-    for (const char* folder : {"save", "levels", "skins"})
-        if (!beside.exists(folder))
-            beside.mkdir(folder);
+    for (const char* name : {"save", "levels", "skins"})
+        if (!beside.exists(name))
+            beside.mkdir(name);
+}
+
+QString TForm1::folder(const char* name) const
+{
+    return gameFolder_ + "/" + name;
 }
 
 std::string TForm1::levelsFolder() const
 {
-    return (gameFolder_ + "/levels").toStdString();
+    return folder("levels").toStdString();
+}
+
+// The pointer is hidden in play and during the title: an override cursor, so
+// that no widget under it can bring it back.
+void TForm1::showPointer(bool shown)
+{
+    if (shown == !pointerHidden_)
+        return;
+    if (shown)
+        QGuiApplication::restoreOverrideCursor();
+    else
+        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    pointerHidden_ = !shown;
+}
+
+void TForm1::exitGame()
+{
+    may_close_ = true;
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!may_close_)
+        event->ignore();
 }
 
 // --- drawing ---
@@ -368,6 +261,11 @@ void TForm1::showmessageimage(const std::string& english, const std::string& rus
         Timer2->start();
 }
 
+void TForm1::showMessage(const MessageText& message)
+{
+    showmessageimage(message.english, message.russian);
+}
+
 void TForm1::closeMessage()
 {
     MessagePanel->hide();
@@ -381,13 +279,13 @@ void TForm1::Timer2Timer()
 
 void TForm1::refreshCounters()
 {
-    const Counters& c = game.counters;
-    TopPanel->PlayerLabel->setText(QString::number(c.lives));
-    TopPanel->BombLabel->setText(QString::number(c.bombs));
-    TopPanel->DiamondLabel->setText(QString::number(c.diamonds));
-    TopPanel->YellowLabel->setText(QString::number(c.yellow));
-    TopPanel->OliveLabel->setText(QString::number(c.olive));
-    TopPanel->levellabel->setText(QString::fromStdString(game.levelcaption));
+    TopPanel->showCounters(game.counters);
+}
+
+void TForm1::showLevelCaption()
+{
+    const MessageText caption = message::levelCaption(game.level);
+    TopPanel->showLevel(QString::fromStdString(caption.in(game.english == 1)));
 }
 
 // --- the world ---
@@ -425,133 +323,41 @@ void TForm1::startlevel(int n)
 {
     game.startlevel(n);
     refreshCounters();
+    // A level that could not be read leaves the label as it was.
+    if (game.gamestate == Playing)
+        showLevelCaption();
 }
 
-// --- keys ---
+// --- the title ---
 
-void TForm1::FormKeyDown(int key, KeyModifiers shift)
+void TForm1::Timer3Timer()
 {
-    switch (game.gamestate) {
-    case TitleSkippable:
-        skipTitle();
-        break;
-    case Menu:
-        menuKeys(key);
-        break;
-    case LevelEnd:
-        if (key == Enter)
-            continueafterlevel();
-        break;
-    case Paused:
-        pauseKeys(key);
-        break;
-    case Playing:
-        playKeys(key, shift);
-        break;
-    case Dead:
-        if (key == Enter)
-            continueafterdeath();
-        break;
-    default:  // the title ignores every key; the other states belong to the menus
-        break;
+    if (game.gamestate != Title && game.gamestate != TitleSkippable) {
+        drawPreviewStep();
+        return;
     }
+    const int step = titlestep;
+    if (step == 10)
+        titlename->show();
+    else if (step == 20)
+        titlepresents->show();
+    else if (step >= 40 && step <= 60) {
+        if (titlename->height() > 3)
+            titlename->resize(titlename->width(), titlename->height() - 4);
+        if (titlepresents->height() > 1)
+            titlepresents->resize(titlepresents->width(), titlepresents->height() - 2);
+    } else if (step == 70) {
+        endTitle();
+    }
+    ++titlestep;
 }
 
-void TForm1::skipTitle()
+void TForm1::endTitle()
 {
     titlepanel->hide();
     Timer3->stop();
-    game.gamestate = Menu;
-}
-
-// Until the menus can be driven, Enter starts a game with the built-in levels.
-void TForm1::menuKeys(int key)
-{
-    if (key == Enter)
-        newInternalGame();
-}
-
-void TForm1::newInternalGame()
-{
-    game.internal = 1;
-    game.counters.lives = 3;
-    game.counters.bombs = 5;
-    mainbevel->hide();
-    paper->hide();
-    TopPanel->show();
-    gamefield->show();
-    startlevel(1);
-}
-
-void TForm1::endtomenu()
-{
-    TopPanel->hide();
-    gamefield->hide();
-    paper->show();
+    titlestep = 0;
     mainbevel->show();
     game.gamestate = Menu;
+    showPointer(true);
 }
-
-void TForm1::pauseKeys(int key)
-{
-    if (key == binding(hotkeys, Hotkey::pause)) {
-        closeMessage();
-        game.gamestate = Playing;
-        game.setWorldTimer(true);
-    }
-}
-
-// Each binding is tested on its own, so a key bound to several actions does all of them.
-void TForm1::playKeys(int key, KeyModifiers shift)
-{
-    if (game.player_moved == 1 || key == 0)
-        return;
-    const int eat = modifierHeld(binding(hotkeys, Hotkey::cell), shift);
-    const int bomb = modifierHeld(binding(hotkeys, Hotkey::bomb), shift);
-    const std::pair<Hotkey, Direction> moves[] = {
-        {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
-    for (const auto& [action, direction] : moves)
-        if (key == binding(hotkeys, action))
-            game.moveplayer(direction, eat, bomb);
-    if (key == binding(hotkeys, Hotkey::pause)) {
-        game.gamestate = Paused;
-        game.setWorldTimer(false);
-        const MessageText pause = message::pause();
-        showmessageimage(pause.english, pause.russian);
-    }
-    if (key == binding(hotkeys, Hotkey::terminate))
-        game.selfdestruct();
-    refreshCounters();
-}
-
-void TForm1::continueafterlevel()
-{
-    closeMessage();
-    if (game.nextLevelExists())
-        startlevel(game.level + 1);
-    else
-        endtomenu();
-}
-
-void TForm1::continueafterdeath()
-{
-    game.setWorldTimer(false);
-    closeMessage();
-    if (game.counters.lives >= 1)
-        startlevel(game.level);
-    else
-        endtomenu();
-}
-
-// --- filled in by the title sequence and the menus ---
-
-void TForm1::Timer3Timer() {}
-void TForm1::menu1Click(QWidget*) {}
-void TForm1::menu1DblClick(QWidget*) {}
-void TForm1::savemenu1Enter(QWidget*) {}
-void TForm1::savemenu2Enter(QWidget*) {}
-void TForm1::savemenu2Click(QWidget*) {}
-void TForm1::skinsmenu1Click(QWidget*) {}
-void TForm1::skinsmenu1KeyUp(QWidget*, int, KeyModifiers) {}
-void TForm1::skinsmenu1Enter(QWidget*) {}
-void TForm1::skinsfilelistEnter(QWidget*) {}

@@ -1,11 +1,13 @@
 // TForm1, the game's one window: every panel, label, list and picture of the
-// screen, the three timers, and the glue between them and the game core.
+// screen, the three timers, and the glue between them, the game core and the
+// menus.
 #pragma once
 
 #include "fieldwidget.h"
 #include "game.h"
 #include "host.h"
 #include "hotkeys.h"
+#include "menus.h"
 #include "messagedisplay.h"
 #include "skin.h"
 #include "statusbar.h"
@@ -25,7 +27,7 @@
 #include <optional>
 #include <string>
 
-class TForm1 : public QWidget, public GameHost {
+class TForm1 : public QWidget, public GameHost, public MenuHost {
     Q_OBJECT
 
 public:
@@ -41,6 +43,27 @@ public:
     void placeField(int left, int top) override;
     bool levelExists(int n) override;
     std::optional<Picture> readLevel(int n) override;
+
+    // What the menus ask of the window.
+    void setItemLook(int id, bool highlighted, bool usable) override;
+    void setPanelVisible(Panel panel, bool visible) override;
+    void focusItem(int id) override;
+    void refreshSaveList(int id) override;
+    void showScreen(bool play) override;
+    bool externalLevelExists(int n) override;
+    void showExternalLevelCount(int count) override;
+    void forgetSavedGame() override;
+    void startlevel(int n) override;
+    void loadSelectedGame() override;
+    void saveUnderTypedName() override;
+    bool copySaveSelection() override;
+    void setlanguage() override;
+    void openwebpage(const std::string& page) override;
+    void openSkinsList() override;
+    void startSkinPreview() override;
+    void stopSkinPreview() override;
+    void loadSelectedSkin() override;
+    void exitGame() override;
 
     // The keyboard, with the game's key code and the held modifiers.
     void FormKeyDown(int key, KeyModifiers shift);
@@ -61,10 +84,19 @@ public:
     void skinsmenu1Enter(QWidget* sender);
     void skinsfilelistEnter(QWidget* sender);
 
+    // Saved games: mode 1 loads the file at path, mode 0 saves the game to it.
+    enum class LoadResult { Loaded, Unreadable, Short };
+    enum SaveMode { Save = 0, Load = 1 };
+    LoadResult loadsavegame(const QString& path, int mode);
+    void deletesavedgame();
+
     Skin skin;
+    Skin preview;  // previewImage: the sheet the skins menu shows
     Game game{*this};
+    Menus menus{game, *this};
     Hotkeys hotkeys = DefaultHotkeys;
-    std::uint8_t menuitem = 0;
+    QString savename;  // the saved game the play came from; a death reloads it
+    int titlestep = 0;
 
     QLabel* paper;
     FieldWidget* gamefield;
@@ -112,12 +144,14 @@ public:
     QGroupBox* GroupBox1;
     QLabel* skinpreview;
     QListWidget* skinsfilelist;
+    QLabel* skinerror;  // under the preview, when a skin file cannot be read
     QTimer* Timer1;
     QTimer* Timer2;
     QTimer* Timer3;
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     using Handler = void (TForm1::*)(QWidget*);
@@ -133,31 +167,47 @@ private:
     void createTitle();
     void createSkinsMenu();
     void createTimers();
+    void findMenuItems();
     void wireEvents();
     void wire(QWidget* widget, Handler click, Handler dblclick);
     void wireList(QListWidget* list, Handler click, Handler dblclick);
     bool mouseEvent(QObject* receiver, QEvent::Type type);
     bool isKeyTarget(QObject* receiver) const;
+    int itemOf(QWidget* widget) const;
 
     void FormCreate();
     void placeWidgets();
     void makeFolders();
+    void showPointer(bool shown);
 
     void skipTitle();
+    void endTitle();
+    void drawPreviewStep();
+    void previewSelectedSkin();
+    void reloadAfterDeath();
     void menuKeys(int key);
     void pauseKeys(int key);
     void playKeys(int key, KeyModifiers shift);
     void continueafterlevel();
     void continueafterdeath();
-    void newInternalGame();
-    void endtomenu();
     void closeMessage();
-    void startlevel(int n);
+    void closeMenuMessage();
     void refreshCounters();
+    void showLevelCaption();
+    void showProgress(const MessageText& text);
+    void setProgress(int value);
+    void hideProgress();
+    void showMessage(const MessageText& message);
+    QString folder(const char* name) const;
     std::string levelsFolder() const;
 
     QSize screen_;
     QString gameFolder_;
     QHash<QObject*, MouseWiring> mouse_;
     QHash<QObject*, Handler> focus_;
+    QHash<int, QWidget*> items_;
+    QHash<QWidget*, int> itemIds_;
+    bool pointerHidden_ = false;
+    bool may_close_ = false;  // only the game's own exit closes the window
+    QImage previewCanvas_{8 * CellPixels, 2 * CellPixels, QImage::Format_RGB32};
 };

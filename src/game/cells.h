@@ -55,6 +55,7 @@ constexpr Sprite StoneSprite{3, 5};
 constexpr Sprite CrushingStoneSprite{4, 5};
 constexpr Sprite BombCrateSprite{5, 5};
 constexpr Sprite ExtraLifeSprite{4, 3};
+constexpr Sprite StatusBarSprite{5, 3};  // the status bar's background
 constexpr int PlayerSpriteRow = 0;
 constexpr int BombSpriteRow = 1;
 constexpr int DiamondSpriteRow = 2;

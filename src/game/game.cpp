@@ -93,7 +93,7 @@ void Game::startlevel(int n)
     field = fieldPlacement(windowWidth, windowHeight, playerx, playery);
     host_.placeField(field.left, field.top);
     level = n;
-    levelcaption = (english == 1 ? "Level " : "Уровень ") + std::to_string(n);
+    levelcaption = message::levelCaption(n).in(english == 1);
     gamestate = Playing;
     setWorldTimer(true);
     loading = 0;

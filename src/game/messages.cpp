@@ -36,7 +36,14 @@ MessageText blownUp()
     return {"You have been losted from an explosive wave", "Вы погибли от взрывной волны"};
 }
 MessageText pause() { return {"P A U S E", "П А У З А"}; }
+MessageText saving() { return {"S A V I N G ...", "С О Х Р А Н Е Н И Е ..."}; }
+MessageText loading() { return {"L O A D I N G ...", "З А Г Р У З К А ..."}; }
+MessageText levelCaption(int level)
+{
+    return around("Level ", std::to_string(level), "", "Уровень ", "");
+}
 MessageText defaultSkinLoaded() { return {"The default skin has been loaded", "Скин по умолчанию загружен"}; }
+MessageText defaultSkinEntry() { return {"<default skin>", "<скин по умолчанию>"}; }
 MessageText skinLoaded(const std::string& skinFile)
 {
     return around("The skin ", skinFile, " has been loaded", "Скин ", " загружен");
@@ -44,6 +51,10 @@ MessageText skinLoaded(const std::string& skinFile)
 MessageText skinCorrupt(const std::string& skinFile)
 {
     return around("The skin ", skinFile, " is corrupt", "Скин ", " поврежден");
+}
+MessageText skinUnreadable()
+{
+    return {"This file is not a readable picture", "Этот файл не читается как картинка"};
 }
 MessageText cannotLoadGame(const std::string& file)
 {

@@ -20,9 +20,14 @@ MessageText encounteredEnemy();
 MessageText diamondDestroyed();
 MessageText blownUp();
 MessageText pause();
+MessageText saving();
+MessageText loading();
+MessageText levelCaption(int level);  // the status bar's level text
 MessageText defaultSkinLoaded();
+MessageText defaultSkinEntry();  // the first entry of the skins list
 MessageText skinLoaded(const std::string& skinFile);
 MessageText skinCorrupt(const std::string& skinFile);
+MessageText skinUnreadable();  // under the preview of the skins menu
 MessageText cannotLoadGame(const std::string& file);
 MessageText cannotSaveGame(const std::string& file);
 MessageText gameDeleted(const std::string& file);

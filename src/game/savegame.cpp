@@ -10,6 +10,18 @@ namespace {
 constexpr int ValueOffset = 11;
 constexpr int Run = 20;
 
+// The progress counts one for each column of the cells and of each of the three
+// explosion planes.
+enum Stage { CellsStage, BlastAStage, BlastBStage, BlastFrameStage };
+
+std::function<void(int)> columnsOf(Stage stage, const SaveProgress& progress)
+{
+    return [stage, &progress](int x) {
+        if (progress)
+            progress(stage * BoardColumns + x + 1);
+    };
+}
+
 bool carriesMotion(std::uint8_t code)  // creatures and what falls keep their motion
 {
     return code >= YellowEnemy && code <= Diamond;
@@ -25,10 +37,13 @@ public:
             put(Run);
         put(n);
     }
-    void putPlane(const Plane& plane)
+    void putPlane(const Plane& plane, const std::function<void(int)>& columnDone)
     {
-        for (std::uint8_t v : plane.bytes())
-            put(v);
+        for (int x = 0; x < BoardColumns; ++x) {
+            for (int y = 0; y < BoardRows; ++y)
+                put(plane(x, y));
+            columnDone(x);
+        }
     }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
@@ -61,13 +76,16 @@ public:
                 return static_cast<int>(total);
         }
     }
-    bool plane(Plane& plane)
+    bool plane(Plane& plane, const std::function<void(int)>& columnDone)
     {
-        for (std::uint8_t& cell : plane.bytes()) {
-            const std::optional<int> v = next();
-            if (!v)
-                return false;
-            cell = static_cast<std::uint8_t>(*v);
+        for (int x = 0; x < BoardColumns; ++x) {
+            for (int y = 0; y < BoardRows; ++y) {
+                const std::optional<int> v = next();
+                if (!v)
+                    return false;
+                plane.set(x, y, static_cast<std::uint8_t>(*v));
+            }
+            columnDone(x);
         }
         return true;
     }
@@ -78,7 +96,7 @@ private:
 };
 }  // namespace
 
-std::vector<std::uint8_t> encodeSavedGame(const Game& game)
+std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& progress)
 {
     ValueWriter out;
     out.put(game.internal == 1 ? 0 : 1);
@@ -92,14 +110,15 @@ std::vector<std::uint8_t> encodeSavedGame(const Game& game)
             if (carriesMotion(code))
                 out.put(game.board.motion(x, y));
         }
+        columnsOf(CellsStage, progress)(x);
     }
-    out.putPlane(game.board.blast_a);
-    out.putPlane(game.board.blast_b);
-    out.putPlane(game.board.blast_frame);
+    out.putPlane(game.board.blast_a, columnsOf(BlastAStage, progress));
+    out.putPlane(game.board.blast_b, columnsOf(BlastBStage, progress));
+    out.putPlane(game.board.blast_frame, columnsOf(BlastFrameStage, progress));
     return out.take();
 }
 
-bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game)
+bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveProgress& progress)
 {
     ValueReader in(file);
     const std::optional<int> source = in.next();
@@ -126,8 +145,11 @@ bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game)
             }
             planes.motion.set(x, y, motion);
         }
+        columnsOf(CellsStage, progress)(x);
     }
-    if (!in.plane(planes.blast_a) || !in.plane(planes.blast_b) || !in.plane(planes.blast_frame))
+    if (!in.plane(planes.blast_a, columnsOf(BlastAStage, progress)) ||
+        !in.plane(planes.blast_b, columnsOf(BlastBStage, progress)) ||
+        !in.plane(planes.blast_frame, columnsOf(BlastFrameStage, progress)))
         return false;
 
     game.internal = *source == 0 ? 1 : 0;

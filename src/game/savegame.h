@@ -5,13 +5,18 @@
 #include "game.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
-std::vector<std::uint8_t> encodeSavedGame(const Game& game);
+// Told how far the work has gone, from 1 to 240: a column of the board's cells
+// counts 1, and so does a column of each explosion plane.
+using SaveProgress = std::function<void(int)>;
+
+std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& progress = {});
 
 // Puts a saved game into `game` ready for a level start in resume mode: internal,
 // level, lives, bombs, the level picture in templevel, motion and the explosion
 // planes, and loading = 1. A file whose values run out changes nothing and
 // returns false.
-bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game);
+bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveProgress& progress = {});

@@ -47,14 +47,43 @@ bool MessageDisplay::showmessageimage(const QString& english, const QString& rus
 
 void MessageDisplay::Timer2Timer(const Skin& skin)
 {
-    QImage background(StripTiles * CellPixels, CellPixels, QImage::Format_RGB32);
+    paintStrip(skin, msgframe, StripTiles);
+    msgframe = (msgframe + 1) % AnimationFrames;
+}
+
+void MessageDisplay::paintStrip(const Skin& skin, int frame, int tiles)
+{
+    QImage background(tiles * CellPixels, CellPixels, QImage::Format_RGB32);
     QPainter painter(&background);
-    const QImage tile = skin.tile(msgframe, MessageSpriteRow);
-    for (int i = 0; i < StripTiles; ++i)
+    const QImage tile = skin.tile(frame, MessageSpriteRow);
+    for (int i = 0; i < tiles; ++i)
         painter.drawImage(i * CellPixels, 0, tile);
     painter.end();
     MessageImage->setPixmap(QPixmap::fromImage(background));
-    msgframe = (msgframe + 1) % AnimationFrames;
+}
+
+void MessageDisplay::showProgress(const Skin& skin, const QString& text)
+{
+    paintStrip(skin, 0, MessageImage->width() / CellPixels + 2);
+    messageLabel->setText(text);
+    gauge->setValue(0);
+    gauge->show();
+    show();
+    raise();
+    repaint();
+}
+
+void MessageDisplay::setProgress(int value)
+{
+    gauge->setValue(value);
+    gauge->repaint();
+}
+
+void MessageDisplay::hideProgress()
+{
+    hide();
+    gauge->hide();
+    gauge->setValue(0);
 }
 
 void MessageDisplay::setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,

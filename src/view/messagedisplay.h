@@ -21,6 +21,12 @@ public:
     bool showmessageimage(const QString& english, const QString& russian, bool inEnglish);
     // One step of the background: fourteen copies of tile (msgframe, 7).
     void Timer2Timer(const Skin& skin);
+    // The panel while a game is saved or loaded: the text over a still strip of
+    // the first message tile, with the progress bar, repainted at once because
+    // the work runs without returning to the event loop.
+    void showProgress(const Skin& skin, const QString& text);
+    void setProgress(int value);
+    void hideProgress();
     // Panel background, text colour and the progress bar's two colours.
     void setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,
                     const QColor& gaugeFill);
@@ -29,4 +35,8 @@ public:
     QProgressBar* gauge;
     QLabel* messageLabel;
     std::uint8_t msgframe = 0;
+
+private:
+    // `tiles` copies of message tile `frame` side by side.
+    void paintStrip(const Skin& skin, int frame, int tiles);
 };

@@ -1,6 +1,7 @@
 #include "statusbar.h"
 
 #include "cells.h"
+#include "game.h"
 #include "skin.h"
 #include "widgets.h"
 
@@ -66,7 +67,7 @@ void StatusBar::drawtoppanel(const Skin& skin)
     QImage background(tiles * CellPixels, PanelHeight, QImage::Format_RGB32);
     QPainter painter(&background);
     for (int i = 0; i < tiles; ++i)
-        painter.drawImage(i * CellPixels, 0, skin.tile(5, 3));
+        painter.drawImage(i * CellPixels, 0, skin.tile(StatusBarSprite.col, StatusBarSprite.row));
     painter.end();
     topimage->setPixmap(QPixmap::fromImage(background));
 
@@ -80,4 +81,18 @@ void StatusBar::drawtoppanel(const Skin& skin)
     setTextColour(DiamondLabel, strip[DiamondsBand]);
     setTextColour(YellowLabel, strip[YellowBand]);
     setTextColour(OliveLabel, strip[OliveBand]);
+}
+
+void StatusBar::showCounters(const Counters& counters)
+{
+    PlayerLabel->setText(QString::number(counters.lives));
+    BombLabel->setText(QString::number(counters.bombs));
+    DiamondLabel->setText(QString::number(counters.diamonds));
+    YellowLabel->setText(QString::number(counters.yellow));
+    OliveLabel->setText(QString::number(counters.olive));
+}
+
+void StatusBar::showLevel(const QString& caption)
+{
+    levellabel->setText(caption);
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 class Skin;
+struct Counters;
 
 class StatusBar : public QFrame {
 public:
@@ -16,6 +17,8 @@ public:
     void setPanelWidth(int width);
     // Background tiles, icons and the label colours, all from the skin.
     void drawtoppanel(const Skin& skin);
+    void showCounters(const Counters& counters);
+    void showLevel(const QString& caption);
 
     QLabel* topimage;
     QLabel* PlayerImage;

@@ -30,8 +30,9 @@ std::unique_ptr<TForm1> shownForm()
 std::unique_ptr<TForm1> playing()
 {
     auto form = shownForm();
-    press(*form, Qt::Key_Return);
-    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);  // the title
+    press(*form, Qt::Key_Return);  // New game
+    press(*form, Qt::Key_Return);  // Start with internal levels
     Game& game = form->game;
     for (int x = 1; x < BoardColumns - 1; ++x)
         for (int y = 1; y < BoardRows - 1; ++y)
@@ -142,6 +143,9 @@ void KeyPlay::enterStartsTheBuiltinLevels()
 {
     auto form = shownForm();
     press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);
+    QCOMPARE(form->game.gamestate, Menu);
+    QVERIFY(form->newbevel->isVisible());
     press(*form, Qt::Key_Return);
 
     const Game& game = form->game;

@@ -155,7 +155,7 @@ void WindowLayout::visibleAtStart()
                              "titlepresents", "gauge"})
         QVERIFY2(!widget(form, name)->isVisibleTo(&form), name);
     QCOMPARE(form.game.gamestate, TitleSkippable);
-    QCOMPARE(form.menuitem, 1);
+    QCOMPARE(form.menus.menuitem, 1);
 }
 
 void WindowLayout::captionsAndColours()
@@ -189,7 +189,7 @@ void WindowLayout::captionsAndColours()
     QCOMPARE(form.aboutmenu2_2->geometry().right() + 1, 169);
     QCOMPARE(form.GroupBox1->title(), QString("preview"));
     QCOMPARE(form.languagemenu2->text(), QString("Russian"));
-    QCOMPARE(form.TopPanel->levellabel->text(), QString("level"));
+    QCOMPARE(form.TopPanel->levellabel->text(), QString("Level 1"));
     QCOMPARE(form.TopPanel->OliveLabel->text(), QString("0"));
     QCOMPARE(form.TopPanel->OliveLabel->alignment(), Qt::AlignCenter);
     QCOMPARE(form.MessagePanel->gauge->maximum(), 240);
@@ -236,7 +236,8 @@ void WindowLayout::listRows()
     QCOMPARE(form.skinsmenu1->visualItemRect(form.skinsmenu1->item(1)).height(), 13);
     // The skins list shows five whole rows and nothing of a sixth.
     QCOMPARE(form.skinsmenu1->viewport()->height(), 5 * 13);
-    QVERIFY(form.skinsmenu1->font().bold());
+    QVERIFY(!form.skinsmenu1->font().bold());
+    QVERIFY(form.loadmenu->font().bold());
 }
 
 void WindowLayout::timers()
@@ -245,8 +246,11 @@ void WindowLayout::timers()
     for (QTimer* timer : {form.Timer1, form.Timer2, form.Timer3}) {
         QCOMPARE(timer->interval(), 150);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
-        QVERIFY(!timer->isActive());
     }
+    // Only the title runs at start.
+    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!form.Timer2->isActive());
+    QVERIFY(form.Timer3->isActive());
 }
 
 void WindowLayout::foldersBesideTheGame()

@@ -1,0 +1,120 @@
+// What the menus ask of the window: looks, panels, focus, captions and the
+// handlers of the mouse.
+#include "tform1.h"
+
+#include "captions.h"
+#include "levels.h"
+#include "widgets.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+const QColor& lookColour(bool highlighted, bool usable)
+{
+    if (highlighted)
+        return usable ? colour::aqua : colour::silver;
+    return usable ? colour::white : colour::gray;
+}
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+}  // namespace
+
+void TForm1::setItemLook(int id, bool highlighted, bool usable)
+{
+    if (QWidget* widget = items_.value(id))
+        setTextColour(widget, lookColour(highlighted, usable));
+}
+
+void TForm1::setPanelVisible(Panel panel, bool visible)
+{
+    const std::pair<Panel, QFrame*> panels[] = {
+        {Panel::Main, mainbevel},   {Panel::New, newbevel},     {Panel::Load, loadbevel},
+        {Panel::Save, savebevel},   {Panel::Keys, keysbevel},   {Panel::About, aboutbevel},
+        {Panel::Skins, skinsbevel}, {Panel::Language, languagebevel},
+    };
+    for (const auto& [which, frame] : panels)
+        if (which == panel)
+            frame->setVisible(visible);
+    if (panel == Panel::Skins && !visible)
+        skinerror->hide();
+}
+
+void TForm1::focusItem(int id)
+{
+    if (QWidget* widget = items_.value(id))
+        widget->setFocus();
+}
+
+void TForm1::showScreen(bool play)
+{
+    paper->setVisible(!play);
+    TopPanel->setVisible(play);
+    gamefield->setVisible(play);
+    showPointer(!play);
+}
+
+bool TForm1::externalLevelExists(int n)
+{
+    return levelExists(n);
+}
+
+void TForm1::showExternalLevelCount(int count)
+{
+    aboutmenu2_2->setText(QString::number(count));
+}
+
+void TForm1::setlanguage()
+{
+    const bool english = game.english == 1;
+    for (int i = 0; i < CaptionCount; ++i) {
+        const Caption& caption = Captions[i];
+        const QString shown = text(english ? caption.english : caption.russian);
+        auto* widget = findChild<QWidget*>(text(caption.widget));
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(shown);
+            label->adjustSize();
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frame->setTitle(shown);
+        }
+    }
+    showLevelCaption();
+}
+
+void TForm1::openwebpage(const std::string& page)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder("site") + "/" + QString::fromStdString(page)));
+}
+
+void TForm1::menu1Click(QWidget* sender)
+{
+    menus.menu1Click(itemOf(sender));
+}
+
+void TForm1::menu1DblClick(QWidget* sender)
+{
+    menus.menu1DblClick(itemOf(sender));
+}
+
+void TForm1::savemenu1Enter(QWidget*)
+{
+    menus.focusMovedTo(item::SaveName);
+}
+
+void TForm1::savemenu2Enter(QWidget*)
+{
+    menus.focusMovedTo(item::SaveList);
+}
+
+void TForm1::skinsmenu1Enter(QWidget*)
+{
+    menus.focusMovedTo(item::SkinsList);
+}
+
+void TForm1::skinsfilelistEnter(QWidget*)
+{
+    menus.focusMovedTo(item::SkinsSite);
+}

@@ -1,0 +1,55 @@
+#include "savedgames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+QStringList savedGameFiles(const QString& folder)
+{
+    const QDir dir(folder);
+    if (!dir.exists())
+        return {};
+    return dir.entryList({QString("*") + SavedGameExtension}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+std::optional<QString> saveFileName(const QString& typed)
+{
+    if (typed.isEmpty() || typed == SavedGameExtension)
+        return std::nullopt;
+    return typed.contains(SavedGameExtension) ? typed : typed + SavedGameExtension;
+}
+
+bool isSafeFileName(const QString& name)
+{
+    if (name.isEmpty() || name.startsWith('.') || name.contains("..") || name.contains('/') ||
+        name.contains('\\'))
+        return false;
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
