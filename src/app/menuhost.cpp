@@ -45,8 +45,16 @@ void TForm1::setPanelVisible(Panel panel, bool visible)
 
 void TForm1::focusItem(int id)
 {
-    if (QWidget* widget = items_.value(id))
-        widget->setFocus();
+    QWidget* widget = items_.value(id);
+    if (!widget)
+        return;
+    // A list that takes the focus makes its first row current; the saved-game
+    // lists must keep the selection that their refresh cleared.
+    auto* list = qobject_cast<QListWidget*>(widget);
+    const bool keepCleared = list && list != skinsmenu1 && list->currentRow() < 0;
+    widget->setFocus();
+    if (keepCleared)
+        list->setCurrentRow(-1);
 }
 
 void TForm1::showScreen(bool play)

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 QStringList savedGameFiles(const QString& folder)
 {
@@ -44,6 +43,11 @@ std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path)
 bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes)
 {
     QSaveFile file(path);
+    return writeSavedGame(file, bytes);
+}
+
+bool writeSavedGame(QSaveFile& file, std::span<const std::uint8_t> bytes)
+{
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(bytes.size());

@@ -2,6 +2,7 @@
 // safe to write, and reading and writing them whole.
 #pragma once
 
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -30,3 +31,5 @@ std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path);
 // it that is renamed over the old one only once they are all written, so a
 // failed save never harms the game saved before.
 bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes);
+// The same steps on a save file that is set to its path and not yet open.
+bool writeSavedGame(QSaveFile& file, std::span<const std::uint8_t> bytes);

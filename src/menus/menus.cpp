@@ -48,8 +48,10 @@ void Menus::suspendtomenu(int openItem)
     ShowMenu(Panel::Main, true, item::InternalLevels, item::NewGame);
     if (openItem == item::LoadList)
         ShowMenu(Panel::Load, true, item::NewGame, item::LoadList);
-    else if (openItem == item::SaveName)
+    else if (openItem == item::SaveName) {
         ShowMenu(Panel::Save, true, item::NewGame, item::SaveName);
+        host_.refreshSaveList(item::SaveList);
+    }
 }
 
 void Menus::endtomenu()
@@ -70,12 +72,19 @@ void Menus::showplayscreen()
 
 void Menus::menunext()
 {
-    ShowMenu(menuitem, itemBelow(menuitem));
+    moveTo(itemBelow(menuitem));
 }
 
 void Menus::menuprevious()
 {
-    ShowMenu(menuitem, itemAbove(menuitem));
+    moveTo(itemAbove(menuitem));
+}
+
+// Ids without a neighbour do not move, and a list keeps its selection.
+void Menus::moveTo(int id)
+{
+    if (id != menuitem)
+        ShowMenu(menuitem, id);
 }
 
 void Menus::menuback()

@@ -81,6 +81,7 @@ private:
     bool live() const { return game_.gamestate == Menu || game_.gamestate == MenuInGame; }
     bool isUsable(int id);
     void leaveFor(int id);
+    void moveTo(int id);
     void openPanelOf(int mainItem);
     void startGame(bool internal);
     void countExternalLevels();

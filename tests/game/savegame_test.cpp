@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+
 namespace {
 std::vector<std::uint8_t> header(const Game& g)
 {
@@ -96,5 +100,54 @@ TEST(SavedGame, UnknownCellCodesBecomeEmpty)
     Game loaded(host);
     ASSERT_TRUE(decodeSavedGame(file, loaded));
     EXPECT_EQ(loaded.templevel.pixel(2, 2), (Rgb{0, 0, 0}));
+}
+
+TEST(SavedGame, CountsOfTwentyAndMoreReadBackAsWritten)
+{
+    for (const auto& [level, lives, bombs] : {std::tuple{25, 23, 21}, {20, 40, 0}, {45, 19, 60}}) {
+        Play p({"####", "#@*#", "####"});
+        p.game.level = level;
+        p.game.counters.lives = lives;
+        p.game.counters.bombs = bombs;
+        RecordingHost host;
+        Game loaded(host);
+        ASSERT_TRUE(decodeSavedGame(encodeSavedGame(p.game), loaded));
+        EXPECT_EQ(loaded.level, level);
+        EXPECT_EQ(loaded.counters.lives, lives);
+        EXPECT_EQ(loaded.counters.bombs, bombs);
+    }
+}
+
+TEST(SavedGame, ABoardFullOfEarthReadsBackWithLineBreakBytesIgnored)
+{
+    Play p({":::", ":@:", ":::"});
+    p.game.level = 30;
+    for (int x = 0; x < BoardColumns; ++x)
+        for (int y = 0; y < BoardRows; ++y)
+            p.game.board.cells.set(x, y, x == 1 && y == 1 ? Player : Earth);
+    std::vector<std::uint8_t> file = encodeSavedGame(p.game);
+    EXPECT_EQ(std::count(file.begin(), file.end(), 13), BoardCells - 1);
+    for (std::size_t at = 10; at < file.size(); at += 97)
+        file.insert(file.begin() + at, 10);
+
+    RecordingHost host;
+    Game loaded(host);
+    ASSERT_TRUE(decodeSavedGame(file, loaded));
+    loaded.startlevel(loaded.level);
+    EXPECT_EQ(loaded.board.cells.bytes(), p.game.board.cells.bytes());
+}
+
+TEST(SavedGame, ProgressRunsThroughEveryColumnOfEachPlaneInTurn)
+{
+    Play p({"###", "#@#", "###"});
+    std::vector<int> saving, loading;
+    const std::vector<std::uint8_t> file = encodeSavedGame(p.game, [&](int v) { saving.push_back(v); });
+    RecordingHost host;
+    Game loaded(host);
+    ASSERT_TRUE(decodeSavedGame(file, loaded, [&](int v) { loading.push_back(v); }));
+    std::vector<int> steps(4 * BoardColumns);
+    std::iota(steps.begin(), steps.end(), 1);
+    EXPECT_EQ(saving, steps);
+    EXPECT_EQ(loading, steps);
 }
 }  // namespace

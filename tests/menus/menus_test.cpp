@@ -1,0 +1,413 @@
+// What the menus do, seen through a host that records every look, panel and
+// action: the highlight, the panels, the items and the switches to play.
+#include "headlesshost.h"
+#include "menus.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Look {
+    bool highlighted = false;
+    bool usable = true;
+    friend bool operator==(Look, Look) = default;
+};
+constexpr Look White{false, true}, Gray{false, false}, Aqua{true, true}, Silver{true, false};
+
+class RecordingMenuHost : public MenuHost {
+public:
+    std::map<int, Look> looks;
+    std::map<Panel, bool> panels;
+    std::vector<std::string> events;  // the order things happened in
+    std::set<int> externalLevels;
+    int externalCount = -1;
+    bool playScreen = false;
+    bool saveListEmpty = false;
+
+    void setItemLook(int id, bool highlighted, bool usable) override { looks[id] = {highlighted, usable}; }
+    void setPanelVisible(Panel panel, bool visible) override
+    {
+        panels[panel] = visible;
+        events.push_back((visible ? "show " : "hide ") + std::to_string(int(panel)));
+    }
+    void focusItem(int id) override { events.push_back("focus " + std::to_string(id)); }
+    void refreshSaveList(int id) override { events.push_back("refresh " + std::to_string(id)); }
+    void showScreen(bool play) override { playScreen = play; }
+    bool externalLevelExists(int n) override { return externalLevels.contains(n); }
+    void showExternalLevelCount(int count) override { externalCount = count; }
+    void forgetSavedGame() override { events.push_back("forget"); }
+    void startlevel(int n) override { events.push_back("start " + std::to_string(n)); }
+    void loadSelectedGame() override { events.push_back("load"); }
+    void saveUnderTypedName() override { events.push_back("save"); }
+    bool copySaveSelection() override { return !saveListEmpty; }
+    void setlanguage() override { events.push_back("language"); }
+    void openwebpage(const std::string& page) override { events.push_back(page); }
+    void openSkinsList() override { events.push_back("skins list"); }
+    void startSkinPreview() override { events.push_back("preview"); }
+    void stopSkinPreview() override { events.push_back("stop preview"); }
+    void loadSelectedSkin() override { events.push_back("load skin"); }
+    void exitGame() override { events.push_back("exit"); }
+
+    bool happened(const std::string& event) const
+    {
+        return std::find(events.begin(), events.end(), event) != events.end();
+    }
+};
+
+struct MenuFixture : ::testing::Test {
+    HeadlessHost gameHost;
+    Game game{gameHost};
+    RecordingMenuHost host;
+    Menus menus{game, host};
+
+    MenuFixture() { game.gamestate = Menu; }
+};
+
+using MenuLooks = MenuFixture;
+using MenuMoves = MenuFixture;
+using MenuItems_ = MenuFixture;
+using MenuScreens = MenuFixture;
+using MenuMouse = MenuFixture;
+
+TEST_F(MenuLooks, AnItemThatCannotBeUsedIsSilverWhenHighlightedAndGrayAfter)
+{
+    menus.menunext();
+    EXPECT_EQ(host.looks[item::BackToGame], Silver);
+    EXPECT_EQ(host.looks[item::NewGame], White);
+    menus.menunext();
+    EXPECT_EQ(host.looks[item::BackToGame], Gray);
+    EXPECT_EQ(host.looks[item::Terminate], Silver);
+
+    game.gamestate = MenuInGame;
+    menus.ShowMenu(item::Terminate, item::SaveGame);
+    EXPECT_EQ(host.looks[item::SaveGame], Aqua);
+    EXPECT_EQ(host.looks[item::Terminate], White);
+    menus.ShowMenu(item::SaveGame, item::Skins);
+    EXPECT_EQ(host.looks[item::Skins], Silver);
+}
+
+TEST_F(MenuLooks, ExternalLevelsShowWhetherTheFirstFileExistsWhenTheNewGamePanelOpens)
+{
+    menus.menuopen();
+    EXPECT_EQ(host.looks[item::ExternalLevels], Gray);
+    EXPECT_TRUE(host.panels[Panel::New]);
+    EXPECT_EQ(menus.menuitem, item::InternalLevels);
+
+    host.externalLevels = {1};  // added while the panel stands open
+    menus.menunext();
+    EXPECT_EQ(host.looks[item::ExternalLevels], Aqua);
+    menus.menuprevious();
+    EXPECT_EQ(host.looks[item::ExternalLevels], White);
+    host.externalLevels.clear();
+    menus.menunext();
+    EXPECT_EQ(host.looks[item::ExternalLevels], Silver);
+}
+
+TEST_F(MenuLooks, ListsAreReadAgainThenHighlightedThenFocusedAfterTheirPanelShows)
+{
+    menus.ShowMenu(item::NewGame, item::LoadGame);
+    host.events.clear();
+    menus.menuopen();
+    const std::vector<std::string> expected{"show " + std::to_string(int(Panel::Load)), "refresh 20", "focus 20"};
+    EXPECT_EQ(host.events, expected);
+    EXPECT_EQ(host.looks[item::LoadList], Aqua);
+    EXPECT_EQ(host.looks[item::LoadGame], White);
+}
+
+TEST_F(MenuMoves, UpAndDownWalkEachPanelWithoutWrappingOrSkipping)
+{
+    const int mainOrder[] = {1, 2, 110, 3, 4, 5, 6, 7, 8, 9};
+    for (int i = 0; i + 1 < 10; ++i) {
+        EXPECT_EQ(itemBelow(mainOrder[i]), mainOrder[i + 1]);
+        EXPECT_EQ(itemAbove(mainOrder[i + 1]), mainOrder[i]);
+    }
+    EXPECT_EQ(itemAbove(item::NewGame), item::NewGame);
+    EXPECT_EQ(itemBelow(item::Exit), item::Exit);
+    EXPECT_EQ(itemBelow(item::InternalLevels), item::ExternalLevels);
+    EXPECT_EQ(itemBelow(item::ExternalLevels), item::ExternalLevels);
+    EXPECT_EQ(itemBelow(item::LastAction - 1), item::LastAction);
+    EXPECT_EQ(itemBelow(item::LastAction), item::LastAction);
+    EXPECT_EQ(itemAbove(item::FirstAction), item::FirstAction);
+    EXPECT_EQ(itemBelow(item::English), item::Russian);
+    for (const int still : {item::LoadList, item::SaveName, item::SaveList, item::LevelsSite, item::SkinsList,
+                            item::FirstKeyName})
+        EXPECT_EQ(itemBelow(still), still) << still;
+}
+
+TEST_F(MenuMoves, LeftGoesBackToTheItemThatOpenedThePanel)
+{
+    struct Case {
+        int opener, inside;
+        Panel panel;
+    };
+    const Case cases[] = {{1, 11, Panel::New},      {3, 20, Panel::Load},   {4, 31, Panel::Save},
+                          {5, 51, Panel::Keys},     {6, 60, Panel::About},  {7, 101, Panel::Skins},
+                          {8, 71, Panel::Language}};
+    for (const Case& c : cases) {
+        host.events.clear();
+        host.panels[c.panel] = true;
+        menus.menuitem = c.inside;
+        menus.menuback();
+        EXPECT_EQ(menus.menuitem, c.opener);
+        EXPECT_FALSE(host.panels[c.panel]) << c.opener;
+        EXPECT_EQ(host.happened("stop preview"), c.panel == Panel::Skins);
+    }
+    menus.menuback();  // on the main menu there is nowhere to go back to
+    EXPECT_EQ(menus.menuitem, item::Language);
+}
+
+TEST_F(MenuMoves, RightOpensAPanelOrStartsKeyCaptureButNeverPerforms)
+{
+    menus.ShowMenu(item::NewGame, item::Controls);
+    menus.menuopen();
+    EXPECT_EQ(menus.menuitem, item::FirstAction);
+    menus.menunext();
+    menus.menuopen();
+    EXPECT_EQ(menus.menuitem, item::FirstAction + 1 + item::KeyNameOffset);
+    EXPECT_EQ(host.looks[item::FirstKeyName + 1], Aqua);
+    menus.endCapture(menus.menuitem);
+    EXPECT_EQ(menus.menuitem, item::FirstAction + 1);
+
+    menus.menuitem = item::BackToGame;
+    menus.menuopen();
+    menus.menuitem = item::Exit;
+    menus.menuopen();
+    EXPECT_FALSE(host.happened("exit"));
+}
+
+TEST_F(MenuScreens, PanelsThatNeedAGameOrNoGameDoNotOpen)
+{
+    menus.menuitem = item::SaveGame;
+    menus.activatemenuitem(item::SaveGame);
+    EXPECT_FALSE(host.panels[Panel::Save]);
+    EXPECT_EQ(menus.menuitem, item::SaveGame);
+
+    game.gamestate = MenuInGame;
+    menus.menuitem = item::Skins;
+    menus.menuopen();
+    menus.activatemenuitem(item::Skins);
+    menus.menu1Click(item::Skins);
+    EXPECT_FALSE(host.panels[Panel::Skins]);
+    EXPECT_FALSE(host.happened("skins list"));
+
+    game.gamestate = Menu;
+    menus.menuopen();
+    EXPECT_TRUE(host.panels[Panel::Skins]);
+    EXPECT_EQ(menus.menuitem, item::SkinsList);
+    // The list is filled before the panel shows and the preview starts after.
+    const auto at = [&](const std::string& e) { return std::find(host.events.begin(), host.events.end(), e); };
+    EXPECT_LT(at("skins list"), at("show " + std::to_string(int(Panel::Skins))));
+    EXPECT_LT(at("focus 100"), at("preview"));
+}
+
+TEST_F(MenuScreens, SuspendingForTheLoadKeyOpensTheLoadListBesideTheMainMenu)
+{
+    game.gamestate = Playing;
+    game.setWorldTimer(true);
+    menus.menuitem = item::InternalLevels;
+    menus.suspendtomenu(item::LoadList);
+    EXPECT_EQ(game.gamestate, MenuInGame);
+    EXPECT_FALSE(game.worldTimer);
+    EXPECT_FALSE(host.playScreen);
+    EXPECT_TRUE(host.panels[Panel::Main]);
+    EXPECT_TRUE(host.panels[Panel::Load]);
+    EXPECT_EQ(menus.menuitem, item::LoadList);
+    EXPECT_EQ(host.looks[item::NewGame], White);
+    EXPECT_EQ(host.looks[item::InternalLevels], White);
+    for (const int id : {item::BackToGame, item::SaveGame, item::Terminate})
+        EXPECT_EQ(host.looks[id], White) << id;
+    EXPECT_EQ(host.looks[item::Skins], Gray);
+}
+
+TEST_F(MenuScreens, SuspendingForTheSaveKeyReadsTheSaveListAndFocusesTheName)
+{
+    game.gamestate = Playing;
+    menus.suspendtomenu(item::SaveName);
+    EXPECT_TRUE(host.panels[Panel::Save]);
+    EXPECT_EQ(menus.menuitem, item::SaveName);
+    EXPECT_TRUE(host.happened("refresh 31"));
+    EXPECT_TRUE(host.happened("focus 30"));
+}
+
+TEST_F(MenuScreens, TheEndOfAGameAndTerminatingItLeaveTheNoGameMenu)
+{
+    for (const bool terminate : {false, true}) {
+        game.gamestate = Playing;
+        menus.suspendtomenu();
+        if (terminate) {
+            menus.ShowMenu(item::NewGame, item::Terminate);
+            menus.activatemenuitem(item::Terminate);
+        } else {
+            game.gamestate = Dead;
+            menus.endtomenu();
+        }
+        EXPECT_EQ(game.gamestate, Menu);
+        EXPECT_EQ(menus.menuitem, item::NewGame);
+        EXPECT_EQ(host.looks[item::NewGame], Aqua);
+        for (const int id : {item::BackToGame, item::SaveGame, item::Terminate})
+            EXPECT_EQ(host.looks[id], Gray) << id << (terminate ? " after terminating" : " at the end");
+        EXPECT_EQ(host.looks[item::Skins], White);
+    }
+}
+
+TEST_F(MenuItems_, NewGameStartsLevelOneWithFreshLivesAndBombsAndForgetsTheSave)
+{
+    game.counters.lives = 0;
+    game.counters.bombs = 42;
+    game.internal = 0;
+    menus.menuopen();
+    menus.activatemenuitem(item::InternalLevels);
+    EXPECT_EQ(game.counters.lives, StartingLives);
+    EXPECT_EQ(game.counters.bombs, StartingBombs);
+    EXPECT_EQ(game.internal, 1);
+    EXPECT_TRUE(host.playScreen);
+    EXPECT_FALSE(host.panels[Panel::New]);
+    EXPECT_FALSE(host.panels[Panel::Main]);
+    EXPECT_EQ(menus.menuitem, item::InternalLevels);
+    const auto forget = std::find(host.events.begin(), host.events.end(), "forget");
+    EXPECT_LT(forget, std::find(host.events.begin(), host.events.end(), "start 1"));
+}
+
+TEST_F(MenuItems_, ExternalLevelsStartOnlyWhenTheFirstFileExists)
+{
+    menus.activatemenuitem(item::ExternalLevels);
+    EXPECT_FALSE(host.happened("start 1"));
+    host.externalLevels = {1};
+    menus.activatemenuitem(item::ExternalLevels);
+    EXPECT_TRUE(host.happened("start 1"));
+    EXPECT_EQ(game.internal, 0);
+}
+
+TEST_F(MenuItems_, LevelsInfoCountsTheUnbrokenRunOfExternalLevels)
+{
+    host.externalLevels = {1, 2, 4};
+    menus.ShowMenu(item::NewGame, item::LevelsInfo);
+    menus.menuopen();
+    EXPECT_EQ(host.externalCount, 2);
+    EXPECT_EQ(menus.menuitem, item::LevelsSite);
+    host.externalLevels.clear();
+    menus.activatemenuitem(item::LevelsInfo);
+    EXPECT_EQ(host.externalCount, 0);
+}
+
+TEST_F(MenuItems_, BackToGameOnlyWithASuspendedGame)
+{
+    menus.activatemenuitem(item::BackToGame);
+    EXPECT_EQ(game.gamestate, Menu);
+    game.gamestate = MenuInGame;
+    menus.ShowMenu(item::NewGame, item::BackToGame);
+    menus.activatemenuitem(item::BackToGame);
+    EXPECT_EQ(game.gamestate, Playing);
+    EXPECT_TRUE(game.worldTimer);
+    EXPECT_TRUE(host.playScreen);
+    EXPECT_EQ(menus.menuitem, item::NewGame);
+}
+
+TEST_F(MenuItems_, LanguageAndPagesFollowTheChosenLanguage)
+{
+    menus.ShowMenu(item::NewGame, item::Language);
+    menus.menuopen();
+    EXPECT_EQ(menus.menuitem, item::English);
+    menus.menunext();
+    menus.activatemenuitem(menus.menuitem);
+    EXPECT_EQ(game.english, 0);
+    EXPECT_TRUE(host.happened("language"));
+    EXPECT_EQ(menus.menuitem, item::Russian);
+    menus.activatemenuitem(item::SkinsSite);
+    menus.activatemenuitem(item::LevelsSite);
+    EXPECT_TRUE(host.happened("programs/km_skins.htm"));
+    EXPECT_TRUE(host.happened("programs/km_levels.htm"));
+    menus.menuback();
+    menus.menuopen();
+    EXPECT_EQ(menus.menuitem, item::Russian);  // the panel opens on the current language
+}
+
+TEST_F(MenuItems_, TheSaveListCopiesItsEntryAndHandsTheHighlightToTheName)
+{
+    game.gamestate = MenuInGame;
+    menus.ShowMenu(item::SaveName, item::SaveList);
+    host.saveListEmpty = true;
+    menus.activatemenuitem(item::SaveList);
+    EXPECT_EQ(menus.menuitem, item::SaveList);
+    host.saveListEmpty = false;
+    menus.activatemenuitem(item::SaveList);
+    EXPECT_EQ(menus.menuitem, item::SaveName);
+}
+
+TEST_F(MenuMouse, AClickOnAnotherMainItemClosesTheOpenPanelAndOpensItsOwn)
+{
+    menus.ShowMenu(item::NewGame, item::Controls);
+    menus.menuopen();
+    menus.menunext();
+    menus.menu1Click(item::Language);
+    EXPECT_FALSE(host.panels[Panel::Keys]);
+    EXPECT_TRUE(host.panels[Panel::Language]);
+    EXPECT_EQ(menus.menuitem, item::English);
+    EXPECT_EQ(host.looks[item::FirstAction + 1], White);
+
+    menus.menu1Click(item::Exit);  // a click never performs
+    EXPECT_FALSE(host.happened("exit"));
+    EXPECT_FALSE(host.panels[Panel::Language]);
+    menus.menu1DblClick(item::Exit);
+    EXPECT_TRUE(host.happened("exit"));
+}
+
+TEST_F(MenuMouse, DoubleClickingAKeyNameCapturesForItsAction)
+{
+    menus.ShowMenu(item::NewGame, item::Controls);
+    menus.menuopen();
+    menus.menu1DblClick(item::FirstKeyName + 5);
+    EXPECT_EQ(menus.menuitem, item::FirstKeyName + 5);
+    EXPECT_EQ(host.looks[item::FirstAction + 5], White);
+    EXPECT_EQ(host.looks[item::FirstKeyName + 5], Aqua);
+}
+
+TEST_F(MenuMouse, TheMouseAndFocusDoNothingOutsideTheMenus)
+{
+    for (const std::uint8_t state : {Title, Playing, Paused, Dead, LevelEnd, MenuMessage, MenuMessageInGame}) {
+        game.gamestate = state;
+        menus.menu1Click(item::Exit);
+        menus.menu1DblClick(item::Exit);
+        menus.focusMovedTo(item::SaveList);
+        EXPECT_EQ(menus.menuitem, item::NewGame) << int(state);
+    }
+    EXPECT_FALSE(host.happened("exit"));
+    game.gamestate = Menu;
+    menus.menu1Click(12345);  // no item of the menus
+    EXPECT_EQ(menus.menuitem, item::NewGame);
+}
+
+TEST_F(MenuMouse, TabBetweenTheNameAndTheListMovesTheHighlight)
+{
+    game.gamestate = MenuInGame;
+    menus.ShowMenu(item::SaveGame, item::SaveName);
+    menus.focusMovedTo(item::SaveList);
+    EXPECT_EQ(menus.menuitem, item::SaveList);
+    EXPECT_EQ(host.looks[item::SaveName], White);
+    menus.focusMovedTo(item::SaveName);
+    EXPECT_EQ(menus.menuitem, item::SaveName);
+    EXPECT_EQ(host.looks[item::SaveList], White);
+}
+
+TEST(MenuTable, EveryItemHasOneWidgetAndEveryPanelItsOpener)
+{
+    std::set<int> ids;
+    std::set<std::string_view> widgets;
+    for (int i = 0; i < MenuItemCount; ++i) {
+        EXPECT_TRUE(ids.insert(MenuItems[i].id).second) << MenuItems[i].id;
+        EXPECT_TRUE(widgets.insert(MenuItems[i].widget).second) << MenuItems[i].widget;
+        EXPECT_EQ(findItem(MenuItems[i].widget), &MenuItems[i]);
+        if (MenuItems[i].panel != Panel::Main) {
+            EXPECT_EQ(panelOf(openerOf(MenuItems[i].panel)), Panel::Main) << MenuItems[i].id;
+        }
+    }
+    for (int id = item::FirstAction; id <= item::LastAction; ++id)
+        EXPECT_EQ(panelOf(id + item::KeyNameOffset), Panel::Keys);
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// The files of the save folder: the list, safe names, and a save that fails
+// part-way never harming the game saved before.
+#include "savedgames.h"
+
+#include <QtTest>
+
+namespace {
+
+// A save file whose disk fills up after `room` bytes.
+class FailingSaveFile : public QSaveFile {
+public:
+    FailingSaveFile(const QString& path, qint64 room) : QSaveFile(path), room_(room) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (written_ + size > room_)
+            return -1;
+        written_ += size;
+        return QSaveFile::writeData(data, size);
+    }
+
+private:
+    qint64 room_;
+    qint64 written_ = 0;
+};
+
+std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t value)
+{
+    return std::vector<std::uint8_t>(size, value);
+}
+
+}  // namespace
+
+class SavedGameFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles();
+    void namesTheGameAccepts();
+    void aSaveFailingAtAnyByteKeepsTheOldFileWhole();
+    void readBackEqualsWhatWasWritten();
+};
+
+void SavedGameFiles::listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles()
+{
+    QTemporaryDir folder;
+    for (const char* name : {"b.kms", "A.kms", "c.KMS", "notes.txt", "a.kms.bak"}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(folder.path()).mkdir("folder.kms"));
+    QCOMPARE(savedGameFiles(folder.path()), (QStringList{"A.kms", "b.kms", "c.KMS"}));
+    QCOMPARE(savedGameFiles(folder.filePath("missing")), QStringList());
+}
+
+void SavedGameFiles::namesTheGameAccepts()
+{
+    QCOMPARE(saveFileName("game"), std::optional<QString>("game.kms"));
+    QCOMPARE(saveFileName("game.kms"), std::optional<QString>("game.kms"));
+    QCOMPARE(saveFileName("my.kms.old"), std::optional<QString>("my.kms.old"));
+    QCOMPARE(saveFileName(".KMS"), std::optional<QString>(".KMS.kms"));
+    QVERIFY(!saveFileName(""));
+    QVERIFY(!saveFileName(".kms"));
+
+    for (const QString& good : {QString("game.kms"), QString("Игра 2.kms"), QString("a b-c_d.kms")})
+        QVERIFY2(isSafeFileName(good), qPrintable(good));
+    const QString bad[] = {"../x.kms", "a/b.kms", "/abs.kms", "a\\b.kms", "...kms", "a..b.kms",
+                           ".hidden.kms", QString("tab\t.kms"), QString("nul") + QChar(0) + ".kms",
+                           QString("del") + QChar(0x7f) + ".kms"};
+    for (const QString& name : bad)
+        QVERIFY2(!isSafeFileName(name), qPrintable(name));
+}
+
+void SavedGameFiles::aSaveFailingAtAnyByteKeepsTheOldFileWhole()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("keep.kms");
+    const auto old = bytes(300, 14);
+    QVERIFY(writeSavedGame(path, old));
+    const auto next = bytes(257, 20);
+    for (qint64 room = 0; room < qint64(next.size()); ++room) {
+        FailingSaveFile file(path, room);
+        QVERIFY2(!writeSavedGame(file, next), qPrintable(QString::number(room)));
+        QCOMPARE(readSavedGame(path), std::optional(old));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.kms"});
+    }
+    FailingSaveFile roomy(path, qint64(next.size()));
+    QVERIFY(writeSavedGame(roomy, next));
+    QCOMPARE(readSavedGame(path), std::optional(next));
+}
+
+void SavedGameFiles::readBackEqualsWhatWasWritten()
+{
+    QTemporaryDir folder;
+    std::vector<std::uint8_t> all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(std::uint8_t(b));  // 10 and 13 too: no text mode anywhere
+    QVERIFY(writeSavedGame(folder.filePath("all.kms"), all));
+    QCOMPARE(readSavedGame(folder.filePath("all.kms")), std::optional(all));
+    QVERIFY(writeSavedGame(folder.filePath("empty.kms"), {}));
+    QCOMPARE(readSavedGame(folder.filePath("empty.kms")), std::optional(std::vector<std::uint8_t>{}));
+    QVERIFY(!readSavedGame(folder.filePath("none.kms")));
+    QVERIFY(!readSavedGame(folder.path()));  // a folder is no saved game
+    QVERIFY(!writeSavedGame(folder.filePath("no/such/folder.kms"), all));
+}
+
+QTEST_MAIN(SavedGameFiles)
+#include "saved_game_files.moc"
