@@ -189,6 +189,22 @@ TEST(KeyBindings, KeysAreNeverTakenAcrossTheClasses)
     EXPECT_EQ(bindings.keys[index(Hotkey::up)], 16);
 }
 
+// Only a modifier key is taken among the modifier bindings, only a named key
+// among the plain ones.
+TEST(KeyBindings, KeysOfTheOtherClassAreShared)
+{
+    KeyBindings bindings = startedWith(DefaultHotkeys);
+    capture(bindings, Hotkey::up, 16);
+    capture(bindings, Hotkey::down, 16);
+    EXPECT_EQ(bindings.keys[index(Hotkey::up)], 16);
+    EXPECT_EQ(bindings.keys[index(Hotkey::down)], 16);
+
+    capture(bindings, Hotkey::bomb, 'B');
+    capture(bindings, Hotkey::cell, 'B');
+    EXPECT_EQ(bindings.keys[index(Hotkey::bomb)], 'B');
+    EXPECT_EQ(bindings.keys[index(Hotkey::cell)], 'B');
+}
+
 TEST(KeyBindings, RecapturingTheSameKeyKeepsIt)
 {
     KeyBindings bindings = startedWith(DefaultHotkeys);
