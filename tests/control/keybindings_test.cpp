@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -70,33 +71,24 @@ TEST(KeyNames, NamedAndBindableSets)
     EXPECT_EQ(bindable, 74);
 }
 
-TEST(KeyNames, PlainNames)
+TEST(KeyNames, PlainAndModifierNames)
 {
-    EXPECT_EQ(plainKeyName(0), "<none>");
-    for (char c = '0'; c <= '9'; ++c)
+    for (char c = '0'; c <= 'Z'; c = c == '9' ? 'A' : c + 1)
         EXPECT_EQ(plainKeyName(c), std::string(1, c));
-    for (char c = 'A'; c <= 'Z'; ++c)
-        EXPECT_EQ(plainKeyName(c), std::string(1, c));
-    EXPECT_EQ(plainKeyName(112), "F1");
-    EXPECT_EQ(plainKeyName(121), "F10");
-    EXPECT_EQ(plainKeyName(123), "F12");
-    EXPECT_EQ(plainKeyName(8), "BACKSPACE");
-    EXPECT_EQ(plainKeyName(13), "ENTER");
-    EXPECT_EQ(plainKeyName(32), "SPACE");
-    EXPECT_EQ(plainKeyName(33), "PAGE UP");
-    EXPECT_EQ(plainKeyName(34), "PAGE DOWN");
-    EXPECT_EQ(plainKeyName(35), "END");
-    EXPECT_EQ(plainKeyName(36), "HOME");
-    EXPECT_EQ(plainKeyName(45), "INSERT");
-    EXPECT_EQ(plainKeyName(46), "DELETE");
-    const char* punctuation[] = {";", "+", ",", "-", ".", "/", "`"};
-    for (int code = 186; code <= 192; ++code)
-        EXPECT_EQ(plainKeyName(code), punctuation[code - 186]);
-    EXPECT_EQ(plainKeyName(220), "\\");
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(plainKeyName(111 + n), "F" + std::to_string(n));
+    const std::pair<int, const char*> names[] = {
+        {0, "<none>"},      {8, "BACKSPACE"}, {13, "ENTER"},  {32, "SPACE"}, {33, "PAGE UP"},
+        {34, "PAGE DOWN"},  {35, "END"},      {36, "HOME"},   {45, "INSERT"}, {46, "DELETE"},
+        {186, ";"},         {187, "+"},       {188, ","},     {189, "-"},    {190, "."},
+        {191, "/"},         {192, "`"},       {220, "\\"},
+    };
+    for (const auto& [code, name] : names)
+        EXPECT_EQ(plainKeyName(code), name);
+    EXPECT_EQ(modifierKeyName(0), "<none>");
     EXPECT_EQ(modifierKeyName(16), "SHIFT");
     EXPECT_EQ(modifierKeyName(17), "CTRL");
     EXPECT_EQ(modifierKeyName(18), "ALT");
-    EXPECT_EQ(modifierKeyName(0), "<none>");
 }
 
 TEST(KeyBindings, StartUpShowsTheNamesOfTheStoredKeys)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -27,8 +28,6 @@ constexpr LetterRow LetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, 
 // The letters of a Russian layout on the same keys.
 constexpr std::u16string_view RussianRows[] = {u"ЙЦУКЕНГШЩЗ", u"ФЫВАПРОЛД", u"ЯЧСМИТЬ"};
 
-constexpr int CyrillicIe = 0x0415;  // what Qt reports for the key T in a Russian layout
-
 }  // namespace
 
 TEST(KeyCodes, LettersAreTheSameInEveryLayout)
@@ -44,15 +43,8 @@ TEST(KeyCodes, LettersAreTheSameInEveryLayout)
             EXPECT_EQ(pressed(russian, scanCode, Qt::ShiftModifier), letter) << letters[i];
         }
     }
-}
-
-TEST(KeyCodes, DefaultLetterKeysInARussianLayout)
-{
-    EXPECT_EQ(pressed(CyrillicIe, 28), 'T');
-    EXPECT_EQ(pressed(0x0414, 46), 'L');  // Д
-    EXPECT_EQ(pressed(0x042B, 39), 'S');  // Ы
-    // Without the keyboard place (a synthetic event) such a key has no code.
-    EXPECT_EQ(pressed(CyrillicIe, 0), 0);
+    // Without its place on the keyboard (a synthetic event) such a key has no code.
+    EXPECT_EQ(pressed(0x0415, 0), 0);  // Cyrillic IE
 }
 
 TEST(KeyCodes, PunctuationOfAnotherLayoutByItsPlace)
@@ -115,22 +107,14 @@ TEST(KeyCodes, FunctionAndEditingKeys)
 {
     for (int n = 0; n < 12; ++n)
         EXPECT_EQ(pressed(Qt::Key_F1 + n, 0), 112 + n);
-    EXPECT_EQ(pressed(Qt::Key_Escape, 9), 27);
-    EXPECT_EQ(pressed(Qt::Key_Tab, 23), 9);
-    EXPECT_EQ(pressed(Qt::Key_Backtab, 23, Qt::ShiftModifier), 9);
-    EXPECT_EQ(pressed(Qt::Key_Backspace, 22), 8);
-    EXPECT_EQ(pressed(Qt::Key_Space, 65), 32);
-    EXPECT_EQ(pressed(Qt::Key_Pause, 127), 19);
-    EXPECT_EQ(pressed(Qt::Key_PageUp, 112), 33);
-    EXPECT_EQ(pressed(Qt::Key_PageDown, 117), 34);
-    EXPECT_EQ(pressed(Qt::Key_End, 115), 35);
-    EXPECT_EQ(pressed(Qt::Key_Home, 110), 36);
-    EXPECT_EQ(pressed(Qt::Key_Left, 113), 37);
-    EXPECT_EQ(pressed(Qt::Key_Up, 111), 38);
-    EXPECT_EQ(pressed(Qt::Key_Right, 114), 39);
-    EXPECT_EQ(pressed(Qt::Key_Down, 116), 40);
-    EXPECT_EQ(pressed(Qt::Key_Insert, 118), 45);
-    EXPECT_EQ(pressed(Qt::Key_Delete, 119), 46);
+    const std::pair<int, int> keys[] = {
+        {Qt::Key_Escape, 27}, {Qt::Key_Tab, 9},     {Qt::Key_Backtab, 9}, {Qt::Key_Backspace, 8},
+        {Qt::Key_Space, 32},  {Qt::Key_Pause, 19},  {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+        {Qt::Key_End, 35},    {Qt::Key_Home, 36},   {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
+        {Qt::Key_Right, 39},  {Qt::Key_Down, 40},   {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46},
+    };
+    for (const auto& [key, code] : keys)
+        EXPECT_EQ(pressed(key, 0), code) << code;
 }
 
 // A US key gives one code, shifted or not, and its place agrees.
@@ -152,7 +136,6 @@ TEST(KeyCodes, PunctuationOfAUsLayout)
     for (const Key& key : keys) {
         EXPECT_EQ(pressed(key.plain, key.scanCode), key.code);
         EXPECT_EQ(pressed(key.shifted, key.scanCode, Qt::ShiftModifier), key.code);
-        EXPECT_EQ(pressed(0x0100, key.scanCode), key.code);  // Ā, a letter of no US key
     }
     const int shiftedDigits[] = {Qt::Key_ParenRight, Qt::Key_Exclam, Qt::Key_At, Qt::Key_NumberSign,
                                  Qt::Key_Dollar, Qt::Key_Percent, Qt::Key_AsciiCircum,
