@@ -2,7 +2,7 @@
 #include "tform1.h"
 
 #include "messages.h"
-#include "virtualkeys.h"
+#include "vk.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 #include "tform1.h"
 
 #include "messages.h"
-#include "virtualkeys.h"
+#include "vk.h"
 #include "widgets.h"
 
 #include <QDir>

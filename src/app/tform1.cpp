@@ -136,14 +136,14 @@ bool TForm1::eventFilter(QObject* receiver, QEvent* event)
     case QEvent::KeyPress:
         if (isKeyTarget(receiver)) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            FormKeyDown(virtualKey(key->key(), key->modifiers()), heldModifiers(key->modifiers()));
+            FormKeyDown(virtualKey(*key), heldModifiers(key->modifiers()));
         }
         break;
     case QEvent::KeyRelease:
         if (receiver == skinsmenu1) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat())
-                skinsmenu1KeyUp(skinsmenu1, virtualKey(key->key(), key->modifiers()),
+                skinsmenu1KeyUp(skinsmenu1, virtualKey(*key),
                                 heldModifiers(key->modifiers()));
         }
         break;

@@ -1,6 +1,8 @@
 // The twelve rebindable play keys and the modifier test of "Drop bomb" and
-// "Eat cell". Key codes are the game's virtual-key codes (see keycodes.h).
+// "Eat cell". Key codes are the game's virtual-key codes (vk.h).
 #pragma once
+
+#include "vk.h"
 
 #include <array>
 #include <cstdint>
@@ -14,8 +16,8 @@ constexpr int HotkeyCount = 12;
 
 using Hotkeys = std::array<std::uint8_t, HotkeyCount>;
 
-// Up, Down, Left, Right, Ctrl, Shift, Pause, T, L, S, Esc, F10.
-constexpr Hotkeys DefaultHotkeys{38, 40, 37, 39, 17, 16, 19, 84, 76, 83, 27, 121};
+constexpr Hotkeys DefaultHotkeys{vk::Up,    vk::Down, vk::Left, vk::Right, vk::Control, vk::Shift,
+                                 vk::Pause, 'T',      'L',      'S',       vk::Escape,  vk::F10};
 
 // The names the bindings are stored under, in the same order.
 constexpr std::array<std::string_view, HotkeyCount> HotkeyNames{
@@ -34,9 +36,10 @@ struct KeyModifiers {
     bool alt = false;
 };
 
-// Whether a modifier binding (Shift 16, Ctrl 17, Alt 18) is held; any other
-// code never is.
+// Whether a modifier binding (Shift, Ctrl or Alt) is held; any other code
+// never is.
 constexpr bool modifierHeld(std::uint8_t code, KeyModifiers held)
 {
-    return (code == 16 && held.shift) || (code == 17 && held.ctrl) || (code == 18 && held.alt);
+    return (code == vk::Shift && held.shift) || (code == vk::Control && held.ctrl) ||
+           (code == vk::Alt && held.alt);
 }

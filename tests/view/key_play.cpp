@@ -49,8 +49,6 @@ class KeyPlay : public QObject {
     Q_OBJECT
 
 private slots:
-    void keyCodes_data();
-    void keyCodes();
     void modifierFlags();
 
     void titleIgnoresKeys();
@@ -67,44 +65,6 @@ private slots:
     void enterAfterTheLastLevel();
     void enterAfterDeath();
 };
-
-void KeyPlay::keyCodes_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("code");
-    const int none = Qt::NoModifier;
-    const int keypad = Qt::KeypadModifier;
-    QTest::newRow("Return") << int(Qt::Key_Return) << none << 13;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << keypad << 13;
-    QTest::newRow("Left") << int(Qt::Key_Left) << none << 37;
-    QTest::newRow("Right") << int(Qt::Key_Right) << none << 39;
-    QTest::newRow("Shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << 16;
-    QTest::newRow("Ctrl") << int(Qt::Key_Control) << int(Qt::ControlModifier) << 17;
-    QTest::newRow("Pause") << int(Qt::Key_Pause) << none << 19;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << none << 27;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << 46;
-    QTest::newRow("0") << int(Qt::Key_0) << none << 48;
-    QTest::newRow("shifted 1") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << 49;
-    QTest::newRow("A") << int(Qt::Key_A) << none << 65;
-    QTest::newRow("T") << int(Qt::Key_T) << int(Qt::ShiftModifier) << 84;
-    QTest::newRow("keypad 0") << int(Qt::Key_0) << keypad << 96;
-    QTest::newRow("keypad +") << int(Qt::Key_Plus) << keypad << 107;
-    QTest::newRow("F1") << int(Qt::Key_F1) << none << 112;
-    QTest::newRow("F10") << int(Qt::Key_F10) << none << 121;
-    QTest::newRow(";") << int(Qt::Key_Semicolon) << none << 186;
-    QTest::newRow("+ on the = key") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << 187;
-    QTest::newRow("\\") << int(Qt::Key_Backslash) << none << 220;
-    QTest::newRow("Cyrillic letter") << 0x416 << none << 0;
-}
-
-void KeyPlay::keyCodes()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, code);
-    QCOMPARE(virtualKey(key, Qt::KeyboardModifiers(modifiers)), code);
-}
 
 void KeyPlay::modifierFlags()
 {

@@ -1,0 +1,96 @@
+#include "settings.h"
+
+#include <QSettings>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const QString Key = QStringLiteral("software/orvelund/soft/Kernmine/7.0");
+
+QString valueName(std::string_view name)
+{
+    return Key + '/' + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+const QString English = valueName("english");
+const QString Skin = valueName("skin");
+
+// Values read from the file are text; values written in this run are still
+// integers. Anything else, or a number beyond 32 bits, is no integer.
+std::optional<int> integer(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Int)
+        return value.toInt();
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    bool ok = false;
+    const int number = value.toString().toInt(&ok);
+    return ok ? std::optional(number) : std::nullopt;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore()
+{
+    open();
+    firstRun_ = !holdsKey();
+    if (firstRun_)
+        write(Settings{});
+}
+
+SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::open()
+{
+    store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                         QStringLiteral("orvelund"), QStringLiteral("Kernmine"));
+}
+
+bool SettingsStore::holdsKey() const
+{
+    store_->beginGroup(Key);
+    const bool holds = !store_->allKeys().isEmpty();
+    store_->endGroup();
+    return holds;
+}
+
+Settings SettingsStore::read() const
+{
+    Settings settings;
+    for (int i = 0; i < HotkeyCount; ++i) {
+        if (const auto code = integer(store_->value(valueName(HotkeyNames[i]))))
+            settings.hotkeys[i] = static_cast<std::uint8_t>(*code);
+    }
+    if (const auto english = integer(store_->value(English)))
+        settings.english = *english != 0;
+    const QVariant skin = store_->value(Skin);
+    if (skin.typeId() == QMetaType::QString)
+        settings.skin = skin.toString().toStdString();
+    return settings;
+}
+
+void SettingsStore::write(const Settings& settings)
+{
+    for (int i = 0; i < HotkeyCount; ++i)
+        store_->setValue(valueName(HotkeyNames[i]), settings.hotkeys[i]);
+    store_->setValue(English, settings.english ? 1 : 0);
+    store_->setValue(Skin, QString::fromStdString(settings.skin));
+    store_->sync();
+    // The store keeps the first error it met: a file found damaged at the
+    // start leaves that error standing however this write went. Opened again,
+    // the store tells.
+    if (store_->status() == QSettings::FormatError) {
+        store_.reset();
+        open();
+    }
+    if (store_->status() != QSettings::NoError)
+        std::fprintf(stderr, "Kernmine: the settings could not be written to %s\n",
+                     qPrintable(fileName()));
+}
+
+QString SettingsStore::fileName() const
+{
+    return store_->fileName();
+}

@@ -1,0 +1,53 @@
+// The settings kept between runs, the twelve key bindings, the language and
+// the active skin, in an INI file of the player's own (XDG configuration
+// folder, e.g. ~/.config/orvelund/Kernmine.ini) under the key
+// "software/orvelund/soft/Kernmine/7.0".
+#pragma once
+
+#include "hotkeys.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QSettings;
+
+// The skin setting of the built-in skin.
+constexpr std::string_view BuiltInSkin = "<none>";
+
+struct Settings {
+    Hotkeys hotkeys = DefaultHotkeys;
+    bool english = true;
+    std::string skin{BuiltInSkin};  // or the full path of the skin file
+
+    bool operator==(const Settings&) const = default;
+};
+
+class SettingsStore {
+public:
+    // Opens the store; on the first run (no settings key yet) the defaults
+    // are written first.
+    SettingsStore();
+    ~SettingsStore();
+
+    bool firstRun() const { return firstRun_; }
+
+    // A value that is missing or cannot be read as its type has its default;
+    // the others are kept. Each binding is the low byte of its integer.
+    Settings read() const;
+
+    // Writes every value in the order of the key's table. A store that cannot
+    // be written costs the game nothing: one line on standard error says so.
+    void write(const Settings& settings);
+
+    QString fileName() const;
+
+private:
+    void open();
+    bool holdsKey() const;
+
+    std::unique_ptr<QSettings> store_;
+    bool firstRun_ = false;
+};

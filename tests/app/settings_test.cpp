@@ -1,0 +1,208 @@
+// The settings store: first run, round trips, damaged files and a store that
+// cannot be written. Each test has a configuration folder of its own.
+#include "settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+void PrintTo(const Settings& settings, std::ostream* out)
+{
+    for (const std::uint8_t key : settings.hotkeys)
+        *out << int(key) << ' ';
+    *out << (settings.english ? "english " : "russian ") << settings.skin;
+}
+
+namespace {
+
+const QString Key = "software/orvelund/soft/Kernmine/7.0/";
+
+QString configurationFolder()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
+}
+
+QString settingsFile()
+{
+    return configurationFolder() + "/orvelund/Kernmine.ini";
+}
+
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// The raw text of a value as another program would see it.
+QVariant storedValue(const QString& name)
+{
+    return QSettings(settingsFile(), QSettings::IniFormat).value(Key + name);
+}
+
+Settings changedSettings()
+{
+    Settings settings;
+    for (int i = 0; i < HotkeyCount; ++i)
+        settings.hotkeys[i] = static_cast<std::uint8_t>(200 + i);
+    settings.hotkeys[0] = 0;
+    settings.hotkeys[1] = 255;
+    settings.english = false;
+    settings.skin = "/home/игрок/skins/red, blue=1; [x].bmp";
+    return settings;
+}
+
+// Each test starts without settings, also when they share a process.
+class SettingsStoreTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString folder = configurationFolder() + "/orvelund";
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsStoreTest, FirstRunWritesTheDefaults)
+{
+    ASSERT_FALSE(QFile::exists(settingsFile()));
+    {
+        const SettingsStore store;
+        EXPECT_TRUE(store.firstRun());
+        EXPECT_EQ(store.fileName(), settingsFile());
+        EXPECT_EQ(store.read(), Settings{});
+    }
+    ASSERT_TRUE(QFile::exists(settingsFile()));
+    QSettings file(settingsFile(), QSettings::IniFormat);
+    file.beginGroup(Key);
+    QStringList names = file.childKeys();
+    names.sort();
+    EXPECT_EQ(names, QStringList({"bomb", "cell", "down", "english", "exit", "left", "load", "menu",
+                                  "pause", "right", "save", "skin", "terminate", "up"}));
+    EXPECT_EQ(file.value("up").toString(), "38");
+    EXPECT_EQ(file.value("exit").toString(), "121");
+    EXPECT_EQ(file.value("english").toString(), "1");
+    EXPECT_EQ(file.value("skin").toString(), "<none>");
+
+    const SettingsStore later;
+    EXPECT_FALSE(later.firstRun());
+    EXPECT_EQ(later.read(), Settings{});
+}
+
+TEST_F(SettingsStoreTest, EveryValueComesBack)
+{
+    const Settings changed = changedSettings();
+    {
+        SettingsStore store;
+        store.write(changed);
+        EXPECT_EQ(store.read(), changed);
+    }
+    const SettingsStore later;
+    EXPECT_FALSE(later.firstRun());
+    EXPECT_EQ(later.read(), changed);
+    EXPECT_EQ(storedValue("english").toString(), "0");
+}
+
+TEST_F(SettingsStoreTest, BindingsAreTheLowByteOfTheStoredInteger)
+{
+    writeFile(settingsFile(), "[software]\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\up=300\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\down=294\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\left=-1\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\right=256\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\english=7\n");
+    const SettingsStore store;
+    EXPECT_FALSE(store.firstRun());
+    const Settings settings = store.read();
+    EXPECT_EQ(settings.hotkeys[0], 44);
+    EXPECT_EQ(settings.hotkeys[1], 38);
+    EXPECT_EQ(settings.hotkeys[2], 255);
+    EXPECT_EQ(settings.hotkeys[3], 0);
+    EXPECT_TRUE(settings.english);
+}
+
+TEST_F(SettingsStoreTest, BadValuesHaveTheirDefaultsAndTheOthersAreKept)
+{
+    writeFile(settingsFile(), "\x01\x02 garbage ==\n"
+                              "[software]\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\down=hello\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\left=37, 38\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\right=99999999999\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\bomb=18\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\pause=@Invalid()\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\terminate=65\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\exit=\xff\xfe\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\english=0\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\skin=a, b\n"
+                              "[unclosed\n"
+                              "\xff\xfe garbage\n");
+    SettingsStore store;
+    EXPECT_FALSE(store.firstRun());
+    Settings expected;
+    expected.hotkeys[4] = 18;
+    expected.hotkeys[7] = 65;
+    expected.english = false;
+    EXPECT_EQ(store.read(), expected);
+
+    // Written once, the file is whole again.
+    testing::internal::CaptureStderr();
+    store.write(expected);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    QSettings file(settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.status(), QSettings::NoError);
+    EXPECT_EQ(SettingsStore().read(), expected);
+}
+
+TEST_F(SettingsStoreTest, OtherEnglishAndSkinTypesHaveTheirDefaults)
+{
+    writeFile(settingsFile(), "[software]\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\english=false\n"
+                              "orvelund\\soft\\Kernmine\\7.0\\skin=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
+    EXPECT_EQ(SettingsStore().read(), Settings{});
+}
+
+TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenCostsNothing)
+{
+    // The folder of the file cannot be made: a file has its name.
+    writeFile(configurationFolder() + "/orvelund", "not a folder");
+    testing::internal::CaptureStderr();
+    SettingsStore store;
+    const std::string firstRun = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(store.firstRun());
+    EXPECT_EQ(firstRun, "Kernmine: the settings could not be written to " +
+                            settingsFile().toStdString() + "\n");
+    EXPECT_EQ(store.read(), Settings{});
+
+    testing::internal::CaptureStderr();
+    store.write(changedSettings());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), firstRun);
+    EXPECT_EQ(store.read(), changedSettings());
+}
+
+// A damaged file hides a failed write from Qt's status; root writes anyway.
+TEST_F(SettingsStoreTest, ADamagedFileThatCannotBeWritten)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root can write a read-only file";
+    writeFile(settingsFile(), "[software]\norvelund\\soft\\Kernmine\\7.0\\up=65\n[unclosed\n");
+    QFile::setPermissions(settingsFile(), QFile::ReadOwner);
+    QFile::setPermissions(QFileInfo(settingsFile()).path(), QFile::ReadOwner | QFile::ExeOwner);
+
+    SettingsStore store;
+    EXPECT_FALSE(store.firstRun());
+    EXPECT_EQ(store.read().hotkeys[0], 65);
+    testing::internal::CaptureStderr();
+    store.write(changedSettings());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n");
+    QFile::setPermissions(QFileInfo(settingsFile()).path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
