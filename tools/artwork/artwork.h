@@ -53,3 +53,14 @@ QImage paintTitleName();
 QImage paintTitlePresents();
 QImage paintFlagEn();
 QImage paintFlagRu();
+
+// The pictures of the players' guides to making levels and skins, drawn from the
+// built-in skin and levels as the game holds them. Labelled pictures come in
+// both languages.
+enum class Language { English, Russian };
+QImage paintLevelColours(Language language);
+QImage paintLevelPicture();
+QImage paintLevelCloseUp();
+QImage paintLevelTemplate();
+QImage paintSkinMap(Language language);
+QImage paintColourStrip(Language language);

@@ -1,10 +1,21 @@
-// kernmine-artwork <folder>: paints the game's built-in pictures and writes them
-// into the folder (the game embeds assets/pictures/).
+// kernmine-artwork: paints the game's pictures. From the project's folder:
+//
+//   build/tools/artwork/kernmine-artwork assets/pictures
+//       the built-in pictures, which the game embeds;
+//   build/tools/artwork/kernmine-artwork --site assets/site/programs
+//       the pictures of the players' guides to making levels and skins.
+//
+// The guides' pictures are drawn from the built-in skin and levels as the game
+// holds them: after repainting the built-in pictures, rebuild before painting
+// the guides' pictures.
 #include "artwork.h"
+#include "guides.h"
 
 #include "bmp.h"
 #include "picture.h"
+#include "skin.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -12,6 +23,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <utility>
 #include <jpeglib.h>
 
 namespace {
@@ -72,6 +85,46 @@ QByteArray bmp(const QImage& image)
     const std::vector<std::uint8_t> bytes = writeBmp24(toPicture(image));
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
+
+QByteArray png(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool writeBuiltinPictures(const QDir& folder)
+{
+    return write(folder, "nativeskin.bmp", bmp(paintSkin())) &&
+           write(folder, "paper.jpg", encodeJpeg(paintPaper())) &&
+           write(folder, "titlename.jpg", encodeJpeg(paintTitleName())) &&
+           write(folder, "titlepresents.jpg", encodeJpeg(paintTitlePresents())) &&
+           write(folder, "flag_en.bmp", bmp(paintFlagEn())) && write(folder, "flag_ru.bmp", bmp(paintFlagRu()));
+}
+
+// English pictures end in "_eng" like the English pages; the Russian ones have no ending.
+bool writeGuidePictures(const QDir& folder)
+{
+    for (const auto& [language, ending] : {std::pair{Language::English, "_eng"}, std::pair{Language::Russian, ""}}) {
+        const QString end = QString::fromLatin1(ending);
+        if (!write(folder, "level_colours" + end + ".png", png(paintLevelColours(language))) ||
+            !write(folder, "skin_map" + end + ".png", png(paintSkinMap(language))) ||
+            !write(folder, "skin_strip" + end + ".png", png(paintColourStrip(language))))
+            return false;
+    }
+    return write(folder, "level_picture.png", png(paintLevelPicture())) &&
+           write(folder, "level_closeup.png", png(paintLevelCloseUp())) &&
+           write(folder, "level_template.bmp", bmp(paintLevelTemplate())) &&
+           write(folder, "nativeskin.bmp", bmp(Skin().nativeskin));
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: kernmine-artwork [--site] <folder>\n");
+    return 2;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -79,24 +132,24 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kernmine-artwork <folder>\n");
-        return 2;
-    }
+    const bool site = argc == 3 && std::string_view(argv[1]) == "--site";
+    if (argc != 2 && !site)
+        return usage();
+    const char* path = argv[argc - 1];
     if (QFontInfo(QFont("DejaVu Sans")).family() != "DejaVu Sans") {
         std::fprintf(stderr, "kernmine-artwork: the font DejaVu Sans is missing (fonts-dejavu-core)\n");
         return 1;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(path));
     if (!folder.mkpath(".")) {
-        std::fprintf(stderr, "kernmine-artwork: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "kernmine-artwork: cannot create %s\n", path);
         return 1;
     }
-    const bool written = write(folder, "nativeskin.bmp", bmp(paintSkin())) &&
-                         write(folder, "paper.jpg", encodeJpeg(paintPaper())) &&
-                         write(folder, "titlename.jpg", encodeJpeg(paintTitleName())) &&
-                         write(folder, "titlepresents.jpg", encodeJpeg(paintTitlePresents())) &&
-                         write(folder, "flag_en.bmp", bmp(paintFlagEn())) &&
-                         write(folder, "flag_ru.bmp", bmp(paintFlagRu()));
-    return written ? 0 : 1;
+    try {
+        return (site ? writeGuidePictures(folder) : writeBuiltinPictures(folder)) ? 0 : 1;
+    } catch (const LabelOverflow& overflow) {
+        std::fprintf(stderr, "kernmine-artwork: the label \"%s\" does not fit its place\n",
+                     qPrintable(overflow.text));
+        return 1;
+    }
 }
