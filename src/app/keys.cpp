@@ -65,6 +65,10 @@ void TForm1::closeMenuMessage()
 
 void TForm1::menuKeys(int key)
 {
+    if (isKeyName(menus.menuitem)) {
+        captureKey(key);
+        return;
+    }
     switch (key) {
     case vk::Down:
         menus.menunext();
@@ -90,25 +94,39 @@ void TForm1::menuKeys(int key)
     }
 }
 
+// Whatever key comes while a key name is highlighted becomes its binding.
+void TForm1::captureKey(int key)
+{
+    bindings.set_hotkey(menus.menuitem, static_cast<std::uint8_t>(key & 0xff), false);
+    showKeyNames();
+    menus.endCapture(menus.menuitem);
+}
+
+void TForm1::showKeyNames()
+{
+    for (int i = 0; i < HotkeyCount; ++i)
+        keysmenuKeys[i]->setText(QString::fromStdString(bindings.captions[i]));
+}
+
 // Each binding is tested in turn with the same key.
 void TForm1::pauseKeys(int key)
 {
-    if (key == binding(hotkeys, Hotkey::pause)) {
+    if (key == binding(bindings.keys, Hotkey::pause)) {
         closeMessage();
         game.gamestate = Playing;
         game.setWorldTimer(true);
     }
-    if (key == binding(hotkeys, Hotkey::menu)) {
+    if (key == binding(bindings.keys, Hotkey::menu)) {
         closeMessage();
         menus.suspendtomenu();
     }
-    if (key == binding(hotkeys, Hotkey::exit))
+    if (key == binding(bindings.keys, Hotkey::exit))
         exitGame();
-    if (key == binding(hotkeys, Hotkey::load)) {
+    if (key == binding(bindings.keys, Hotkey::load)) {
         closeMessage();
         menus.suspendtomenu(item::LoadList);
     }
-    if (key == binding(hotkeys, Hotkey::save)) {
+    if (key == binding(bindings.keys, Hotkey::save)) {
         closeMessage();
         menus.suspendtomenu(item::SaveName);
     }
@@ -119,27 +137,27 @@ void TForm1::playKeys(int key, KeyModifiers shift)
 {
     if (game.player_moved == 1 || key == 0)
         return;
-    const int eat = modifierHeld(binding(hotkeys, Hotkey::cell), shift);
-    const int bomb = modifierHeld(binding(hotkeys, Hotkey::bomb), shift);
+    const int eat = modifierHeld(binding(bindings.keys, Hotkey::cell), shift);
+    const int bomb = modifierHeld(binding(bindings.keys, Hotkey::bomb), shift);
     const std::pair<Hotkey, Direction> moves[] = {
         {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
     for (const auto& [action, direction] : moves)
-        if (key == binding(hotkeys, action))
+        if (key == binding(bindings.keys, action))
             game.moveplayer(direction, eat, bomb);
-    if (key == binding(hotkeys, Hotkey::menu))
+    if (key == binding(bindings.keys, Hotkey::menu))
         menus.suspendtomenu();
-    if (key == binding(hotkeys, Hotkey::load))
+    if (key == binding(bindings.keys, Hotkey::load))
         menus.suspendtomenu(item::LoadList);
-    if (key == binding(hotkeys, Hotkey::save))
+    if (key == binding(bindings.keys, Hotkey::save))
         menus.suspendtomenu(item::SaveName);
-    if (key == binding(hotkeys, Hotkey::exit))
+    if (key == binding(bindings.keys, Hotkey::exit))
         exitGame();
-    if (key == binding(hotkeys, Hotkey::pause)) {
+    if (key == binding(bindings.keys, Hotkey::pause)) {
         game.gamestate = Paused;
         game.setWorldTimer(false);
         showMessage(message::pause());
     }
-    if (key == binding(hotkeys, Hotkey::terminate))
+    if (key == binding(bindings.keys, Hotkey::terminate))
         game.selfdestruct();
     refreshCounters();
 }

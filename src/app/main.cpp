@@ -1,3 +1,4 @@
+#include "shutdownsignals.h"
 #include "tform1.h"
 
 #include <QApplication>
@@ -8,6 +9,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kernmine 7.0");
     TForm1 window(QGuiApplication::primaryScreen()->size(), QApplication::applicationDirPath());
+
+    // Asked to stop from outside, the game leaves as its own exit does, so
+    // that nothing the player changed is lost.
+    ShutdownSignals stopRequests;
+    QObject::connect(&stopRequests, &ShutdownSignals::requested, &window, &TForm1::exitGame);
+    QObject::connect(&stopRequests, &ShutdownSignals::sessionEnding, &window, &TForm1::FormClose);
+
     window.showFullScreen();
     window.activateWindow();
     return app.exec();

@@ -184,16 +184,36 @@ bool TForm1::mouseEvent(QObject* receiver, QEvent::Type type)
 void TForm1::FormCreate()
 {
     showPointer(false);
+    may_close_ = false;
     titlestep = 0;
     placeWidgets();
-    skin.loadAtStartup("<none>");
+    readSettings();
     drawtoppanel();
+    showKeyNames();
     setlanguage();
     makeFolders();
     menus.menuitem = item::NewGame;
     Timer2Timer();
-    game.gamestate = TitleSkippable;
     Timer3->start();
+}
+
+// On the very first run the title cannot be skipped.
+void TForm1::readSettings()
+{
+    registry_ = std::make_unique<SettingsStore>();
+    game.gamestate = registry_->firstRun() ? Title : TitleSkippable;
+    const Settings settings = registry_->read();
+    game.english = settings.english ? 1 : 0;
+    skin.loadAtStartup(settings.skin);
+    for (int i = 0; i < HotkeyCount; ++i)
+        bindings.set_hotkey(FirstKeyCaption + i, settings.hotkeys[i], true);
+    bindings.keys = settings.hotkeys;
+}
+
+void TForm1::FormClose()
+{
+    may_close_ = true;
+    registry_->write({bindings.keys, game.english == 1, skin.skinname});
 }
 
 void TForm1::makeFolders()
@@ -233,9 +253,12 @@ void TForm1::exitGame()
     close();
 }
 
+// Only the game's own exit closes the window; then the settings are kept.
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!may_close_)
+    if (may_close_)
+        FormClose();
+    else
         event->ignore();
 }
 

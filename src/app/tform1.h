@@ -6,9 +6,10 @@
 #include "fieldwidget.h"
 #include "game.h"
 #include "host.h"
-#include "hotkeys.h"
+#include "keybindings.h"
 #include "menus.h"
 #include "messagedisplay.h"
+#include "settings.h"
 #include "skin.h"
 #include "statusbar.h"
 
@@ -24,6 +25,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -64,6 +66,9 @@ public:
     void stopSkinPreview() override;
     void loadSelectedSkin() override;
     void exitGame() override;
+    // The session is ending or the process was asked to stop: the settings are
+    // written now and the window may close.
+    void FormClose();
 
     // The keyboard, with the game's key code and the held modifiers.
     void FormKeyDown(int key, KeyModifiers shift);
@@ -94,7 +99,7 @@ public:
     Skin preview;  // previewImage: the sheet the skins menu shows
     Game game{*this};
     Menus menus{game, *this};
-    Hotkeys hotkeys = DefaultHotkeys;
+    KeyBindings bindings;
     QString savename;  // the saved game the play came from; a death reloads it
     int titlestep = 0;
 
@@ -180,6 +185,9 @@ private:
     void makeFolders();
     void showPointer(bool shown);
 
+    void readSettings();
+    void showKeyNames();
+    void captureKey(int key);
     void skipTitle();
     void endTitle();
     void drawPreviewStep();
@@ -209,5 +217,6 @@ private:
     QHash<QWidget*, int> itemIds_;
     bool pointerHidden_ = false;
     bool may_close_ = false;  // only the game's own exit closes the window
+    std::unique_ptr<SettingsStore> registry_;
     QImage previewCanvas_{8 * CellPixels, 2 * CellPixels, QImage::Format_RGB32};
 };

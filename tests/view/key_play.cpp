@@ -166,7 +166,7 @@ void KeyPlay::bombAndEatModifiers()
 void KeyPlay::reboundBombModifier()
 {
     auto form = playing();
-    form->hotkeys[int(Hotkey::bomb)] = 18;
+    form->bindings.keys[int(Hotkey::bomb)] = 18;
     press(*form, Qt::Key_Right, Qt::ControlModifier);
     QCOMPARE(form->game.playerx, 6);
     QCOMPARE(form->game.counters.bombs, 5);
@@ -290,5 +290,5 @@ void KeyPlay::enterAfterDeath()
     QVERIFY(form->mainbevel->isVisible());
 }
 
-QTEST_MAIN(KeyPlay)
+KERNMINE_WINDOW_TEST_MAIN(KeyPlay)
 #include "key_play.moc"

@@ -3,6 +3,7 @@
 // writes that go wrong.
 #include "savedgames.h"
 #include "savegame.h"
+#include "gamefolder.h"
 #include "tform1.h"
 
 #include <QtTest>
@@ -291,5 +292,5 @@ void SavedGames::thePointerShowsOnlyInTheMenus()
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
 }
 
-QTEST_MAIN(SavedGames)
+KERNMINE_WINDOW_TEST_MAIN(SavedGames)
 #include "saved_games.moc"

@@ -324,5 +324,5 @@ void SkinDrawing::newMessageStartsAtFrameZero()
     QCOMPARE(pixmapOf(form.MessagePanel->MessageImage).pixel(0, 0), tilePixel(0, 7, 0, 0));
 }
 
-QTEST_MAIN(SkinDrawing)
+KERNMINE_WINDOW_TEST_MAIN(SkinDrawing)
 #include "skin_drawing.moc"
