@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation
+  python3
   xvfb xauth xdotool imagemagick
 )
 

@@ -23,8 +23,8 @@ TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameF
     setWindowTitle("Kernmine");
     setWindowFlags(Qt::FramelessWindowHint);
     setBackground(this, colour::black);
-    QFont font("DejaVu Sans");
-    font.setPixelSize(11);
+    QFont font(TextFontFamily);
+    font.setPixelSize(TextPixels);
     setFont(font);
 
     // Creation order is stacking order: the pictures lie beneath every panel,

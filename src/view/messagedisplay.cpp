@@ -28,7 +28,8 @@ MessageDisplay::MessageDisplay(QWidget* parent) : QFrame(parent)
 
     messageLabel = makeBox(this, "messageLabel", QRect(3, 3, 420, 30), "", colour::blue);
     QFont font = messageLabel->font();
-    font.setPixelSize(16);
+    font.setFamily(MessageFontFamily);
+    font.setPixelSize(MessagePixels);
     messageLabel->setFont(font);
 
     setColours(colour::blue, colour::blue, colour::white, colour::blue);

@@ -20,6 +20,14 @@ inline const QColor lime{0, 255, 0};
 inline const QColor blue{0, 0, 255};
 }  // namespace colour
 
+// The fonts are named, not left to fontconfig, so that every text measures the
+// same on every machine: narrow faces, so that the Russian captions and the
+// longest messages fit the widgets at the game's pixel heights.
+constexpr const char* TextFontFamily = "DejaVu Sans Condensed";  // fonts-dejavu-extra
+constexpr int TextPixels = 11;
+constexpr const char* MessageFontFamily = "Liberation Sans Narrow";  // fonts-liberation
+constexpr int MessagePixels = 16;
+
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
 void setBold(QWidget* widget);

@@ -1,6 +1,7 @@
 // The window and where every widget stands on 1024 x 768 and 1920 x 1080 screens.
 #include "gamefolder.h"
 #include "tform1.h"
+#include "widgets.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -217,9 +218,10 @@ void WindowLayout::fonts()
 {
     TForm1 form({1024, 768}, gameFolder());
     const QFont text = form.menu3->font();
-    QCOMPARE(QFontInfo(text).family(), QString("DejaVu Sans"));
+    QCOMPARE(QFontInfo(text).family(), QString(TextFontFamily));
     QCOMPARE(text.pixelSize(), 11);
     const QFont message = form.MessagePanel->messageLabel->font();
+    QCOMPARE(QFontInfo(message).family(), QString(MessageFontFamily));
     QCOMPARE(message.pixelSize(), 16);
     QVERIFY(message.bold());
     QVERIFY(QFontMetrics(message).inFontUcs4(U'Ж'));
