@@ -8,11 +8,11 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kernmine 7.0");
-    TForm1 window(QGuiApplication::primaryScreen()->size(), QApplication::applicationDirPath());
-
     // Asked to stop from outside, the game leaves as its own exit does, so
-    // that nothing the player changed is lost.
+    // that nothing the player changed is lost. Listening starts before the
+    // window exists: a request that comes early waits for the event loop.
     ShutdownSignals stopRequests;
+    TForm1 window(QGuiApplication::primaryScreen()->size(), QApplication::applicationDirPath());
     QObject::connect(&stopRequests, &ShutdownSignals::requested, &window, &TForm1::exitGame);
     QObject::connect(&stopRequests, &ShutdownSignals::sessionEnding, &window, &TForm1::FormClose);
 

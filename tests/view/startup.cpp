@@ -1,0 +1,314 @@
+// Start-up, the title, the stored settings and shutdown: the first run and
+// later runs, the title step by step, the settings read and written back, the
+// close refused, and the real game stopped by SIGTERM.
+#include "captions.h"
+#include "gamefolder.h"
+#include "tform1.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+const QString Key = "software/orvelund/soft/Kernmine/7.0/";
+
+QString settingsFile()
+{
+    return SettingsStore().fileName();
+}
+
+void press(TForm1& form, Qt::Key key)
+{
+    QTest::keyClick(form.windowHandle(), key);
+}
+
+std::unique_ptr<TForm1> shownForm()
+{
+    auto form = std::make_unique<TForm1>(QSize(1024, 768), gameFolder());
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qFatal("the window was not shown");
+    form->Timer3->stop();  // the title is driven by hand
+    return form;
+}
+
+void ticks(TForm1& form, int n)
+{
+    for (int i = 0; i < n; ++i)
+        form.Timer3Timer();
+}
+
+QImage previewCell(TForm1& form, int col, int row)
+{
+    return form.skinpreview->pixmap().toImage().copy(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
+}
+
+}  // namespace
+
+class Startup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunWritesTheDefaultsAndPlaysTheWholeTitle();
+    void theTitleStepByStep();
+    void laterRunsSkipTheTitleWithAnyKey();
+    void storedBindingsAreCutToTheirLowByte();
+    void changesAreThereAtTheNextStart();
+    void onlyTheGamesOwnExitCloses();
+    void everyCaptionInBothLanguages();
+    void theLevelLabelFollowsTheLanguageAndNothingElse();
+    void thePreviewTurnsAndAnimates();
+    void sigtermLeavesTheSettingsWritten();
+
+    // Each case starts as a later run with the default settings.
+    void cleanup()
+    {
+        QFile::remove(settingsFile());
+        SettingsStore fresh;
+    }
+};
+
+void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
+{
+    QFile::remove(settingsFile());
+    auto form = shownForm();
+    QCOMPARE(form->game.gamestate, Title);
+    QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value(Key + "exit").toInt(), 121);
+    QCOMPARE(form->keysmenuKeys[int(Hotkey::bomb)]->text(), QString("CTRL"));
+    QCOMPARE(form->menu1->text(), QString("New game"));
+    QVERIFY(QGuiApplication::overrideCursor());
+
+    ticks(*form, 70);
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Down);
+    QCOMPARE(form->game.gamestate, Title);
+    QVERIFY(form->titlepanel->isVisible());
+    ticks(*form, 1);  // the 71st tick
+    QCOMPARE(form->game.gamestate, Menu);
+    QVERIFY(!form->titlepanel->isVisible());
+    QVERIFY(form->mainbevel->isVisible());
+    QCOMPARE(form->titlestep, 1);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(form->menus.menuitem, item::NewGame);
+}
+
+void Startup::theTitleStepByStep()
+{
+    auto form = shownForm();
+    ticks(*form, 10);
+    QVERIFY(!form->titlename->isVisible());
+    ticks(*form, 1);
+    QVERIFY(form->titlename->isVisible());
+    ticks(*form, 9);
+    QVERIFY(!form->titlepresents->isVisible());
+    ticks(*form, 1);
+    QVERIFY(form->titlepresents->isVisible());
+    ticks(*form, 19);
+    QCOMPARE(form->titlename->height(), 80);
+    QCOMPARE(form->titlepresents->height(), 30);
+
+    int name = 80, presents = 30;
+    for (int step = 40; step <= 60; ++step) {
+        ticks(*form, 1);
+        QVERIFY(form->titlename->height() < name || name == 0);
+        QVERIFY(form->titlepresents->height() < presents || presents == 0);
+        name = form->titlename->height();
+        presents = form->titlepresents->height();
+        QCOMPARE(form->titlename->y() + 0, form->titlepresents->y() - 80);  // the pictures keep their tops
+    }
+    QCOMPARE(name, 0);
+    QCOMPARE(presents, 0);
+    ticks(*form, 9);
+    QCOMPARE(form->game.gamestate, TitleSkippable);
+    ticks(*form, 1);
+    QCOMPARE(form->game.gamestate, Menu);
+    QVERIFY(!form->Timer3->isActive());
+}
+
+void Startup::laterRunsSkipTheTitleWithAnyKey()
+{
+    auto form = shownForm();
+    QCOMPARE(form->game.gamestate, TitleSkippable);
+    form->Timer3->start();
+    ticks(*form, 15);
+    press(*form, Qt::Key_Down);
+    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->titlestep, 0);
+    QVERIFY(!form->titlepanel->isVisible());
+    QVERIFY(!form->Timer3->isActive());
+    QCOMPARE(form->menus.menuitem, item::NewGame);  // the key only ended the title
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void Startup::storedBindingsAreCutToTheirLowByte()
+{
+    {
+        QSettings raw(settingsFile(), QSettings::IniFormat);
+        raw.setValue(Key + "up", 9);
+        raw.setValue(Key + "left", 300);
+        raw.setValue(Key + "right", 294);
+    }
+    auto form = shownForm();
+    QCOMPARE(form->bindings.keys[int(Hotkey::left)], 44);
+    QCOMPARE(form->bindings.keys[int(Hotkey::right)], 38);
+    QCOMPARE(form->keysmenuKeys[int(Hotkey::right)]->text(), QString("UP"));
+    QCOMPARE(form->keysmenuKeys[int(Hotkey::up)]->text(), QString("<none>"));
+
+    press(*form, Qt::Key_Return);  // the title
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);  // level 1
+    form->Timer1->stop();
+    Game& game = form->game;
+    for (int x = 1; x < BoardColumns - 1; ++x)
+        for (int y = 1; y < BoardRows - 1; ++y)
+            game.board.cells.set(x, y, Empty);
+    game.board.cells.set(5, 5, Player);
+    game.playerx = game.playery = 5;
+    press(*form, Qt::Key_Tab);  // yet Tab moves up
+    QCOMPARE(game.playery, 4);
+}
+
+void Startup::changesAreThereAtTheNextStart()
+{
+    {
+        auto form = shownForm();
+        press(*form, Qt::Key_Return);  // the title
+        form->menus.ShowMenu(item::NewGame, item::Controls);
+        press(*form, Qt::Key_Right);
+        for (int i = 0; i < int(Hotkey::pause); ++i)
+            press(*form, Qt::Key_Down);
+        press(*form, Qt::Key_Right);  // capture for "Pause"
+        QCOMPARE(form->menus.menuitem, item::FirstKeyName + int(Hotkey::pause));
+        press(*form, Qt::Key_P);
+        QCOMPARE(form->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
+        QCOMPARE(form->menus.menuitem, item::FirstAction + int(Hotkey::pause));
+        press(*form, Qt::Key_Left);
+        form->menus.ShowMenu(item::Controls, item::Language);
+        press(*form, Qt::Key_Right);
+        press(*form, Qt::Key_Down);
+        press(*form, Qt::Key_Return);
+        QCOMPARE(form->menu9->text(), QString("Выход"));
+        press(*form, Qt::Key_Left);
+        form->menus.ShowMenu(item::Language, item::Exit);
+        press(*form, Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+    }
+    auto again = shownForm();
+    QCOMPARE(again->game.gamestate, TitleSkippable);
+    QCOMPARE(again->bindings.keys[int(Hotkey::pause)], 'P');
+    QCOMPARE(again->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
+    QCOMPARE(again->game.english, 0);
+    QCOMPARE(again->menu1->text(), QString("Новая игра"));
+    QCOMPARE(again->skin.skinname, std::string("<none>"));
+}
+
+void Startup::onlyTheGamesOwnExitCloses()
+{
+    auto form = shownForm();
+    QVERIFY(!form->close());
+    QVERIFY(form->isVisible());
+    press(*form, Qt::Key_Return);
+    QVERIFY(!form->close());
+    QVERIFY(form->isVisible());
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);  // playing
+    press(*form, Qt::Key_F10);     // the quick-exit key
+    QVERIFY(!form->isVisible());
+}
+
+void Startup::everyCaptionInBothLanguages()
+{
+    auto form = shownForm();
+    for (const int english : {0, 1}) {
+        form->game.english = std::uint8_t(english);
+        form->setlanguage();
+        for (int i = 0; i < CaptionCount; ++i) {
+            const Caption& caption = Captions[i];
+            auto* widget = form->findChild<QWidget*>(QString::fromUtf8(caption.widget.data(), caption.widget.size()));
+            QVERIFY(widget);
+            const auto* label = qobject_cast<QLabel*>(widget);
+            const QString shown = label ? label->text() : qobject_cast<QGroupBox*>(widget)->title();
+            const std::string_view expected = english ? caption.english : caption.russian;
+            QCOMPARE(shown, QString::fromUtf8(expected.data(), expected.size()));
+        }
+    }
+    QCOMPARE(form->aboutmenu2->text(), QString("External levels"));  // without the design's colon
+}
+
+void Startup::theLevelLabelFollowsTheLanguageAndNothingElse()
+{
+    auto form = shownForm();
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);  // level 1
+    form->Timer1->stop();
+    press(*form, Qt::Key_Escape);  // suspended
+    form->menus.ShowMenu(item::NewGame, item::Language);
+    press(*form, Qt::Key_Right);
+    press(*form, Qt::Key_Down);
+    press(*form, Qt::Key_Return);
+    QCOMPARE(form->TopPanel->levellabel->text(), QString("Уровень 1"));
+    form->Timer1Timer();
+    form->menus.activatemenuitem(item::BackToGame);
+    form->Timer1Timer();
+    QCOMPARE(form->TopPanel->levellabel->text(), QString("Уровень 1"));
+}
+
+void Startup::thePreviewTurnsAndAnimates()
+{
+    auto form = shownForm();
+    press(*form, Qt::Key_Return);  // the title
+    form->menus.ShowMenu(item::NewGame, item::Skins);
+    press(*form, Qt::Key_Right);
+    QVERIFY(form->skinsbevel->isVisible());
+    QVERIFY(form->Timer3->isActive());
+    QCOMPARE(form->skinsmenu1->currentRow(), 0);
+    form->Timer3->stop();
+    for (int step = 0; step < 14; ++step) {
+        const int shown = form->titlestep % 12;
+        form->Timer3Timer();
+        QCOMPARE(previewCell(*form, 0, 0), form->skin.tile(shown % 4, PlayerSpriteRow));
+        QCOMPARE(previewCell(*form, 2, 0), form->skin.tile(shown % 4, OliveSpriteRow));
+        QCOMPARE(previewCell(*form, 6, 0), form->skin.tile(shown % 6, ExplosionSpriteRow));
+        QCOMPARE(previewCell(*form, 0, 1), form->skin.tile(ExtraLifeSprite.col, ExtraLifeSprite.row));
+        QCOMPARE(previewCell(*form, 7, 1), form->skin.tile(BombCrateSprite.col, BombCrateSprite.row));
+        QVERIFY(form->titlestep >= 1 && form->titlestep <= 12);
+    }
+    press(*form, Qt::Key_Left);
+    QCOMPARE(form->titlestep, 0);
+    QVERIFY(!form->Timer3->isActive());
+}
+
+void Startup::sigtermLeavesTheSettingsWritten()
+{
+    {
+        QSettings raw(settingsFile(), QSettings::IniFormat);
+        raw.setValue(Key + "up", 300);            // written back as its low byte
+        raw.setValue(Key + "skin", "/no/such/skin.bmp");  // and as the built-in skin
+    }
+    QTemporaryDir folder;
+    const QString game = folder.filePath("kernmine");
+    QVERIFY(QFile::copy(KERNMINE_EXECUTABLE, game));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(game);
+    QVERIFY(process.waitForStarted());
+    // The game makes its folders once it listens for the signal.
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(folder.filePath("skins")).isDir(); }, 20000));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QSettings written(settingsFile(), QSettings::IniFormat);
+    QCOMPARE(written.value(Key + "up").toInt(), 44);
+    QCOMPARE(written.value(Key + "skin").toString(), QString("<none>"));
+}
+
+KERNMINE_WINDOW_TEST_MAIN(Startup)
+#include "startup.moc"
