@@ -6,6 +6,7 @@
 #include "levels.h"
 #include "widgets.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -36,9 +37,15 @@ void TForm1::setPanelVisible(Panel panel, bool visible)
         {Panel::Save, savebevel},   {Panel::Keys, keysbevel},   {Panel::About, aboutbevel},
         {Panel::Skins, skinsbevel}, {Panel::Language, languagebevel},
     };
-    for (const auto& [which, frame] : panels)
-        if (which == panel)
-            frame->setVisible(visible);
+    for (const auto& [which, frame] : panels) {
+        if (which != panel)
+            continue;
+        // A list or edit box of a closed panel keeps no focus: the next key is
+        // the window's, not a hidden list's.
+        if (!visible && frame->isAncestorOf(QApplication::focusWidget()))
+            setFocus();
+        frame->setVisible(visible);
+    }
     if (panel == Panel::Skins && !visible)
         skinerror->hide();
 }

@@ -1,0 +1,400 @@
+// The menus driven as a player drives them, by real keys and mouse clicks:
+// the skins menu with its preview, the web pages, the mouse on labels and
+// lists, and the keys of every state.
+#include "gamefolder.h"
+#include "testskins.h"
+#include "tform1.h"
+
+#include <QDesktopServices>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void press(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(form.windowHandle(), key, modifiers);
+}
+
+void click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+void doubleClick(QWidget* widget, QPoint at = QPoint(2, 2))
+{
+    // A double click arrives as a press, then the double click itself.
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+}
+
+QColor textColour(QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+const QColor Aqua(0, 255, 255), White(255, 255, 255), Gray(128, 128, 128), Silver(192, 192, 192);
+
+struct Session {
+    QTemporaryDir folder;
+    std::unique_ptr<TForm1> form;
+
+    Session()
+    {
+        QDir(folder.path()).mkdir("skins");
+        form = std::make_unique<TForm1>(QSize(1024, 768), folder.path());
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("the window was not shown");
+        press(*form, Qt::Key_Return);  // the title
+    }
+    QString skins() const { return folder.filePath("skins"); }
+    void openSkins()
+    {
+        form->menus.ShowMenu(item::NewGame, item::Skins);
+        press(*form, Qt::Key_Right);
+        form->Timer3->stop();
+    }
+    QStringList skinEntries() const
+    {
+        QStringList entries;
+        for (int i = 0; i < form->skinsmenu1->count(); ++i)
+            entries << form->skinsmenu1->item(i)->text();
+        return entries;
+    }
+    void startPlaying()
+    {
+        form->menus.ShowMenu(form->menus.menuitem, item::NewGame);
+        press(*form, Qt::Key_Return);
+        press(*form, Qt::Key_Return);
+        form->Timer1->stop();
+    }
+};
+
+// Records the pages the game asks the desktop to open.
+class PageCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+}  // namespace
+
+class MenuSystem : public QObject {
+    Q_OBJECT
+
+private slots:
+    void skinsAreListedAfterTheBuiltInOneWithoutCase();
+    void theActiveSkinIsSelectedAndPreviewed();
+    void loadingSkinsAndTheirMessages();
+    void anUnreadableSkinKeepsTheOldPreviewAndSaysSo();
+    void skinsCannotBeOpenedDuringAGame();
+    void webPagesAreTheGamesOwnFiles();
+    void clicksMoveTheHighlightAndDoubleClicksPerform();
+    void doubleClickingTheSaveListFillsTheName();
+    void aFailedFirstLevelKeepsTheLevelLabel();
+    void pauseKeysTestEachBindingInTurn();
+    void messagesOverTheMenusWaitForEnter();
+    void keyCaptureTakesEveryKey();
+};
+
+void MenuSystem::skinsAreListedAfterTheBuiltInOneWithoutCase()
+{
+    Session s;
+    for (const char* name : {"bee.bmp", "Apple.bmp", "cherry.BMP", "notes.txt"})
+        writeSkin(s.folder, "skins/" + QString(name), numberedSkin());
+    s.openSkins();
+    QCOMPARE(s.skinEntries(), (QStringList{"<default skin>", "Apple.bmp", "bee.bmp", "cherry.BMP"}));
+    QVERIFY(!s.form->skinsmenu1->font().bold());
+    QCOMPARE(s.form->menus.menuitem, item::SkinsList);
+    QCOMPARE(QApplication::focusWidget(), s.form->skinsmenu1);
+
+    writeSkin(s.folder, "skins/0first.bmp", numberedSkin());  // shows at the next opening
+    QCOMPARE(s.form->skinsmenu1->count(), 4);
+    press(*s.form, Qt::Key_Left);
+    s.form->game.english = 0;
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.skinEntries().first(), QString("<скин по умолчанию>"));
+    QCOMPARE(s.skinEntries().at(1), QString("0first.bmp"));
+
+    QVERIFY(QDir(s.skins()).removeRecursively());
+    press(*s.form, Qt::Key_Left);
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.form->skinsmenu1->count(), 1);
+}
+
+void MenuSystem::theActiveSkinIsSelectedAndPreviewed()
+{
+    Session s;
+    writeSkin(s.folder, "skins/numbered.bmp", numberedSkin());
+    writeSkin(s.folder, "skins/other.bmp", numberedSkin());
+    s.openSkins();
+    QCOMPARE(s.form->skinsmenu1->currentRow(), 0);
+    QVERIFY(s.form->skin.load(s.folder.filePath("skins/NUMBERED.bmp").toStdString()) ||
+            s.form->skin.load(s.folder.filePath("skins/numbered.bmp").toStdString()));
+    press(*s.form, Qt::Key_Left);
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.form->skinsmenu1->currentItem()->text(), QString("numbered.bmp"));
+    s.form->Timer3Timer();
+    const QImage shown = s.form->skinpreview->pixmap().toImage();
+    QCOMPARE(QColor(shown.pixel(0, 0)).blue(), tileId(0, 0));  // the preview shows the active sheet
+
+    QVERIFY(QFile::remove(s.folder.filePath("skins/numbered.bmp")));
+    press(*s.form, Qt::Key_Left);
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.form->skinsmenu1->currentRow(), -1);  // no longer listed: nothing selected
+    press(*s.form, Qt::Key_Return);  // performing it then loads the built-in skin
+    QCOMPARE(s.form->skin.skinname, std::string("<none>"));
+}
+
+void MenuSystem::loadingSkinsAndTheirMessages()
+{
+    Session s;
+    QImage red = numberedSkin();
+    for (int y = 0; y < 3; ++y)  // band 0 of the colour strip: the message panel
+        for (int x = 120; x < 150; ++x)
+            red.setPixel(x, y, qRgb(255, 0, 0));
+    writeSkin(s.folder, "skins/red.bmp", red);
+    QFile junk(s.folder.filePath("skins/junk.bmp"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    s.openSkins();
+    QCOMPARE(s.skinEntries(), (QStringList{"<default skin>", "junk.bmp", "red.bmp"}));
+
+    press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->game.gamestate, MenuMessage);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin red.bmp has been loaded"));
+    QCOMPARE(s.form->MessagePanel->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(s.form->skin.skinname, s.folder.filePath("skins/red.bmp").toStdString());
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->game.gamestate, Menu);
+    QVERIFY(s.form->skinsbevel->isVisible());
+    QCOMPARE(s.form->menus.menuitem, item::SkinsList);
+
+    press(*s.form, Qt::Key_Up);
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin junk.bmp is corrupt"));
+    QCOMPARE(s.form->skin.skinname, s.folder.filePath("skins/red.bmp").toStdString());
+    press(*s.form, Qt::Key_Return);
+
+    press(*s.form, Qt::Key_Up);
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The default skin has been loaded"));
+    QCOMPARE(s.form->skin.skinname, std::string("<none>"));
+    QVERIFY(s.form->skin.skin == s.form->skin.nativeskin);
+}
+
+void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
+{
+    Session s;
+    writeSkin(s.folder, "skins/good.bmp", numberedSkin());
+    QFile junk(s.folder.filePath("skins/zz.bmp"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.close();
+    s.openSkins();
+    // The player's cell of the preview, drawn from the previewed sheet.
+    const auto playerTileShown = [&] {
+        const int facing = s.form->titlestep % 12 % 4;
+        s.form->Timer3Timer();
+        return QColor(s.form->skinpreview->pixmap().toImage().pixel(0, 0)).blue() == tileId(facing, 0);
+    };
+    press(*s.form, Qt::Key_Down);  // good.bmp
+    s.form->Timer3->stop();
+    QVERIFY(playerTileShown());
+    QVERIFY(!s.form->skinerror->isVisible());
+
+    press(*s.form, Qt::Key_Down);  // zz.bmp cannot be read
+    QVERIFY(s.form->skinerror->isVisible());
+    QCOMPARE(s.form->skinerror->text(), QString("This file is not a readable picture"));
+    QVERIFY(!s.form->MessagePanel->isVisible());
+    QVERIFY(s.form->Timer3->isActive());  // the preview runs on
+    s.form->Timer3->stop();
+    QVERIFY(playerTileShown());
+
+    press(*s.form, Qt::Key_Left);
+    QVERIFY(!s.form->skinerror->isVisible());
+}
+
+void MenuSystem::skinsCannotBeOpenedDuringAGame()
+{
+    Session s;
+    s.startPlaying();
+    press(*s.form, Qt::Key_Escape);
+    QCOMPARE(textColour(s.form->menu7), Gray);
+    s.form->menus.ShowMenu(item::NewGame, item::Skins);
+    QCOMPARE(textColour(s.form->menu7), Silver);
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Return);
+    click(s.form->menu7);
+    QVERIFY(!s.form->skinsbevel->isVisible());
+    QCOMPARE(s.form->menus.menuitem, item::Skins);
+}
+
+void MenuSystem::webPagesAreTheGamesOwnFiles()
+{
+    Session s;
+    PageCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Return);
+    s.form->game.english = 0;
+    press(*s.form, Qt::Key_Return);
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(catcher.opened.size(), 2);
+    QCOMPARE(catcher.opened[0], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels_eng.htm")));
+    QCOMPARE(catcher.opened[1], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels.htm")));
+    QCOMPARE(s.form->game.gamestate, Menu);
+    QVERIFY(s.form->aboutbevel->isVisible());
+}
+
+void MenuSystem::clicksMoveTheHighlightAndDoubleClicksPerform()
+{
+    Session s;
+    click(s.form->menu4);  // Save game without a game: silver, no panel
+    QCOMPARE(textColour(s.form->menu4), Silver);
+    QVERIFY(!s.form->savebevel->isVisible());
+    press(*s.form, Qt::Key_Return);
+    QVERIFY(!s.form->savebevel->isVisible());
+
+    click(s.form->menu5);
+    QVERIFY(s.form->keysbevel->isVisible());
+    QCOMPARE(textColour(s.form->menu4), Gray);
+    click(s.form->keysmenu[3]);
+    QCOMPARE(s.form->menus.menuitem, item::FirstAction + 3);
+    QCOMPARE(textColour(s.form->keysmenu[3]), Aqua);
+    doubleClick(s.form->keysmenuKeys[3]);  // a key name acts on its action line
+    QCOMPARE(s.form->menus.menuitem, item::FirstKeyName + 3);
+    press(*s.form, Qt::Key_D);
+    QCOMPARE(s.form->keysmenuKeys[3]->text(), QString("D"));
+
+    click(s.form->menu8);
+    QVERIFY(!s.form->keysbevel->isVisible());
+    QVERIFY(s.form->languagebevel->isVisible());
+    QCOMPARE(s.form->menus.menuitem, item::English);
+    doubleClick(s.form->languagemenu2);
+    QCOMPARE(s.form->menu1->text(), QString("Новая игра"));
+    QCOMPARE(s.form->menus.menuitem, item::Russian);
+
+    click(s.form->Image1);  // the flags take no clicks
+    QCOMPARE(s.form->menus.menuitem, item::Russian);
+    doubleClick(s.form->menu1);
+    QVERIFY(s.form->newbevel->isVisible());
+    doubleClick(s.form->newmenu1);
+    QCOMPARE(s.form->game.gamestate, Playing);
+    click(s.form->menu9);  // clicks do nothing in play
+    QVERIFY(s.form->isVisible());
+}
+
+void MenuSystem::doubleClickingTheSaveListFillsTheName()
+{
+    Session s;
+    s.startPlaying();
+    press(*s.form, Qt::Key_S);
+    s.form->savemenu1->setText("first");
+    press(*s.form, Qt::Key_Return);
+    press(*s.form, Qt::Key_S);
+    s.form->savemenu1->clear();
+    QWidget* rows = s.form->savemenu2->viewport();
+    doubleClick(rows, s.form->savemenu2->visualItemRect(s.form->savemenu2->item(0)).center());
+    QCOMPARE(s.form->savemenu1->text(), QString("first.kms"));
+    QCOMPARE(s.form->menus.menuitem, item::SaveName);
+    QCOMPARE(QApplication::focusWidget(), s.form->savemenu1);
+    doubleClick(s.form->savemenu1);  // the edit box is performed by Enter only
+    QCOMPARE(s.form->game.gamestate, MenuInGame);
+}
+
+void MenuSystem::aFailedFirstLevelKeepsTheLevelLabel()
+{
+    Session s;
+    QFile broken(s.folder.filePath("levels/level1.bmp"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("BM broken");
+    broken.close();
+    const QString before = s.form->TopPanel->levellabel->text();
+    s.form->menus.ShowMenu(item::NewGame, item::NewGame);
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Down);
+    QCOMPARE(textColour(s.form->newmenu2), Aqua);
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->game.gamestate, LevelEnd);
+    QCOMPARE(s.form->TopPanel->levellabel->text(), before);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->game.gamestate, Menu);
+}
+
+void MenuSystem::pauseKeysTestEachBindingInTurn()
+{
+    Session s;
+    s.startPlaying();
+    press(*s.form, Qt::Key_Pause);
+    QCOMPARE(s.form->game.gamestate, Paused);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("P A U S E"));
+    const int x = s.form->game.playerx;
+    press(*s.form, Qt::Key_Right);  // no moves while paused
+    press(*s.form, Qt::Key_T);
+    QCOMPARE(s.form->game.playerx, x);
+    QCOMPARE(s.form->game.board.blast_a(x, s.form->game.playery), 0);
+    press(*s.form, Qt::Key_Pause);  // resumes, and is no play key in the same press
+    QCOMPARE(s.form->game.gamestate, Playing);
+    QVERIFY(!s.form->MessagePanel->isVisible());
+
+    press(*s.form, Qt::Key_Pause);
+    press(*s.form, Qt::Key_L);
+    QCOMPARE(s.form->game.gamestate, MenuInGame);
+    QVERIFY(!s.form->MessagePanel->isVisible());
+    QVERIFY(s.form->loadbevel->isVisible());
+    QCOMPARE(s.form->menus.menuitem, item::LoadList);
+}
+
+void MenuSystem::messagesOverTheMenusWaitForEnter()
+{
+    Session s;
+    s.openSkins();
+    press(*s.form, Qt::Key_Return);  // loads the default skin, with a message
+    QCOMPARE(s.form->game.gamestate, MenuMessage);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Left, Qt::Key_Escape, Qt::Key_F10})
+        press(*s.form, key);
+    QVERIFY(s.form->skinsbevel->isVisible());
+    QVERIFY(s.form->isVisible());
+    QCOMPARE(s.form->menus.menuitem, item::SkinsList);
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->game.gamestate, Menu);
+    QVERIFY(!s.form->MessagePanel->isVisible());
+    QVERIFY(!s.form->Timer2->isActive());
+}
+
+void MenuSystem::keyCaptureTakesEveryKey()
+{
+    Session s;
+    s.form->menus.ShowMenu(item::NewGame, item::Controls);
+    press(*s.form, Qt::Key_Right);
+    const int pause = int(Hotkey::pause);
+    for (int i = 0; i < pause; ++i)
+        press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Return);  // Enter starts the capture too
+    press(*s.form, Qt::Key_Return);  // and is captured like any key
+    QCOMPARE(s.form->keysmenuKeys[pause]->text(), QString("ENTER"));
+    QCOMPARE(s.form->bindings.keys[pause], 13);
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Tab);  // no key to bind: the capture ends, nothing changes
+    QCOMPARE(s.form->keysmenuKeys[pause]->text(), QString("ENTER"));
+    QCOMPARE(s.form->bindings.keys[pause], 13);
+    QCOMPARE(s.form->menus.menuitem, item::FirstAction + pause);
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Up);  // an arrow is bound, not followed: it takes Up from "Move up"
+    QCOMPARE(s.form->keysmenuKeys[pause]->text(), QString("UP"));
+    QCOMPARE(s.form->keysmenuKeys[int(Hotkey::up)]->text(), QString("<none>"));
+    QCOMPARE(s.form->menus.menuitem, item::FirstAction + pause);
+}
+
+KERNMINE_WINDOW_TEST_MAIN(MenuSystem)
+#include "menu_system.moc"
