@@ -300,7 +300,7 @@ void TForm1::Timer2Timer()
     MessagePanel->Timer2Timer(skin);
 }
 
-void TForm1::refreshCounters()
+void TForm1::showCounters()
 {
     TopPanel->showCounters(game.counters);
 }
@@ -339,13 +339,13 @@ std::optional<Picture> TForm1::readLevel(int n)
 void TForm1::Timer1Timer()
 {
     game.Timer1Timer();
-    refreshCounters();
+    showCounters();
 }
 
 void TForm1::startlevel(int n)
 {
     game.startlevel(n);
-    refreshCounters();
+    showCounters();
     // A level that could not be read leaves the label as it was.
     if (game.gamestate == Playing)
         showLevelCaption();
@@ -377,10 +377,6 @@ void TForm1::Timer3Timer()
 
 void TForm1::endTitle()
 {
-    titlepanel->hide();
-    Timer3->stop();
-    titlestep = 0;
+    skipTitle();
     mainbevel->show();
-    game.gamestate = Menu;
-    showPointer(true);
 }

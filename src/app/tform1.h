@@ -3,6 +3,7 @@
 // menus.
 #pragma once
 
+#include "dispatch.h"
 #include "fieldwidget.h"
 #include "game.h"
 #include "host.h"
@@ -29,7 +30,7 @@
 #include <optional>
 #include <string>
 
-class TForm1 : public QWidget, public GameHost, public MenuHost {
+class TForm1 : public QWidget, public GameHost, public MenuHost, public KeyHost {
     Q_OBJECT
 
 public:
@@ -70,6 +71,16 @@ public:
     // written now and the window may close.
     void FormClose();
 
+    // What the keys ask of the window.
+    void skipTitle() override;
+    void closeMessage() override;
+    void showMessage(const MessageText& message) override;
+    void showKeyNames() override;
+    void showCounters() override;
+    void continueafterlevel() override;
+    void continueafterdeath() override;
+    void deletesavedgame() override;
+
     // The keyboard, with the game's key code and the held modifiers.
     void FormKeyDown(int key, KeyModifiers shift);
     void drawtoppanel();
@@ -93,13 +104,13 @@ public:
     enum class LoadResult { Loaded, Unreadable, Short };
     enum SaveMode { Save = 0, Load = 1 };
     LoadResult loadsavegame(const QString& path, int mode);
-    void deletesavedgame();
 
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
     Game game{*this};
     Menus menus{game, *this};
     KeyBindings bindings;
+    KeyDispatch keys{game, menus, bindings, *this};
     QString savename;  // the saved game the play came from; a death reloads it
     int titlestep = 0;
 
@@ -186,26 +197,16 @@ private:
     void showPointer(bool shown);
 
     void readSettings();
-    void showKeyNames();
-    void captureKey(int key);
-    void skipTitle();
+
     void endTitle();
     void drawPreviewStep();
     void previewSelectedSkin();
     void reloadAfterDeath();
-    void menuKeys(int key);
-    void pauseKeys(int key);
-    void playKeys(int key, KeyModifiers shift);
-    void continueafterlevel();
-    void continueafterdeath();
-    void closeMessage();
-    void closeMenuMessage();
-    void refreshCounters();
+
     void showLevelCaption();
     void showProgress(const MessageText& text);
     void setProgress(int value);
     void hideProgress();
-    void showMessage(const MessageText& message);
     QString folder(const char* name) const;
     std::string levelsFolder() const;
 

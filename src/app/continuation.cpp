@@ -1,0 +1,61 @@
+// What the keys ask of the window: the end of the title, the messages, the key
+// names, and Enter after a won level or a death.
+#include "tform1.h"
+
+#include "messages.h"
+
+#include <QFileInfo>
+
+void TForm1::FormKeyDown(int key, KeyModifiers shift)
+{
+    keys.FormKeyDown(key, shift);
+}
+
+void TForm1::skipTitle()
+{
+    titlepanel->hide();
+    Timer3->stop();
+    game.gamestate = Menu;
+    titlestep = 0;
+    showPointer(true);
+}
+
+void TForm1::showKeyNames()
+{
+    for (int i = 0; i < HotkeyCount; ++i)
+        keysmenuKeys[i]->setText(QString::fromStdString(bindings.captions[i]));
+}
+
+void TForm1::continueafterlevel()
+{
+    closeMessage();
+    if (game.nextLevelExists()) {
+        forgetSavedGame();
+        startlevel(game.level + 1);
+    } else {
+        menus.endtomenu();
+    }
+}
+
+void TForm1::continueafterdeath()
+{
+    game.setWorldTimer(false);
+    closeMessage();
+    if (!savename.isEmpty())
+        reloadAfterDeath();
+    else if (game.counters.lives >= 1)
+        startlevel(game.level);
+    else
+        menus.endtomenu();
+}
+
+// A saved game that can no longer be read whole says so over the play screen;
+// Enter then leads to the main menu.
+void TForm1::reloadAfterDeath()
+{
+    const QString path = savename;
+    if (loadsavegame(path, Load) == LoadResult::Short) {
+        showMessage(message::cannotLoadGame(QFileInfo(path).fileName().toStdString()));
+        game.gamestate = MenuMessage;
+    }
+}

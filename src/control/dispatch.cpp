@@ -1,0 +1,145 @@
+#include "dispatch.h"
+
+#include "messages.h"
+
+#include <utility>
+
+void KeyDispatch::FormKeyDown(int key, KeyModifiers shift)
+{
+    switch (game_.gamestate) {
+    case TitleSkippable:
+        host_.skipTitle();
+        break;
+    case MenuMessageInGame:
+    case MenuMessage:
+        if (key == vk::Enter)
+            closeMenuMessage();
+        break;
+    case Menu:
+    case MenuInGame:
+        menuKeys(key);
+        break;
+    case LevelEnd:
+        if (key == vk::Enter)
+            host_.continueafterlevel();
+        break;
+    case Paused:
+        pauseKeys(key);
+        break;
+    case Playing:
+        playKeys(key, shift);
+        break;
+    case Dead:
+        if (key == vk::Enter)
+            host_.continueafterdeath();
+        break;
+    default:  // the first run's title takes no key
+        break;
+    }
+}
+
+// A message over the menus waits for Enter. One that stands over the play
+// screen (a saved game that could not be reloaded after a death) leads back to
+// the main menu, not to the field of the lost game.
+void KeyDispatch::closeMenuMessage()
+{
+    host_.closeMessage();
+    if (menus_.playScreenShown())
+        menus_.endtomenu();
+    else
+        game_.gamestate = game_.gamestate == MenuMessageInGame ? MenuInGame : Menu;
+}
+
+void KeyDispatch::menuKeys(int key)
+{
+    if (isKeyName(menus_.menuitem)) {
+        captureKey(key);
+        return;
+    }
+    switch (key) {
+    case vk::Down:
+        menus_.menunext();
+        break;
+    case vk::Up:
+        menus_.menuprevious();
+        break;
+    case vk::Left:
+        menus_.menuback();
+        break;
+    case vk::Right:
+        menus_.menuopen();
+        break;
+    case vk::Enter:
+        menus_.activatemenuitem(menus_.menuitem);
+        break;
+    case vk::Delete:
+        if (menus_.menuitem == item::LoadList)
+            host_.deletesavedgame();
+        break;
+    default:
+        break;
+    }
+}
+
+// Whatever key comes while a key name is highlighted becomes its binding.
+void KeyDispatch::captureKey(int key)
+{
+    bindings_.set_hotkey(menus_.menuitem, static_cast<std::uint8_t>(key & 0xff), false);
+    host_.showKeyNames();
+    menus_.endCapture(menus_.menuitem);
+}
+
+// Each binding is tested in turn with the same key.
+void KeyDispatch::pauseKeys(int key)
+{
+    if (bound(key, Hotkey::pause)) {
+        host_.closeMessage();
+        game_.gamestate = Playing;
+        game_.setWorldTimer(true);
+    }
+    if (bound(key, Hotkey::menu)) {
+        host_.closeMessage();
+        menus_.suspendtomenu();
+    }
+    if (bound(key, Hotkey::exit))
+        host_.exitGame();
+    if (bound(key, Hotkey::load)) {
+        host_.closeMessage();
+        menus_.suspendtomenu(item::LoadList);
+    }
+    if (bound(key, Hotkey::save)) {
+        host_.closeMessage();
+        menus_.suspendtomenu(item::SaveName);
+    }
+}
+
+// Once the player has acted in a tick every key is lost until the next. Each
+// binding is tested on its own, so a key bound to several actions does all.
+void KeyDispatch::playKeys(int key, KeyModifiers shift)
+{
+    if (game_.player_moved == 1 || key == 0)
+        return;
+    const int eat = modifierHeld(binding(bindings_.keys, Hotkey::cell), shift);
+    const int bomb = modifierHeld(binding(bindings_.keys, Hotkey::bomb), shift);
+    const std::pair<Hotkey, Direction> moves[] = {
+        {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
+    for (const auto& [action, direction] : moves)
+        if (bound(key, action))
+            game_.moveplayer(direction, eat, bomb);
+    if (bound(key, Hotkey::menu))
+        menus_.suspendtomenu();
+    if (bound(key, Hotkey::load))
+        menus_.suspendtomenu(item::LoadList);
+    if (bound(key, Hotkey::save))
+        menus_.suspendtomenu(item::SaveName);
+    if (bound(key, Hotkey::exit))
+        host_.exitGame();
+    if (bound(key, Hotkey::pause)) {
+        game_.gamestate = Paused;
+        game_.setWorldTimer(false);
+        host_.showMessage(message::pause());
+    }
+    if (bound(key, Hotkey::terminate))
+        game_.selfdestruct();
+    host_.showCounters();
+}

@@ -1,0 +1,48 @@
+// The keyboard: what a key press does in each state of the game, in the order
+// the tests are made. Plain C++; the window shows the result through KeyHost.
+#pragma once
+
+#include "game.h"
+#include "keybindings.h"
+#include "menus.h"
+
+class KeyHost {
+public:
+    virtual ~KeyHost() = default;
+    // The title gives way to the main menu that stands beneath it.
+    virtual void skipTitle() = 0;
+    // Hides the message panel and stops its animation.
+    virtual void closeMessage() = 0;
+    virtual void showMessage(const MessageText& message) = 0;
+    virtual void showKeyNames() = 0;
+    virtual void showCounters() = 0;
+    // Enter after a won level and after a death.
+    virtual void continueafterlevel() = 0;
+    virtual void continueafterdeath() = 0;
+    virtual void deletesavedgame() = 0;
+    virtual void exitGame() = 0;
+};
+
+class KeyDispatch {
+public:
+    KeyDispatch(Game& game, Menus& menus, KeyBindings& bindings, KeyHost& host)
+        : game_(game), menus_(menus), bindings_(bindings), host_(host)
+    {
+    }
+
+    // key is the game's key code, shift the modifiers held with it.
+    void FormKeyDown(int key, KeyModifiers shift);
+
+private:
+    bool bound(int key, Hotkey action) const { return key == binding(bindings_.keys, action); }
+    void closeMenuMessage();
+    void menuKeys(int key);
+    void captureKey(int key);
+    void pauseKeys(int key);
+    void playKeys(int key, KeyModifiers shift);
+
+    Game& game_;
+    Menus& menus_;
+    KeyBindings& bindings_;
+    KeyHost& host_;
+};
