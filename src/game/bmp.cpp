@@ -3,11 +3,11 @@
 // strict: anything cut short, out of range or unknown is refused with a short reason.
 #include "bmp.h"
 
+#include "files.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -371,12 +371,11 @@ std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* 
 
 std::optional<Picture> readBmpFile(const std::string& path, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path);
+    if (!bytes) {
         if (error)
             *error = "cannot open " + path;
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return readBmp(bytes, error);
+    return readBmp(*bytes, error);
 }

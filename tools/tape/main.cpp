@@ -3,6 +3,7 @@
 //
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
 #include "bmp.h"
+#include "files.h"
 #include "game.h"
 #include "headlesshost.h"
 #include "levels.h"
@@ -10,9 +11,7 @@
 #include "tape.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <regex>
 
 namespace {
@@ -83,22 +82,18 @@ Options parseArguments(int argc, char** argv)
     return o;
 }
 
-std::string readWhole(std::istream& in)
+std::vector<std::uint8_t> readFile(const std::string& path, const std::string& what)
 {
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string readFile(const std::string& path, const std::string& what)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path);
+    if (!bytes)
         throw BadInput{"cannot read " + what + " " + path};
-    return readWhole(in);
+    return std::move(*bytes);
 }
 
 std::vector<TapeStep> readTape(const std::string& path)
 {
-    const std::string text = path == "-" ? readWhole(std::cin) : readFile(path, "tape");
+    const std::vector<std::uint8_t> bytes = path == "-" ? readWholeStream(std::cin) : readFile(path, "tape");
+    const std::string text(bytes.begin(), bytes.end());
     std::string error;
     std::optional<std::vector<TapeStep>> steps = parseTape(text, error);
     if (!steps)
@@ -112,9 +107,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
     game.counters.lives = o.lives.value_or(3);
     game.counters.bombs = o.bombs.value_or(5);
     if (!o.load.empty()) {
-        const std::string file = readFile(o.load, "saved game");
-        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
-        if (!decodeSavedGame(bytes, game))
+        if (!decodeSavedGame(readFile(o.load, "saved game"), game))
             throw BadInput{"saved game " + o.load + " is too short"};
         host.levelsFolder = std::filesystem::path(o.load).parent_path().string();
         if (o.lives)
@@ -188,10 +181,7 @@ const char* stateName(std::uint8_t state)
 
 void writeSave(const std::string& path, const Game& game)
 {
-    const std::vector<std::uint8_t> bytes = encodeSavedGame(game);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
+    if (!writeWholeFile(path, encodeSavedGame(game)))
         throw BadInput{"cannot write " + path};
 }
 }  // namespace
