@@ -12,9 +12,14 @@
 #include <cstdint>
 #include <string>
 
+// What a new game starts with, and what a bomb crate adds.
+constexpr int StartingLives = 3;
+constexpr int StartingBombs = 5;
+constexpr int BombsPerCrate = 5;
+
 struct Counters {
-    int lives = 3;
-    int bombs = 5;
+    int lives = StartingLives;
+    int bombs = StartingBombs;
     int diamonds = 0;  // left on the board
     int yellow = 0;    // yellow creatures alive
     int olive = 0;     // olive creatures alive

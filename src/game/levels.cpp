@@ -2,6 +2,7 @@
 
 #include "bmp.h"
 #include "cells.h"
+#include "decimal.h"
 
 #include <array>
 #include <filesystem>
@@ -28,6 +29,10 @@ constexpr std::array<Rgb, CellCodeCount> levelColours{{
 }};
 
 constexpr std::string_view symbols = ".@:yoOb*#%B+";
+
+constexpr std::string_view LevelFilePrefix = "level";
+constexpr std::string_view LevelFileSuffix = ".bmp";
+constexpr std::size_t MaxLevelNumberDigits = 9;
 }  // namespace
 
 std::optional<std::uint8_t> cellForColour(Rgb colour)
@@ -71,15 +76,30 @@ std::optional<Picture> builtinLevel(int n)
 {
     if (n < 1 || n > BuiltinLevelCount)
         return std::nullopt;
-    const auto file = builtinLevelFile("level" + std::to_string(n) + ".bmp");
+    const auto file = builtinLevelFile(levelFileName(n));
     if (file.empty())
         return std::nullopt;
     return readBmp(file);
 }
 
+std::string levelFileName(int n)
+{
+    return std::string(LevelFilePrefix) + std::to_string(n) + std::string(LevelFileSuffix);
+}
+
+std::optional<int> levelFileNumber(std::string_view fileName)
+{
+    if (!fileName.starts_with(LevelFilePrefix) || !fileName.ends_with(LevelFileSuffix) ||
+        fileName.size() < LevelFilePrefix.size() + LevelFileSuffix.size())
+        return std::nullopt;
+    fileName.remove_prefix(LevelFilePrefix.size());
+    fileName.remove_suffix(LevelFileSuffix.size());
+    return parseDigits(fileName, MaxLevelNumberDigits);
+}
+
 std::string levelFilePath(const std::string& levelsFolder, int n)
 {
-    return levelsFolder + "/level" + std::to_string(n) + ".bmp";
+    return levelsFolder + "/" + levelFileName(n);
 }
 
 bool levelFileExists(const std::string& levelsFolder, int n)

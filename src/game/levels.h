@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 constexpr int BuiltinLevelCount = 30;
 
@@ -21,6 +22,10 @@ bool holdsPlayer(const Picture& level);
 // Built-in level picture n (1 to 30), or nothing outside that range.
 std::optional<Picture> builtinLevel(int n);
 
+// "level<n>.bmp", the name of level picture n, built in or beside the game.
+std::string levelFileName(int n);
+// n of a file named "level<n>.bmp" (up to nine digits), or nothing for any other name.
+std::optional<int> levelFileNumber(std::string_view fileName);
 // "<folder>/level<n>.bmp"
 std::string levelFilePath(const std::string& levelsFolder, int n);
 bool levelFileExists(const std::string& levelsFolder, int n);

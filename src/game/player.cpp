@@ -64,7 +64,7 @@ void Game::takePickup(std::uint8_t code)
     if (code == Diamond)
         --counters.diamonds;
     else if (code == BombCrate)
-        counters.bombs += 5;
+        counters.bombs += BombsPerCrate;
     else if (code == ExtraLife)
         ++counters.lives;
 }

@@ -3,6 +3,7 @@
 //
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
 #include "bmp.h"
+#include "decimal.h"
 #include "files.h"
 #include "game.h"
 #include "headlesshost.h"
@@ -12,7 +13,7 @@
 
 #include <filesystem>
 #include <iostream>
-#include <regex>
+#include <string_view>
 
 namespace {
 struct BadInput {
@@ -40,12 +41,15 @@ struct Options {
     std::optional<int> lives, bombs;
 };
 
+constexpr std::string_view BuiltinLevelPrefix = "builtin:";
+constexpr std::size_t MaxNumberDigits = 9;
+
 int number(const std::string& text, const std::string& what)
 {
-    static const std::regex integer("-?[0-9]{1,9}");
-    if (!std::regex_match(text, integer))
+    const std::optional<int> value = parseDecimal(text, MaxNumberDigits);
+    if (!value)
         throw BadInput{"bad " + what + " '" + text + "'"};
-    return std::stoi(text);
+    return *value;
 }
 
 Options parseArguments(int argc, char** argv)
@@ -104,8 +108,8 @@ std::vector<TapeStep> readTape(const std::string& path)
 // Sets up the game as a freshly created window would and starts the level.
 void startPlay(const Options& o, Game& game, TapeHost& host)
 {
-    game.counters.lives = o.lives.value_or(3);
-    game.counters.bombs = o.bombs.value_or(5);
+    game.counters.lives = o.lives.value_or(StartingLives);
+    game.counters.bombs = o.bombs.value_or(StartingBombs);
     if (!o.load.empty()) {
         if (!decodeSavedGame(readFile(o.load, "saved game"), game))
             throw BadInput{"saved game " + o.load + " is too short"};
@@ -115,10 +119,11 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         if (o.bombs)
             game.counters.bombs = *o.bombs;
         game.startlevel(game.level);
-    } else if (o.level.rfind("builtin:", 0) == 0) {
-        const int n = number(o.level.substr(8), "built-in level");
+    } else if (o.level.starts_with(BuiltinLevelPrefix)) {
+        const std::string given = o.level.substr(BuiltinLevelPrefix.size());
+        const int n = number(given, "built-in level");
         if (n < 1 || n > BuiltinLevelCount)
-            throw BadInput{"no built-in level " + o.level.substr(8)};
+            throw BadInput{"no built-in level " + given};
         game.internal = 1;
         game.startlevel(n);
     } else {
@@ -129,10 +134,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         if (!holdsPlayer(*host.level))
             throw BadInput{"level " + o.level + " has no player"};
         const std::filesystem::path path(o.level);
-        std::smatch m;
-        const std::string name = path.filename().string();
-        static const std::regex numbered("level([0-9]{1,9})\\.bmp");
-        host.firstLevel = std::regex_match(name, m, numbered) ? std::stoi(m[1]) : 1;
+        host.firstLevel = levelFileNumber(path.filename().string()).value_or(1);
         host.levelsFolder = path.parent_path().empty() ? "." : path.parent_path().string();
         game.internal = 0;
         game.startlevel(host.firstLevel);
