@@ -166,5 +166,5 @@ void Game::loseCreature(std::uint8_t code)
 
 void Game::selfdestruct()
 {
-    board.blast_a.set(playerx, playery, 1);
+    board.blast_a.set(playerx, playery, BlastRequested);
 }

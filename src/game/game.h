@@ -31,8 +31,15 @@ struct FieldPosition {
     friend bool operator==(FieldPosition, FieldPosition) = default;
 };
 
+// The view re-centres when the player steps onto every seventh column or row,
+// up to the last one that is a whole seven cells from the board's start.
+constexpr int ScrollTriggerStep = 7;
+constexpr int LastScrollTriggerColumn = (BoardColumns - 1) / ScrollTriggerStep * ScrollTriggerStep;  // 56
+constexpr int LastScrollTriggerRow = (BoardRows - 1) / ScrollTriggerStep * ScrollTriggerStep;        // 35
+
 // Where the field picture stands so that the player's cell is near the middle of a
-// window of the given size; the shared rule of the level start and of scrolling.
+// window of the given size, below the status bar; the shared rule of the level
+// start and of scrolling.
 int fieldLeftFor(int windowWidth, int playerx);
 int fieldTopFor(int windowHeight, int playery);
 FieldPosition fieldPlacement(int windowWidth, int windowHeight, int playerx, int playery);
@@ -87,7 +94,7 @@ public:
 private:
     Plane& currentBlasts() { return blast_phase == 1 ? board.blast_a : board.blast_b; }
     Plane& nextBlasts() { return blast_phase == 1 ? board.blast_b : board.blast_a; }
-    void requestBlast(int x, int y) { currentBlasts().set(x, y, 1); }
+    void requestBlast(int x, int y) { currentBlasts().set(x, y, BlastRequested); }
 
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
