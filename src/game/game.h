@@ -10,6 +10,7 @@
 #include "picture.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // What a new game starts with, and what a bomb crate adds.
@@ -24,6 +25,8 @@ struct Counters {
     int yellow = 0;    // yellow creatures alive
     int olive = 0;     // olive creatures alive
 };
+
+struct CreatureKind;  // what tells the two kinds of creature apart in the world tick
 
 struct FieldPosition {
     int left = 0;
@@ -108,11 +111,13 @@ private:
     void hit(int x, int y, std::uint8_t target, CellCode falling);
     void fall(int x, int y, CellCode kind, Sprite sprite);
     void roll(int x, int y, CellCode kind, Sprite sprite, std::uint8_t below);
-    void yellowPass();
-    void olivePass();
-    void moveEnemy(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind, Sprite sprite);
-    void catchPlayer(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind);
-    void turnLeft(int x, int y, Sprite blocked, std::uint8_t heading);
+    // Puts `kind` into (tx, ty), marked as moved in this pass and with the given
+    // motion, and empties (x, y); draws both cells when a sprite is given.
+    void moveObject(int x, int y, int tx, int ty, CellCode kind, std::uint8_t motion, std::optional<Sprite> sprite);
+    void creaturePass(const CreatureKind& creature);
+    Direction turnTowardsOpening(int x, int y, Direction heading, int spriteRow);
+    void catchPlayer(int x, int y, int tx, int ty, Direction heading, CellCode kind);
+    void turnLeft(int x, int y, Sprite blocked, Direction heading);
     void explosionPass();
     void blastAnimationPass();
 
