@@ -9,6 +9,8 @@ constexpr int BoardCells = BoardColumns * BoardRows;
 constexpr int CellPixels = 30;
 constexpr int FieldWidth = BoardColumns * CellPixels;   // 1800
 constexpr int FieldHeight = BoardRows * CellPixels;     // 1200
+// The status bar across the top of the window; the field never starts above it.
+constexpr int StatusBarHeight = 30;
 
 enum CellCode : std::uint8_t {
     Empty = 0,

@@ -16,8 +16,6 @@ int placeAxis(int window, int cell, int upper, int extent)
     return position;
 }
 
-constexpr int StatusBarHeight = 30;
-
 Sprite levelStartSprite(std::uint8_t code)
 {
     switch (code) {

@@ -207,8 +207,8 @@ TEST(LevelFiles, EveryStoredDepthGivesTheSameBoard)
 TEST(LevelFiles, OnlyThirtyLevelsAreBuiltIn)
 {
     EXPECT_TRUE(builtinLevel(1));
-    EXPECT_TRUE(builtinLevel(30));
+    EXPECT_TRUE(builtinLevel(BuiltinLevelCount));
     EXPECT_FALSE(builtinLevel(0));
-    EXPECT_FALSE(builtinLevel(31));
+    EXPECT_FALSE(builtinLevel(BuiltinLevelCount + 1));
 }
 }  // namespace

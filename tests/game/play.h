@@ -69,7 +69,7 @@ struct Play {
     Game game{host};
 
     // Starts the text as external level 1.
-    explicit Play(const std::vector<std::string>& rows, int lives = 3, int bombs = 5)
+    explicit Play(const std::vector<std::string>& rows, int lives = StartingLives, int bombs = StartingBombs)
     {
         host.levels[1] = pictureFromText(rows);
         game.internal = 0;
