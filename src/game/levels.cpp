@@ -4,6 +4,7 @@
 #include "cells.h"
 #include "decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -61,6 +62,19 @@ std::optional<std::uint8_t> cellForSymbol(char symbol)
 char symbolForCell(std::uint8_t code)
 {
     return code < symbols.size() ? symbols[code] : '?';
+}
+
+Picture pictureFromText(const std::vector<std::string>& rows)
+{
+    std::size_t width = 0;
+    for (const std::string& row : rows)
+        width = std::max(width, row.size());
+    Picture picture(static_cast<int>(width), static_cast<int>(rows.size()));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            picture.setPixel(static_cast<int>(x), static_cast<int>(y),
+                             colourForCell(cellForSymbol(rows[y][x]).value_or(Empty)));
+    return picture;
 }
 
 bool holdsPlayer(const Picture& level)

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 constexpr int BuiltinLevelCount = 30;
 
@@ -37,3 +38,6 @@ std::optional<Picture> readLevelFile(const std::string& levelsFolder, int n);
 //   'B' BombCrate   '+' ExtraLife
 std::optional<std::uint8_t> cellForSymbol(char symbol);
 char symbolForCell(std::uint8_t code);
+// The level picture of a level written as text, row by row from the top: as wide
+// as the longest row; unknown symbols and the cells past a short row's end are Empty.
+Picture pictureFromText(const std::vector<std::string>& rows);

@@ -62,11 +62,7 @@ protected:
 
     std::string level(const std::string& name, const std::vector<std::string>& rows)
     {
-        Picture p(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x)
-                p.setPixel(x, y, colourForCell(*cellForSymbol(rows[y][x])));
-        return write(name, writeBmp24(p));
+        return write(name, writeBmp24(pictureFromText(rows)));
     }
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes)
     {
