@@ -41,6 +41,7 @@ struct Options {
     std::optional<int> lives, bombs;
 };
 
+constexpr int Refused = 2;  // the exit status for bad input
 constexpr std::string_view BuiltinLevelPrefix = "builtin:";
 constexpr std::size_t MaxNumberDigits = 9;
 
@@ -207,6 +208,6 @@ int main(int argc, char** argv)
         return 0;
     } catch (const BadInput& bad) {
         std::cerr << "kernmine-tape: " << bad.what << '\n';
-        return 2;
+        return Refused;
     }
 }
