@@ -30,18 +30,18 @@ namespace {
 
 Picture framedLevel(char fill, const std::string& pattern)
 {
-    Picture p(BoardColumns, BoardRows);
+    std::vector<std::string> rows(BoardRows, std::string(BoardColumns, fill));
     for (int y = 0; y < BoardRows; ++y) {
         for (int x = 0; x < BoardColumns; ++x) {
             const bool edge = x == 0 || y == 0 || x == BoardColumns - 1 || y == BoardRows - 1;
-            char c = edge ? '#' : fill;
-            if (!edge && !pattern.empty())
-                c = pattern[(x * 7 + y * 3) % pattern.size()];
-            p.setPixel(x, y, colourForCell(*cellForSymbol(c)));
+            if (edge)
+                rows[y][x] = symbolForCell(RedWall);
+            else if (!pattern.empty())
+                rows[y][x] = pattern[(x * 7 + y * 3) % pattern.size()];
         }
     }
-    p.setPixel(1, 1, colourForCell(Player));
-    return p;
+    rows[1][1] = symbolForCell(Player);
+    return pictureFromText(rows);
 }
 
 // Creatures that walk for ever among animated bombs and diamonds resting on walls.

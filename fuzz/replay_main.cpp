@@ -1,11 +1,12 @@
 // Stands in for libFuzzer where it is missing: runs the fuzz function on every
 // file given (or every file in a given folder), then on a few thousand mutations
 // of them. The mutations come from a fixed seed, so every run tries the same inputs.
+#include "files.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <vector>
@@ -17,18 +18,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr int mutations = 4000;
 
-Bytes readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<Bytes> readInputs(int argc, char** argv)
 {
     std::vector<Bytes> inputs;
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::is_directory(argv[i])) {
-            inputs.push_back(readFile(argv[i]));
+            inputs.push_back(readWholeFile(argv[i]).value_or(Bytes{}));
             continue;
         }
         std::vector<std::filesystem::path> files;
@@ -36,7 +31,7 @@ std::vector<Bytes> readInputs(int argc, char** argv)
             files.push_back(entry.path());
         std::sort(files.begin(), files.end());  // the same order, and so the same mutations, everywhere
         for (const auto& file : files)
-            inputs.push_back(readFile(file));
+            inputs.push_back(readWholeFile(file.string()).value_or(Bytes{}));
     }
     return inputs;
 }

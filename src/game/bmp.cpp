@@ -3,11 +3,11 @@
 // strict: anything cut short, out of range or unknown is refused with a short reason.
 #include "bmp.h"
 
+#include "files.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -16,7 +16,6 @@ using Bytes = std::span<const std::uint8_t>;
 constexpr std::int64_t maxSide = 16384;
 // A few bytes of RLE can describe a huge picture, so the area is bounded too.
 constexpr std::int64_t maxPixels = 4096 * 4096;
-constexpr std::uint64_t fileHeaderSize = 14;
 
 // Compression codes of the info header.
 constexpr std::uint32_t plain = 0, rle8 = 1, rle4 = 2, bitFields = 3, alphaBitFields = 6;
@@ -58,7 +57,7 @@ struct Header {
 
 bool knownHeaderSize(std::uint32_t size)
 {
-    return size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+    return size == 12 || size == BmpInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 // The old OS/2 header: 16-bit sizes, always bottom-up, no compression and
@@ -84,8 +83,8 @@ void readInfoHeader(Bytes file, Bytes info, Header& h)
         return;
     // The longer headers hold the masks; the 40-byte one is followed by them,
     // and by an alpha mask too with alpha bit fields, before the palette.
-    Bytes masks = info.subspan(40);
-    if (info.size() == 40) {
+    Bytes masks = info.subspan(BmpInfoHeaderSize);
+    if (info.size() == BmpInfoHeaderSize) {
         masks = take(file, h.paletteStart, h.compression == alphaBitFields ? 16 : 12, "bit field masks");
         h.paletteStart += masks.size();
     }
@@ -95,17 +94,17 @@ void readInfoHeader(Bytes file, Bytes info, Header& h)
 
 Header readHeader(Bytes file)
 {
-    const Bytes fileHeader = take(file, 0, fileHeaderSize, "file header");
+    const Bytes fileHeader = take(file, 0, BmpFileHeaderSize, "file header");
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M')
         refuse("not a bitmap");
-    const std::uint32_t size = le32(take(file, fileHeaderSize, 4, "info header"), 0);
+    const std::uint32_t size = le32(take(file, BmpFileHeaderSize, 4, "info header"), 0);
     if (!knownHeaderSize(size))
         refuse("unsupported header size " + std::to_string(size));
-    const Bytes info = take(file, fileHeaderSize, size, "info header");
+    const Bytes info = take(file, BmpFileHeaderSize, size, "info header");
 
     Header h;
     h.pixelOffset = le32(fileHeader, 10);
-    h.paletteStart = fileHeaderSize + size;
+    h.paletteStart = BmpFileHeaderSize + size;
     if (size == 12)
         readCoreHeader(info, h);
     else
@@ -371,12 +370,11 @@ std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* 
 
 std::optional<Picture> readBmpFile(const std::string& path, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path);
+    if (!bytes) {
         if (error)
             *error = "cannot open " + path;
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return readBmp(bytes, error);
+    return readBmp(*bytes, error);
 }

@@ -16,6 +16,11 @@
 #include <string>
 #include <vector>
 
+// The file header, and the info header of the usual 40-byte version that the
+// writer uses and that the oldest bit-field files follow with their masks.
+constexpr std::uint32_t BmpFileHeaderSize = 14;
+constexpr std::uint32_t BmpInfoHeaderSize = 40;
+
 std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* error = nullptr);
 std::optional<Picture> readBmpFile(const std::string& path, std::string* error = nullptr);
 

@@ -19,7 +19,7 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 // File header and 40-byte info header for a bottom-up picture without compression.
 std::vector<std::uint8_t> headers(const Picture& p, int bits, int paletteSize, std::size_t rowBytes)
 {
-    const std::uint32_t offset = 14 + 40 + 4 * paletteSize;
+    const std::uint32_t offset = BmpFileHeaderSize + BmpInfoHeaderSize + 4 * paletteSize;
     const std::uint32_t imageSize = static_cast<std::uint32_t>(rowBytes * p.height);
     std::vector<std::uint8_t> out;
     out.reserve(offset + imageSize);
@@ -28,7 +28,7 @@ std::vector<std::uint8_t> headers(const Picture& p, int bits, int paletteSize, s
     put32(out, offset + imageSize);
     put32(out, 0);
     put32(out, offset);
-    put32(out, 40);
+    put32(out, BmpInfoHeaderSize);
     put32(out, static_cast<std::uint32_t>(p.width));
     put32(out, static_cast<std::uint32_t>(p.height));
     put16(out, 1);

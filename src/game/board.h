@@ -43,6 +43,13 @@ private:
     std::uint8_t outside_;
 };
 
+// The motion of a stone, bomb or diamond: 1 from the tick it moves until it comes
+// to rest. Creatures keep their heading there instead.
+constexpr std::uint8_t AtRest = 0;
+constexpr std::uint8_t Falling = 1;
+// What a request plane holds where an explosion is due.
+constexpr std::uint8_t BlastRequested = 1;
+
 struct Board {
     Plane cells{RedWall};          // what occupies each cell; beyond the edge stands red wall
     Plane motion;                  // falling flag of stones, bombs, diamonds; heading of creatures

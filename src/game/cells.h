@@ -9,6 +9,8 @@ constexpr int BoardCells = BoardColumns * BoardRows;
 constexpr int CellPixels = 30;
 constexpr int FieldWidth = BoardColumns * CellPixels;   // 1800
 constexpr int FieldHeight = BoardRows * CellPixels;     // 1200
+// The status bar across the top of the window; the field never starts above it.
+constexpr int StatusBarHeight = 30;
 
 enum CellCode : std::uint8_t {
     Empty = 0,
@@ -41,6 +43,56 @@ enum GameState : std::uint8_t {
 
 // Directions are numeric-keypad digits: 2 down, 4 left, 6 right, 8 up.
 enum Direction : std::uint8_t { Down = 2, Left = 4, Right = 6, Up = 8 };
+
+constexpr bool isDirection(int value)
+{
+    return value == Down || value == Left || value == Right || value == Up;
+}
+
+// The neighbouring cell one step away.
+struct Offset {
+    int dx, dy;
+};
+constexpr Offset stepOf(Direction d)
+{
+    switch (d) {
+    case Down: return {0, 1};
+    case Left: return {-1, 0};
+    case Right: return {1, 0};
+    default: return {0, -1};
+    }
+}
+
+// The sprite column of a figure facing that way: down, right, up, left.
+constexpr int facingColumn(Direction d)
+{
+    switch (d) {
+    case Down: return 0;
+    case Right: return 1;
+    case Up: return 2;
+    default: return 3;
+    }
+}
+
+// Quarter turns, as the figure facing that way turns.
+constexpr Direction turnedRight(Direction d)
+{
+    switch (d) {
+    case Down: return Left;
+    case Left: return Up;
+    case Up: return Right;
+    default: return Down;
+    }
+}
+constexpr Direction turnedLeft(Direction d)
+{
+    switch (d) {
+    case Down: return Right;
+    case Right: return Up;
+    case Up: return Left;
+    default: return Down;
+    }
+}
 
 // Sprite sheet places of the board's fixed tiles (column, row).
 struct Sprite {

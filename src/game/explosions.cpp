@@ -28,7 +28,7 @@ void Game::exploy(int x, int y)
         case Diamond:
             // The level can no longer be won: the player goes up with it next tick.
             --counters.diamonds;
-            nextBlasts().set(playerx, playery, 1);
+            nextBlasts().set(playerx, playery, BlastRequested);
             gamestate = Dead;
             say(message::diamondDestroyed());
             break;
@@ -36,7 +36,7 @@ void Game::exploy(int x, int y)
         case BombCrate:
         case ExtraLife:
             if (dx != 0 || dy != 0)
-                nextBlasts().set(cx, cy, 1);
+                nextBlasts().set(cx, cy, BlastRequested);
             break;
         default:
             break;

@@ -16,8 +16,6 @@ int placeAxis(int window, int cell, int upper, int extent)
     return position;
 }
 
-constexpr int StatusBarHeight = 30;
-
 Sprite levelStartSprite(std::uint8_t code)
 {
     switch (code) {
@@ -166,5 +164,5 @@ void Game::loseCreature(std::uint8_t code)
 
 void Game::selfdestruct()
 {
-    board.blast_a.set(playerx, playery, 1);
+    board.blast_a.set(playerx, playery, BlastRequested);
 }

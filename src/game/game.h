@@ -10,11 +10,13 @@
 #include "picture.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-// What a new game starts with.
+// What a new game starts with, and what a bomb crate adds.
 constexpr int StartingLives = 3;
 constexpr int StartingBombs = 5;
+constexpr int BombsPerCrate = 5;
 
 struct Counters {
     int lives = StartingLives;
@@ -24,14 +26,23 @@ struct Counters {
     int olive = 0;     // olive creatures alive
 };
 
+struct CreatureKind;  // what tells the two kinds of creature apart in the world tick
+
 struct FieldPosition {
     int left = 0;
     int top = 0;
     friend bool operator==(FieldPosition, FieldPosition) = default;
 };
 
+// The view re-centres when the player steps onto every seventh column or row,
+// up to the last one that is a whole seven cells from the board's start.
+constexpr int ScrollTriggerStep = 7;
+constexpr int LastScrollTriggerColumn = (BoardColumns - 1) / ScrollTriggerStep * ScrollTriggerStep;  // 56
+constexpr int LastScrollTriggerRow = (BoardRows - 1) / ScrollTriggerStep * ScrollTriggerStep;        // 35
+
 // Where the field picture stands so that the player's cell is near the middle of a
-// window of the given size; the shared rule of the level start and of scrolling.
+// window of the given size, below the status bar; the shared rule of the level
+// start and of scrolling.
 int fieldLeftFor(int windowWidth, int playerx);
 int fieldTopFor(int windowHeight, int playery);
 FieldPosition fieldPlacement(int windowWidth, int windowHeight, int playerx, int playery);
@@ -86,7 +97,7 @@ public:
 private:
     Plane& currentBlasts() { return blast_phase == 1 ? board.blast_a : board.blast_b; }
     Plane& nextBlasts() { return blast_phase == 1 ? board.blast_b : board.blast_a; }
-    void requestBlast(int x, int y) { currentBlasts().set(x, y, 1); }
+    void requestBlast(int x, int y) { currentBlasts().set(x, y, BlastRequested); }
 
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
@@ -100,11 +111,13 @@ private:
     void hit(int x, int y, std::uint8_t target, CellCode falling);
     void fall(int x, int y, CellCode kind, Sprite sprite);
     void roll(int x, int y, CellCode kind, Sprite sprite, std::uint8_t below);
-    void yellowPass();
-    void olivePass();
-    void moveEnemy(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind, Sprite sprite);
-    void catchPlayer(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind);
-    void turnLeft(int x, int y, Sprite blocked, std::uint8_t heading);
+    // Puts `kind` into (tx, ty), marked as moved in this pass and with the given
+    // motion, and empties (x, y); draws both cells when a sprite is given.
+    void moveObject(int x, int y, int tx, int ty, CellCode kind, std::uint8_t motion, std::optional<Sprite> sprite);
+    void creaturePass(const CreatureKind& creature);
+    Direction turnTowardsOpening(int x, int y, Direction heading, int spriteRow);
+    void catchPlayer(int x, int y, int tx, int ty, Direction heading, CellCode kind);
+    void turnLeft(int x, int y, Sprite blocked, Direction heading);
     void explosionPass();
     void blastAnimationPass();
 

@@ -2,7 +2,9 @@
 
 #include "bmp.h"
 #include "cells.h"
+#include "decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -28,6 +30,10 @@ constexpr std::array<Rgb, CellCodeCount> levelColours{{
 }};
 
 constexpr std::string_view symbols = ".@:yoOb*#%B+";
+
+constexpr std::string_view LevelFilePrefix = "level";
+constexpr std::string_view LevelFileSuffix = ".bmp";
+constexpr std::size_t MaxLevelNumberDigits = 9;
 }  // namespace
 
 std::optional<std::uint8_t> cellForColour(Rgb colour)
@@ -58,6 +64,19 @@ char symbolForCell(std::uint8_t code)
     return code < symbols.size() ? symbols[code] : '?';
 }
 
+Picture pictureFromText(const std::vector<std::string>& rows)
+{
+    std::size_t width = 0;
+    for (const std::string& row : rows)
+        width = std::max(width, row.size());
+    Picture picture(static_cast<int>(width), static_cast<int>(rows.size()));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            picture.setPixel(static_cast<int>(x), static_cast<int>(y),
+                             colourForCell(cellForSymbol(rows[y][x]).value_or(Empty)));
+    return picture;
+}
+
 bool holdsPlayer(const Picture& level)
 {
     for (int x = 0; x < BoardColumns; ++x)
@@ -71,15 +90,30 @@ std::optional<Picture> builtinLevel(int n)
 {
     if (n < 1 || n > BuiltinLevelCount)
         return std::nullopt;
-    const auto file = builtinLevelFile("level" + std::to_string(n) + ".bmp");
+    const auto file = builtinLevelFile(levelFileName(n));
     if (file.empty())
         return std::nullopt;
     return readBmp(file);
 }
 
+std::string levelFileName(int n)
+{
+    return std::string(LevelFilePrefix) + std::to_string(n) + std::string(LevelFileSuffix);
+}
+
+std::optional<int> levelFileNumber(std::string_view fileName)
+{
+    if (!fileName.starts_with(LevelFilePrefix) || !fileName.ends_with(LevelFileSuffix) ||
+        fileName.size() < LevelFilePrefix.size() + LevelFileSuffix.size())
+        return std::nullopt;
+    fileName.remove_prefix(LevelFilePrefix.size());
+    fileName.remove_suffix(LevelFileSuffix.size());
+    return parseDigits(fileName, MaxLevelNumberDigits);
+}
+
 std::string levelFilePath(const std::string& levelsFolder, int n)
 {
-    return levelsFolder + "/level" + std::to_string(n) + ".bmp";
+    return levelsFolder + "/" + levelFileName(n);
 }
 
 bool levelFileExists(const std::string& levelsFolder, int n)

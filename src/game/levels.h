@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 constexpr int BuiltinLevelCount = 30;
 
@@ -21,6 +23,10 @@ bool holdsPlayer(const Picture& level);
 // Built-in level picture n (1 to 30), or nothing outside that range.
 std::optional<Picture> builtinLevel(int n);
 
+// "level<n>.bmp", the name of level picture n, built in or beside the game.
+std::string levelFileName(int n);
+// n of a file named "level<n>.bmp" (up to nine digits), or nothing for any other name.
+std::optional<int> levelFileNumber(std::string_view fileName);
 // "<folder>/level<n>.bmp"
 std::string levelFilePath(const std::string& levelsFolder, int n);
 bool levelFileExists(const std::string& levelsFolder, int n);
@@ -32,3 +38,6 @@ std::optional<Picture> readLevelFile(const std::string& levelsFolder, int n);
 //   'B' BombCrate   '+' ExtraLife
 std::optional<std::uint8_t> cellForSymbol(char symbol);
 char symbolForCell(std::uint8_t code);
+// The level picture of a level written as text, row by row from the top: as wide
+// as the longest row; unknown symbols and the cells past a short row's end are Empty.
+Picture pictureFromText(const std::vector<std::string>& rows);

@@ -2,35 +2,20 @@
 #include "game.h"
 
 namespace {
-struct Move {
-    int dx, dy;
-    int facing;  // sprite column of the player facing that way
-};
-
-bool moveFor(int direction, Move& move)
+bool isTrigger(int cell, int last)
 {
-    switch (direction) {
-    case Down: move = {0, 1, 0}; return true;
-    case Right: move = {1, 0, 1}; return true;
-    case Up: move = {0, -1, 2}; return true;
-    case Left: move = {-1, 0, 3}; return true;
-    default: return false;
-    }
-}
-
-bool isTrigger(int cell, int last)  // the view re-centres on every seventh column or row
-{
-    return cell >= 7 && cell <= last && cell % 7 == 0;
+    return cell >= ScrollTriggerStep && cell <= last && cell % ScrollTriggerStep == 0;
 }
 }  // namespace
 
 void Game::moveplayer(int direction, int eat, int bomb)
 {
     player_moved = 1;
-    Move move;
-    if (!moveFor(direction, move))
+    if (!isDirection(direction))
         return;
-    const Sprite facing{move.facing, PlayerSpriteRow};
+    const Direction way = static_cast<Direction>(direction);
+    const Offset move = stepOf(way);
+    const Sprite facing{facingColumn(way), PlayerSpriteRow};
     const int tx = playerx + move.dx;
     const int ty = playery + move.dy;
     const std::uint8_t target = board.cells(tx, ty);
@@ -39,7 +24,7 @@ void Game::moveplayer(int direction, int eat, int bomb)
         if (counters.bombs > 0 && (target == Empty || target == Earth)) {
             --counters.bombs;
             board.cells.set(tx, ty, Bomb);
-            board.motion.set(tx, ty, 0);
+            board.motion.set(tx, ty, AtRest);
             draw({tickframe, BombSpriteRow}, tx, ty);
         }
         draw(facing, playerx, playery);
@@ -64,7 +49,7 @@ void Game::takePickup(std::uint8_t code)
     if (code == Diamond)
         --counters.diamonds;
     else if (code == BombCrate)
-        counters.bombs += 5;
+        counters.bombs += BombsPerCrate;
     else if (code == ExtraLife)
         ++counters.lives;
 }
@@ -79,7 +64,7 @@ void Game::pushOrTurn(int dx, Sprite facing, std::uint8_t target)
         return;
     }
     board.cells.set(farx, playery, target);
-    board.motion.set(farx, playery, 0);
+    board.motion.set(farx, playery, AtRest);
     draw(target == Stone ? StoneSprite : Sprite{tickframe, BombSpriteRow}, farx, playery);
     board.cells.set(playerx + dx, playery, Player);
     draw(facing, playerx + dx, playery);
@@ -110,13 +95,13 @@ void Game::step(int dx, int dy, Sprite facing, std::uint8_t target)
 
 void Game::move_screen()
 {
-    if (isTrigger(playerx, 56)) {
+    if (isTrigger(playerx, LastScrollTriggerColumn)) {
         setWorldTimer(false);
         field.left = fieldLeftFor(windowWidth, playerx);
         host_.placeField(field.left, field.top);
         setWorldTimer(true);
     }
-    if (isTrigger(playery, 35)) {
+    if (isTrigger(playery, LastScrollTriggerRow)) {
         setWorldTimer(false);
         field.top = fieldTopFor(windowHeight, playery);
         host_.placeField(field.left, field.top);

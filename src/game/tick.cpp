@@ -2,25 +2,22 @@
 // requested during the tick and their animation.
 #include "game.h"
 
+struct CreatureKind {
+    CellCode code;
+    int spriteRow;
+    bool keepsWallOnRight;               // turns towards an opening on its right first
+    bool (*setsOff)(std::uint8_t code);  // what it blows up by walking into it
+};
+
 namespace {
 bool isRollable(std::uint8_t code)  // something resting on it slides off sideways
 {
     return code >= Stone && code <= RedWall;
 }
 
-bool isStruckByFall(std::uint8_t code)
+bool isCreature(std::uint8_t code)
 {
-    switch (code) {
-    case Player:
-    case YellowEnemy:
-    case OliveEnemy:
-    case Bomb:
-    case BombCrate:
-    case ExtraLife:
-        return true;
-    default:
-        return false;
-    }
+    return code == YellowEnemy || code == OliveEnemy;
 }
 
 bool isExplosive(std::uint8_t code)
@@ -28,32 +25,46 @@ bool isExplosive(std::uint8_t code)
     return code == Bomb || code == BombCrate || code == ExtraLife;
 }
 
-// What a creature heading one way looks at and turns to.
-struct Heading {
-    int dx, dy;          // the forward cell
-    int spriteCol;       // the figure facing this way
-    int rightDx, rightDy;  // the cell on the creature's right
-    int rightSpriteCol;
-    std::uint8_t turnRight, turnLeft;
-};
-
-const Heading& headingFor(std::uint8_t motion)
+bool isStruckByFall(std::uint8_t code)
 {
-    static constexpr Heading down{0, 1, 0, -1, 0, 3, Left, Right};
-    static constexpr Heading left{-1, 0, 3, 0, -1, 2, Up, Down};
-    static constexpr Heading right{1, 0, 1, 0, 1, 0, Down, Up};
-    static constexpr Heading up{0, -1, 2, 1, 0, 1, Right, Left};
-    switch (motion) {
-    case Down: return down;
-    case Left: return left;
-    case Right: return right;
-    default: return up;  // only a damaged saved game holds another heading
-    }
+    return code == Player || isCreature(code) || isExplosive(code);
 }
 
-std::uint8_t headingOf(std::uint8_t motion)
+// Where a creature keeping a wall on its right sees an opening.
+bool isOpening(std::uint8_t code)
 {
-    return motion == Down || motion == Left || motion == Right ? motion : std::uint8_t{Up};
+    return code == Empty || code == Player || isExplosive(code);
+}
+
+bool isExtraLife(std::uint8_t code)
+{
+    return code == ExtraLife;
+}
+
+// Bombs and bomb crates merely stop an olive creature.
+constexpr CreatureKind Yellow{YellowEnemy, YellowSpriteRow, true, isExplosive};
+constexpr CreatureKind Olive{OliveEnemy, OliveSpriteRow, false, isExtraLife};
+
+Direction headingOf(std::uint8_t motion)  // only a damaged saved game holds another heading
+{
+    return isDirection(motion) ? static_cast<Direction>(motion) : Up;
+}
+
+// A scan of one pass: zeroes the moved plane, then visits, column by column from
+// the left and each column from the top, every cell holding `kind` that nothing
+// moved into during this pass. The scan ends early, returning true, when a visit
+// returns true.
+template <typename Visit>
+bool eachUnmoved(Board& board, CellCode kind, Visit visit)
+{
+    board.moved.fill(0);
+    for (int i = 0; (i = board.cells.find(kind, i)) < BoardCells; ++i) {
+        if (board.moved.bytes()[i] == kind)
+            continue;
+        if (visit(i / BoardRows, i % BoardRows))
+            return true;
+    }
+    return false;
 }
 }  // namespace
 
@@ -66,8 +77,8 @@ void Game::Timer1Timer()
     // A fall that wins the level ends the tick at once.
     if (fallingPass(Diamond) || fallingPass(Stone))
         return;
-    yellowPass();
-    olivePass();
+    creaturePass(Yellow);
+    creaturePass(Olive);
     explosionPass();
     blastAnimationPass();
     blast_phase ^= 1;
@@ -75,51 +86,39 @@ void Game::Timer1Timer()
 
 void Game::bombPass()
 {
-    board.moved.fill(0);
     const Sprite bomb{tickframe, BombSpriteRow};
-    for (int i = 0; (i = board.cells.find(Bomb, i)) < BoardCells; ++i) {
-        if (board.moved.bytes()[i] == Bomb)
-            continue;
-        const int x = i / BoardRows;
-        const int y = i % BoardRows;
+    eachUnmoved(board, Bomb, [&](int x, int y) {
         draw(bomb, x, y);
         const std::uint8_t below = board.cells(x, y + 1);
         if (below == Empty)
             fall(x, y, Bomb, bomb);
-        else if (board.motion(x, y) == 1)
+        else if (board.motion(x, y) == Falling)
             requestBlast(x, y);  // it has landed
         else
             roll(x, y, Bomb, bomb, below);
-    }
+        return false;
+    });
 }
 
 bool Game::fallingPass(CellCode kind)
 {
-    board.moved.fill(0);
-    for (int i = 0; (i = board.cells.find(kind, i)) < BoardCells; ++i) {
-        if (board.moved.bytes()[i] == kind)
-            continue;
-        const int x = i / BoardRows;
-        const int y = i % BoardRows;
-        const Sprite look = kind == Diamond ? Sprite{tickframe, DiamondSpriteRow} : StoneSprite;
+    const Sprite look = kind == Diamond ? Sprite{tickframe, DiamondSpriteRow} : StoneSprite;
+    return eachUnmoved(board, kind, [&](int x, int y) {
         if (kind == Diamond)
             draw(look, x, y);
         const std::uint8_t below = board.cells(x, y + 1);
         if (below == Empty) {
             fall(x, y, kind, look);
-        } else if (isStruckByFall(below) && board.motion(x, y) == 1) {
+        } else if (isStruckByFall(below) && board.motion(x, y) == Falling) {
             hit(x, y + 1, below, kind);
-            const bool crushesCreature = below == YellowEnemy || below == OliveEnemy;
-            fall(x, y, kind, kind == Stone && crushesCreature ? CrushingStoneSprite : look);
+            fall(x, y, kind, kind == Stone && isCreature(below) ? CrushingStoneSprite : look);
         } else {
-            board.motion.set(x, y, 0);
+            board.motion.set(x, y, AtRest);
             roll(x, y, kind, look, below);
-            continue;
+            return false;
         }
-        if (win_check() == 1)
-            return true;
-    }
-    return false;
+        return win_check() == 1;
+    });
 }
 
 void Game::hit(int x, int y, std::uint8_t target, CellCode falling)
@@ -141,12 +140,7 @@ void Game::hit(int x, int y, std::uint8_t target, CellCode falling)
 
 void Game::fall(int x, int y, CellCode kind, Sprite sprite)
 {
-    board.cells.set(x, y + 1, kind);
-    board.moved.set(x, y + 1, kind);
-    board.motion.set(x, y + 1, 1);
-    draw(sprite, x, y + 1);
-    board.cells.set(x, y, Empty);
-    draw(EmptySprite, x, y);
+    moveObject(x, y, x, y + 1, kind, Falling, sprite);
 }
 
 void Game::roll(int x, int y, CellCode kind, Sprite sprite, std::uint8_t below)
@@ -154,104 +148,72 @@ void Game::roll(int x, int y, CellCode kind, Sprite sprite, std::uint8_t below)
     if (!isRollable(below))
         return;
     for (const int side : {1, -1}) {  // right before left
-        if (board.cells(x + side, y) != Empty || board.cells(x + side, y + 1) != Empty)
-            continue;
-        board.cells.set(x + side, y, kind);
-        board.moved.set(x + side, y, kind);
-        board.motion.set(x + side, y, 1);
-        draw(sprite, x + side, y);
-        board.cells.set(x, y, Empty);
-        draw(EmptySprite, x, y);
-        return;
-    }
-}
-
-void Game::yellowPass()
-{
-    board.moved.fill(0);
-    for (int i = 0; (i = board.cells.find(YellowEnemy, i)) < BoardCells; ++i) {
-        if (board.moved.bytes()[i] == YellowEnemy)
-            continue;
-        const int x = i / BoardRows;
-        const int y = i % BoardRows;
-        std::uint8_t heading = headingOf(board.motion(x, y));
-        const Heading& before = headingFor(heading);
-        switch (board.cells(x + before.rightDx, y + before.rightDy)) {
-        case Empty:
-        case Player:
-        case Bomb:
-        case BombCrate:
-        case ExtraLife:  // keep the wall on the right: turn towards the opening
-            draw({before.rightSpriteCol, YellowSpriteRow}, x, y);
-            heading = before.turnRight;
-            board.motion.set(x, y, heading);
-            break;
-        default:
-            break;
+        if (board.cells(x + side, y) == Empty && board.cells(x + side, y + 1) == Empty) {
+            moveObject(x, y, x + side, y, kind, Falling, sprite);
+            return;
         }
-        const Heading& h = headingFor(heading);
-        const int tx = x + h.dx;
-        const int ty = y + h.dy;
-        const std::uint8_t target = board.cells(tx, ty);
-        if (target == Empty)
-            moveEnemy(x, y, tx, ty, heading, YellowEnemy, {h.spriteCol, YellowSpriteRow});
-        else if (target == Player)
-            catchPlayer(x, y, tx, ty, heading, YellowEnemy);
-        else if (isExplosive(target))
-            requestBlast(tx, ty);
-        else
-            turnLeft(x, y, {h.spriteCol, YellowSpriteRow}, h.turnLeft);
     }
 }
 
-void Game::olivePass()
-{
-    board.moved.fill(0);
-    for (int i = 0; (i = board.cells.find(OliveEnemy, i)) < BoardCells; ++i) {
-        if (board.moved.bytes()[i] == OliveEnemy)
-            continue;
-        const int x = i / BoardRows;
-        const int y = i % BoardRows;
-        const std::uint8_t heading = headingOf(board.motion(x, y));
-        const Heading& h = headingFor(heading);
-        const int tx = x + h.dx;
-        const int ty = y + h.dy;
-        const std::uint8_t target = board.cells(tx, ty);
-        if (target == Empty)
-            moveEnemy(x, y, tx, ty, heading, OliveEnemy, {h.spriteCol, OliveSpriteRow});
-        else if (target == Player)
-            catchPlayer(x, y, tx, ty, heading, OliveEnemy);
-        else if (target == ExtraLife)
-            requestBlast(tx, ty);
-        else  // bombs and bomb crates merely stop it
-            turnLeft(x, y, {h.spriteCol, OliveSpriteRow}, h.turnLeft);
-    }
-}
-
-void Game::moveEnemy(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind, Sprite sprite)
+void Game::moveObject(int x, int y, int tx, int ty, CellCode kind, std::uint8_t motion, std::optional<Sprite> sprite)
 {
     board.cells.set(tx, ty, kind);
     board.moved.set(tx, ty, kind);
-    board.motion.set(tx, ty, heading);
-    draw(sprite, tx, ty);
+    board.motion.set(tx, ty, motion);
+    if (sprite)
+        draw(*sprite, tx, ty);
     board.cells.set(x, y, Empty);
-    draw(EmptySprite, x, y);
+    if (sprite)
+        draw(EmptySprite, x, y);
+}
+
+void Game::creaturePass(const CreatureKind& creature)
+{
+    eachUnmoved(board, creature.code, [&](int x, int y) {
+        Direction heading = headingOf(board.motion(x, y));
+        if (creature.keepsWallOnRight)
+            heading = turnTowardsOpening(x, y, heading, creature.spriteRow);
+        const Offset ahead = stepOf(heading);
+        const int tx = x + ahead.dx;
+        const int ty = y + ahead.dy;
+        const Sprite facing{facingColumn(heading), creature.spriteRow};
+        const std::uint8_t target = board.cells(tx, ty);
+        if (target == Empty)
+            moveObject(x, y, tx, ty, creature.code, heading, facing);
+        else if (target == Player)
+            catchPlayer(x, y, tx, ty, heading, creature.code);
+        else if (creature.setsOff(target))
+            requestBlast(tx, ty);
+        else
+            turnLeft(x, y, facing, turnedLeft(heading));
+        return false;
+    });
+}
+
+// Keeping the wall on its right, a creature turns towards an opening there and
+// steps into it in the same tick.
+Direction Game::turnTowardsOpening(int x, int y, Direction heading, int spriteRow)
+{
+    const Direction right = turnedRight(heading);
+    const Offset side = stepOf(right);
+    if (!isOpening(board.cells(x + side.dx, y + side.dy)))
+        return heading;
+    draw({facingColumn(right), spriteRow}, x, y);
+    board.motion.set(x, y, right);
+    return right;
 }
 
 // The creature takes the player's cell; the blast there at the end of the tick
 // redraws the area, so nothing is drawn now.
-void Game::catchPlayer(int x, int y, int tx, int ty, std::uint8_t heading, CellCode kind)
+void Game::catchPlayer(int x, int y, int tx, int ty, Direction heading, CellCode kind)
 {
     killPlayer(message::caughtByEnemy());
     requestBlast(tx, ty);
-    board.cells.set(tx, ty, kind);
-    board.moved.set(tx, ty, kind);
-    board.motion.set(tx, ty, heading);
-    board.cells.set(x, y, Empty);
+    moveObject(x, y, tx, ty, kind, heading, std::nullopt);
 }
 
 // Blocked: the creature still shows its old heading; the new one shows when it is next drawn.
-void Game::turnLeft(int x, int y, Sprite blocked, std::uint8_t heading)
+void Game::turnLeft(int x, int y, Sprite blocked, Direction heading)
 {
     draw(blocked, x, y);
     board.motion.set(x, y, heading);
@@ -259,7 +221,7 @@ void Game::turnLeft(int x, int y, Sprite blocked, std::uint8_t heading)
 
 void Game::explosionPass()
 {
-    for (int i = 0; (i = currentBlasts().find(1, i)) < BoardCells; ++i)
+    for (int i = 0; (i = currentBlasts().find(BlastRequested, i)) < BoardCells; ++i)
         exploy(i / BoardRows, i % BoardRows);
 }
 

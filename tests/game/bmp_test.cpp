@@ -1,10 +1,10 @@
 #include "bmp.h"
+#include "files.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 void PrintTo(Rgb c, std::ostream* os) { *os << "rgb(" << +c.r << ',' << +c.g << ',' << +c.b << ')'; }
@@ -333,7 +333,7 @@ TEST(BmpReadFile, ReadsAFileAndNamesOneItCannotOpen)
     Picture written(2, 2);
     written.pixels = {red, green, blue, white};
     const Bytes file = writeBmp24(written);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+    ASSERT_TRUE(writeWholeFile(path, file));
     const std::optional<Picture> read = readBmpFile(path);
     std::filesystem::remove(path);
     ASSERT_TRUE(read);

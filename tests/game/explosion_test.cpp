@@ -24,7 +24,7 @@ TEST(Explosions, SelfDestructionGoesOffWhenBlastAIsCurrentAndSparesTheRedWall)
         EXPECT_EQ(p.game.gamestate, Dead);
         EXPECT_EQ(p.host.message, "You have been losted from an explosive wave");
         EXPECT_EQ(p.host.russian, "Вы погибли от взрывной волны");
-        EXPECT_EQ(p.game.counters.lives, 2);
+        EXPECT_EQ(p.game.counters.lives, StartingLives - 1);
         EXPECT_EQ(p.text(4, 4), (Rows{"####", "#..:", "#..:", "#:.."}));
     }
 }
@@ -101,7 +101,7 @@ TEST(Explosions, PickUpsCaughtInABlastExplodeNextTickInsteadOfBeingCollected)
             "#########"});
     p.game.board.blast_b.set(3, 2, 1);
     p.ticks(1);
-    EXPECT_EQ(p.game.counters.bombs, 5);
+    EXPECT_EQ(p.game.counters.bombs, StartingBombs);
     EXPECT_EQ(p.at(5, 2), Empty);
     EXPECT_EQ(p.at(5, 3), Earth);
     p.ticks(1);
@@ -150,7 +150,7 @@ TEST(Outcome, WinThenDeathInOneTickEndsDeadWithTheTimerStopped)
     EXPECT_EQ(p.game.gamestate, Dead);
     EXPECT_FALSE(p.game.worldTimer);
     EXPECT_EQ(p.host.message, "You have passed level 1 !!!");
-    EXPECT_EQ(p.game.counters.lives, 2);
+    EXPECT_EQ(p.game.counters.lives, StartingLives - 1);
 }
 
 TEST(Outcome, MessagesForTheLastLevels)
@@ -166,15 +166,15 @@ TEST(Outcome, MessagesForTheLastLevels)
 
     Play builtin(rows);
     builtin.game.internal = 1;
-    builtin.game.level = 30;
+    builtin.game.level = BuiltinLevelCount;
     builtin.key(Right);
     EXPECT_EQ(builtin.host.message, "Congratulations! You have passed all levels");
 
     Play earlier(rows);
     earlier.game.internal = 1;
-    earlier.game.level = 29;
+    earlier.game.level = BuiltinLevelCount - 1;
     earlier.key(Right);
-    EXPECT_EQ(earlier.host.message, "You have passed level 29 !!!");
+    EXPECT_EQ(earlier.host.message, "You have passed level " + std::to_string(BuiltinLevelCount - 1) + " !!!");
 }
 
 TEST(Outcome, ALevelWithNothingToWinIsWonByTheFirstTest)

@@ -1,9 +1,9 @@
 // Turning a level picture into a board.
 #include "bmp.h"
+#include "files.h"
 #include "play.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -189,8 +189,7 @@ TEST(LevelFiles, EveryStoredDepthGivesTheSameBoard)
         {2, writeBmp4(picture, palette)},
     };
     for (const auto& [n, bytes] : files) {
-        std::ofstream(levelFilePath(folder.string(), n), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        ASSERT_TRUE(writeWholeFile(levelFilePath(folder.string(), n), bytes));
         FolderHost host;
         host.folder = folder.string();
         Game game(host);
@@ -208,8 +207,8 @@ TEST(LevelFiles, EveryStoredDepthGivesTheSameBoard)
 TEST(LevelFiles, OnlyThirtyLevelsAreBuiltIn)
 {
     EXPECT_TRUE(builtinLevel(1));
-    EXPECT_TRUE(builtinLevel(30));
+    EXPECT_TRUE(builtinLevel(BuiltinLevelCount));
     EXPECT_FALSE(builtinLevel(0));
-    EXPECT_FALSE(builtinLevel(31));
+    EXPECT_FALSE(builtinLevel(BuiltinLevelCount + 1));
 }
 }  // namespace

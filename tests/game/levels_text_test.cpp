@@ -4,14 +4,13 @@
 
 #include "bmp.h"
 #include "cells.h"
+#include "files.h"
 #include "levels.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,12 +20,10 @@ std::string levelPath(int n, const char* extension)
     return std::string(KERNMINE_SOURCE_DIR) + "/assets/levels/level" + std::to_string(n) + extension;
 }
 
-std::string readFile(const std::string& path)
+std::string readText(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    const std::vector<std::uint8_t> bytes = readWholeFile(path).value_or(std::vector<std::uint8_t>{});
+    return {bytes.begin(), bytes.end()};
 }
 
 // A well-formed board: red frame, the player in the top-left corner, one diamond.
@@ -139,10 +136,9 @@ TEST(BuiltinLevels, PicturesAreTheConversionsOfTheirTexts)
     for (int n = 1; n <= BuiltinLevelCount; ++n) {
         SCOPED_TRACE("level " + std::to_string(n));
         std::string error;
-        const auto converted = levelBmpFromText(readFile(levelPath(n, ".txt")), &error);
+        const auto converted = levelBmpFromText(readText(levelPath(n, ".txt")), &error);
         ASSERT_TRUE(converted) << error;
-        const std::string stored = readFile(levelPath(n, ".bmp"));
-        EXPECT_TRUE(*converted == std::vector<std::uint8_t>(stored.begin(), stored.end()))
+        EXPECT_TRUE(converted == readWholeFile(levelPath(n, ".bmp")))
             << "assets/levels/level" << n << ".bmp is stale: run kernmine-levels on its text";
     }
 }
@@ -152,7 +148,7 @@ TEST(BuiltinLevels, TextsArePlayableBoards)
     for (int n = 1; n <= BuiltinLevelCount; ++n) {
         SCOPED_TRACE("level " + std::to_string(n));
         std::string error;
-        const auto cells = parseLevelText(readFile(levelPath(n, ".txt")), &error);
+        const auto cells = parseLevelText(readText(levelPath(n, ".txt")), &error);
         ASSERT_TRUE(cells) << error;
         const auto at = [&](int x, int y) { return (*cells)[y * BoardColumns + x]; };
 

@@ -50,26 +50,12 @@ public:
     void dismiss() { message.clear(); }
 };
 
-// A picture as wide as the longest row, one symbol a pixel (see levels.h).
-inline Picture pictureFromText(const std::vector<std::string>& rows)
-{
-    std::size_t width = 0;
-    for (const std::string& row : rows)
-        width = std::max(width, row.size());
-    Picture picture(static_cast<int>(width), static_cast<int>(rows.size()));
-    for (std::size_t y = 0; y < rows.size(); ++y)
-        for (std::size_t x = 0; x < rows[y].size(); ++x)
-            picture.setPixel(static_cast<int>(x), static_cast<int>(y),
-                             colourForCell(cellForSymbol(rows[y][x]).value_or(0)));
-    return picture;
-}
-
 struct Play {
     RecordingHost host;
     Game game{host};
 
     // Starts the text as external level 1.
-    explicit Play(const std::vector<std::string>& rows, int lives = 3, int bombs = 5)
+    explicit Play(const std::vector<std::string>& rows, int lives = StartingLives, int bombs = StartingBombs)
     {
         host.levels[1] = pictureFromText(rows);
         game.internal = 0;

@@ -72,19 +72,19 @@ TEST(Bombs, DroppedOnlyIntoEmptyOrEarthWhileTheCountLasts)
             "######"});
     p.key(Right, 0, 1);
     EXPECT_EQ(p.at(3, 1), Diamond);
-    EXPECT_EQ(p.game.counters.bombs, 5);
+    EXPECT_EQ(p.game.counters.bombs, StartingBombs);
     p.ticks(1);
     p.key(Left, 1, 1);  // bomb wins over eat
     EXPECT_EQ(p.at(1, 1), Bomb);
     EXPECT_EQ(p.game.board.motion(1, 1), 0);
-    EXPECT_EQ(p.game.counters.bombs, 4);
+    EXPECT_EQ(p.game.counters.bombs, StartingBombs - 1);
     EXPECT_EQ(p.game.playerx, 2);
 
     Play none({"######",
                "#.@..#",
                "#...*#",
                "######"},
-              3, 0);
+              StartingLives, 0);
     none.key(Left, 0, 1);
     EXPECT_EQ(none.at(1, 1), Empty);
     EXPECT_EQ(none.game.counters.bombs, 0);
@@ -102,8 +102,8 @@ TEST(PickUps, SteppingAndEatingGiveTheSame)
     step.key(Right);
     step.ticks(1);
     step.key(Right);
-    EXPECT_EQ(step.game.counters.lives, 4);
-    EXPECT_EQ(step.game.counters.bombs, 10);
+    EXPECT_EQ(step.game.counters.lives, StartingLives + 1);
+    EXPECT_EQ(step.game.counters.bombs, StartingBombs + BombsPerCrate);
     EXPECT_EQ(step.game.counters.diamonds, 1);
     EXPECT_EQ(step.game.playerx, 4);
 
@@ -112,7 +112,7 @@ TEST(PickUps, SteppingAndEatingGiveTheSame)
               "#.:@*.#",
               "#######"});
     eat.key(Up, 1);
-    EXPECT_EQ(eat.game.counters.lives, 3) << "eating an empty cell changes nothing";
+    EXPECT_EQ(eat.game.counters.lives, StartingLives) << "eating an empty cell changes nothing";
     eat.ticks(1);
     eat.key(Left, 1);
     EXPECT_EQ(eat.at(2, 2), Empty);
@@ -142,7 +142,7 @@ TEST(Creatures, WalkingIntoOneKillsThePlayerWhereItStands)
             "######"});
     p.key(Right);
     EXPECT_EQ(p.game.gamestate, Dead);
-    EXPECT_EQ(p.game.counters.lives, 2);
+    EXPECT_EQ(p.game.counters.lives, StartingLives - 1);
     EXPECT_EQ(p.host.message, "You have encountered an enemy");
     EXPECT_EQ(p.host.russian, "Вы натолкнулись на врага");
     EXPECT_EQ(p.at(1, 1), Empty);
@@ -152,7 +152,7 @@ TEST(Creatures, WalkingIntoOneKillsThePlayerWhereItStands)
     p.ticks(1);
     EXPECT_EQ(p.at(2, 1), Empty);
     EXPECT_EQ(p.game.counters.olive, 0);
-    EXPECT_EQ(p.game.counters.lives, 2) << "the player was already gone from the board";
+    EXPECT_EQ(p.game.counters.lives, StartingLives - 1) << "the player was already gone from the board";
 }
 
 TEST(Viewport, PlacementKeepsTheFieldAgainstTheEdges)
@@ -161,9 +161,9 @@ TEST(Viewport, PlacementKeepsTheFieldAgainstTheEdges)
     EXPECT_EQ(fieldLeftFor(1024, 59), -776);
     EXPECT_EQ(fieldLeftFor(1024, 56), -776);
     EXPECT_EQ(fieldLeftFor(1024, 20), (1024 - 600) / 2 - 300);
-    EXPECT_EQ(fieldTopFor(768, 0), 30);
+    EXPECT_EQ(fieldTopFor(768, 0), StatusBarHeight);
     EXPECT_EQ(fieldTopFor(768, 39), -432);
-    EXPECT_EQ(fieldTopFor(768, 7), 30);
+    EXPECT_EQ(fieldTopFor(768, 7), StatusBarHeight);
     EXPECT_EQ(fieldTopFor(768, 21), (768 - 630) / 2 - 315);
     EXPECT_EQ(fieldLeftFor(1920, 10), 0);
     EXPECT_EQ(fieldLeftFor(1920, 40), 120);
@@ -201,6 +201,6 @@ TEST(Viewport, TheViewJumpsOnlyOnTriggerColumns)
     p.ticks(1);
     p.host.field = {-1, -1};
     p.key(Down);  // row 6 -> 7
-    EXPECT_EQ(p.host.field, (FieldPosition{fieldLeftFor(1024, 7), 30}));
+    EXPECT_EQ(p.host.field, (FieldPosition{fieldLeftFor(1024, 7), StatusBarHeight}));
 }
 }  // namespace

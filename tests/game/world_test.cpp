@@ -27,7 +27,7 @@ TEST(Gravity, RestingObjectDoesNotHurtButARolledOneCrushes)
     rolled.key(Left);
     rolled.ticks(1);
     EXPECT_EQ(rolled.game.gamestate, Dead);
-    EXPECT_EQ(rolled.game.counters.lives, 2);
+    EXPECT_EQ(rolled.game.counters.lives, StartingLives - 1);
     EXPECT_EQ(rolled.host.message, "The stone has been fell on you");
     EXPECT_EQ(rolled.host.russian, "На вас упал камень");
     EXPECT_EQ(rolled.at(4, 2), Empty) << "the blast on the player's cell takes the stone";
@@ -144,9 +144,9 @@ TEST(Gravity, DiamondLandingOnABombIsDestroyedAndThePlayerDiesNextTick)
     EXPECT_EQ(p.game.gamestate, Dead);
     EXPECT_EQ(p.host.message, "The diamond has been destroyed by an explosive wave");
     EXPECT_EQ(p.game.counters.diamonds, 1);
-    EXPECT_EQ(p.game.counters.lives, 3);
+    EXPECT_EQ(p.game.counters.lives, StartingLives);
     p.ticks(1);
-    EXPECT_EQ(p.game.counters.lives, 2);
+    EXPECT_EQ(p.game.counters.lives, StartingLives - 1);
     EXPECT_EQ(p.at(6, 5), Empty);
     EXPECT_EQ(p.host.message, "The diamond has been destroyed by an explosive wave") << "first message stays";
 }
@@ -223,7 +223,7 @@ TEST(Creatures, YellowTurnsTowardsThePlayerOnItsRightAndCatchesIt)
             "#######"});
     p.ticks(1);
     EXPECT_EQ(p.game.gamestate, Dead);
-    EXPECT_EQ(p.game.counters.lives, 2);
+    EXPECT_EQ(p.game.counters.lives, StartingLives - 1);
     EXPECT_EQ(p.host.message, "You have been caught by an enemy");
     EXPECT_EQ(p.at(3, 2), Empty) << "the blast on the player's cell takes the creature too";
     EXPECT_EQ(p.game.counters.yellow, 0);

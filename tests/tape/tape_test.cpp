@@ -1,5 +1,6 @@
 // Tapes, and the tape tool run as a player of the core would run it.
 #include "bmp.h"
+#include "files.h"
 #include "levels.h"
 #include "tape.h"
 
@@ -61,17 +62,13 @@ protected:
 
     std::string level(const std::string& name, const std::vector<std::string>& rows)
     {
-        Picture p(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x)
-                p.setPixel(x, y, colourForCell(*cellForSymbol(rows[y][x])));
-        return write(name, writeBmp24(p));
+        return write(name, writeBmp24(pictureFromText(rows)));
     }
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes)
     {
-        std::ofstream((dir / name).string(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return (dir / name).string();
+        const std::string path = (dir / name).string();
+        writeWholeFile(path, bytes);
+        return path;
     }
     std::string tape(const std::string& text)
     {
@@ -130,10 +127,9 @@ TEST_F(TapeTool, SavedGamesCarryThePlayOn)
     EXPECT_EQ(fields(rest.out), fields(whole.out));
 
     run(file + " " + tape("T .*3") + " --lives 0 --save " + save);
-    std::ifstream saved(save, std::ios::binary);
-    std::vector<char> bytes{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
-    ASSERT_GE(bytes.size(), 4u);
-    EXPECT_EQ(bytes[2], 11) << "lives below zero are saved as 0";
+    const auto bytes = readWholeFile(save);
+    ASSERT_TRUE(bytes && bytes->size() >= 4u);
+    EXPECT_EQ((*bytes)[2], 11) << "lives below zero are saved as 0";
 }
 
 TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)

@@ -5,14 +5,13 @@
 // Each TEXT (say level7.txt) becomes level7.bmp in FOLDER, or beside the text
 // without -o. Every text is checked before anything is written; a text that is
 // not 40 lines of 60 known symbols is refused with exit status 2.
+#include "files.h"
 #include "leveltext.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,15 +51,13 @@ int main(int argc, char** argv)
 
     std::vector<Conversion> conversions;
     for (const fs::path& text : texts) {
-        std::ifstream in(text, std::ios::binary);
-        if (!in) {
+        const std::optional<std::vector<std::uint8_t>> content = readWholeFile(text.string());
+        if (!content) {
             std::cerr << "kernmine-levels: " << text.string() << ": cannot read\n";
             return 1;
         }
-        std::ostringstream content;
-        content << in.rdbuf();
         std::string error;
-        auto bmp = levelBmpFromText(content.str(), &error);
+        auto bmp = levelBmpFromText(std::string(content->begin(), content->end()), &error);
         if (!bmp) {
             std::cerr << "kernmine-levels: " << text.string() << ": " << error << '\n';
             return Refused;
@@ -70,9 +67,7 @@ int main(int argc, char** argv)
     }
 
     for (const Conversion& c : conversions) {
-        std::ofstream out(c.target, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(c.bmp.data()), static_cast<std::streamsize>(c.bmp.size()));
-        if (!out) {
+        if (!writeWholeFile(c.target.string(), c.bmp)) {
             std::cerr << "kernmine-levels: " << c.target.string() << ": cannot write\n";
             return 1;
         }

@@ -3,6 +3,8 @@
 //
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
 #include "bmp.h"
+#include "decimal.h"
+#include "files.h"
 #include "game.h"
 #include "headlesshost.h"
 #include "levels.h"
@@ -10,10 +12,8 @@
 #include "tape.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <regex>
+#include <string_view>
 
 namespace {
 struct BadInput {
@@ -41,12 +41,16 @@ struct Options {
     std::optional<int> lives, bombs;
 };
 
+constexpr int Refused = 2;  // the exit status for bad input
+constexpr std::string_view BuiltinLevelPrefix = "builtin:";
+constexpr std::size_t MaxNumberDigits = 9;
+
 int number(const std::string& text, const std::string& what)
 {
-    static const std::regex integer("-?[0-9]{1,9}");
-    if (!std::regex_match(text, integer))
+    const std::optional<int> value = parseDecimal(text, MaxNumberDigits);
+    if (!value)
         throw BadInput{"bad " + what + " '" + text + "'"};
-    return std::stoi(text);
+    return *value;
 }
 
 Options parseArguments(int argc, char** argv)
@@ -83,22 +87,18 @@ Options parseArguments(int argc, char** argv)
     return o;
 }
 
-std::string readWhole(std::istream& in)
+std::vector<std::uint8_t> readFile(const std::string& path, const std::string& what)
 {
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string readFile(const std::string& path, const std::string& what)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path);
+    if (!bytes)
         throw BadInput{"cannot read " + what + " " + path};
-    return readWhole(in);
+    return std::move(*bytes);
 }
 
 std::vector<TapeStep> readTape(const std::string& path)
 {
-    const std::string text = path == "-" ? readWhole(std::cin) : readFile(path, "tape");
+    const std::vector<std::uint8_t> bytes = path == "-" ? readWholeStream(std::cin) : readFile(path, "tape");
+    const std::string text(bytes.begin(), bytes.end());
     std::string error;
     std::optional<std::vector<TapeStep>> steps = parseTape(text, error);
     if (!steps)
@@ -109,12 +109,10 @@ std::vector<TapeStep> readTape(const std::string& path)
 // Sets up the game as a freshly created window would and starts the level.
 void startPlay(const Options& o, Game& game, TapeHost& host)
 {
-    game.counters.lives = o.lives.value_or(3);
-    game.counters.bombs = o.bombs.value_or(5);
+    game.counters.lives = o.lives.value_or(StartingLives);
+    game.counters.bombs = o.bombs.value_or(StartingBombs);
     if (!o.load.empty()) {
-        const std::string file = readFile(o.load, "saved game");
-        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
-        if (!decodeSavedGame(bytes, game))
+        if (!decodeSavedGame(readFile(o.load, "saved game"), game))
             throw BadInput{"saved game " + o.load + " is too short"};
         host.levelsFolder = std::filesystem::path(o.load).parent_path().string();
         if (o.lives)
@@ -122,10 +120,11 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         if (o.bombs)
             game.counters.bombs = *o.bombs;
         game.startlevel(game.level);
-    } else if (o.level.rfind("builtin:", 0) == 0) {
-        const int n = number(o.level.substr(8), "built-in level");
+    } else if (o.level.starts_with(BuiltinLevelPrefix)) {
+        const std::string given = o.level.substr(BuiltinLevelPrefix.size());
+        const int n = number(given, "built-in level");
         if (n < 1 || n > BuiltinLevelCount)
-            throw BadInput{"no built-in level " + o.level.substr(8)};
+            throw BadInput{"no built-in level " + given};
         game.internal = 1;
         game.startlevel(n);
     } else {
@@ -136,10 +135,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         if (!holdsPlayer(*host.level))
             throw BadInput{"level " + o.level + " has no player"};
         const std::filesystem::path path(o.level);
-        std::smatch m;
-        const std::string name = path.filename().string();
-        static const std::regex numbered("level([0-9]{1,9})\\.bmp");
-        host.firstLevel = std::regex_match(name, m, numbered) ? std::stoi(m[1]) : 1;
+        host.firstLevel = levelFileNumber(path.filename().string()).value_or(1);
         host.levelsFolder = path.parent_path().empty() ? "." : path.parent_path().string();
         game.internal = 0;
         game.startlevel(host.firstLevel);
@@ -188,10 +184,7 @@ const char* stateName(std::uint8_t state)
 
 void writeSave(const std::string& path, const Game& game)
 {
-    const std::vector<std::uint8_t> bytes = encodeSavedGame(game);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
+    if (!writeWholeFile(path, encodeSavedGame(game)))
         throw BadInput{"cannot write " + path};
 }
 }  // namespace
@@ -215,6 +208,6 @@ int main(int argc, char** argv)
         return 0;
     } catch (const BadInput& bad) {
         std::cerr << "kernmine-tape: " << bad.what << '\n';
-        return 2;
+        return Refused;
     }
 }

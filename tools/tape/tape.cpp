@@ -1,46 +1,54 @@
 #include "tape.h"
 
-#include <cctype>
+#include "cells.h"
+#include "decimal.h"
+
 #include <sstream>
 
 namespace {
+constexpr std::string_view NoKeyToken = ".";
+constexpr std::string_view SelfDestructToken = "T";
+constexpr char BombMark = 'B';
+constexpr char EatMark = 'E';
+constexpr char RepeatMark = '*';
+constexpr char CommentMark = '#';
 constexpr long MaxRepeat = 10'000'000;
+constexpr std::size_t MaxRepeatDigits = 8;
 
-std::optional<TapeKey> keyFor(const std::string& token)
+struct DirectionToken {
+    char letter;
+    Direction direction;
+};
+constexpr DirectionToken DirectionTokens[] = {{'U', Up}, {'D', Down}, {'L', Left}, {'R', Right}};
+
+std::optional<TapeKey> keyFor(std::string_view token)
 {
-    if (token == ".")
+    if (token == NoKeyToken)
         return TapeKey{};
-    if (token == "T")
+    if (token == SelfDestructToken)
         return TapeKey{TapeKey::SelfDestruct};
-    std::string letters = token;
     TapeKey key{TapeKey::Move};
-    if (letters.size() == 2 && (letters[0] == 'B' || letters[0] == 'E')) {
-        (letters[0] == 'B' ? key.bomb : key.eat) = 1;
-        letters.erase(0, 1);
+    if (token.size() == 2 && (token[0] == BombMark || token[0] == EatMark)) {
+        (token[0] == BombMark ? key.bomb : key.eat) = 1;
+        token.remove_prefix(1);
     }
-    if (letters.size() != 1)
+    if (token.size() != 1)
         return std::nullopt;
-    switch (letters[0]) {
-    case 'U': key.direction = 8; break;
-    case 'D': key.direction = 2; break;
-    case 'L': key.direction = 4; break;
-    case 'R': key.direction = 6; break;
-    default: return std::nullopt;
+    for (const DirectionToken& d : DirectionTokens) {
+        if (d.letter == token[0]) {
+            key.direction = d.direction;
+            return key;
+        }
     }
-    return key;
+    return std::nullopt;
 }
 
-std::optional<long> repeatCount(const std::string& digits)
+std::optional<long> repeatCount(std::string_view digits)
 {
-    if (digits.empty() || digits.size() > 8)
+    const std::optional<int> n = parseDigits(digits, MaxRepeatDigits);
+    if (!n || *n > MaxRepeat)
         return std::nullopt;
-    for (char c : digits)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    const long n = std::stol(digits);
-    if (n > MaxRepeat)
-        return std::nullopt;
-    return n;
+    return *n;
 }
 
 std::string withoutComments(const std::string& text)
@@ -48,7 +56,7 @@ std::string withoutComments(const std::string& text)
     std::string out;
     bool comment = false;
     for (char c : text) {
-        if (c == '#')
+        if (c == CommentMark)
             comment = true;
         else if (c == '\n')
             comment = false;
@@ -65,10 +73,10 @@ std::optional<std::vector<TapeStep>> parseTape(const std::string& text, std::str
     std::istringstream tokens(withoutComments(text));
     std::string token;
     while (tokens >> token) {
-        const auto star = token.find('*');
-        const std::optional<TapeKey> key = keyFor(token.substr(0, star));
-        const std::optional<long> times =
-            star == std::string::npos ? 1 : repeatCount(token.substr(star + 1));
+        const std::string_view whole = token;
+        const auto mark = whole.find(RepeatMark);
+        const std::optional<TapeKey> key = keyFor(whole.substr(0, mark));
+        const std::optional<long> times = mark == std::string_view::npos ? 1 : repeatCount(whole.substr(mark + 1));
         if (!key || !times) {
             error = "bad tape token '" + token + "'";
             return std::nullopt;

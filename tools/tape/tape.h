@@ -7,7 +7,7 @@
 
 struct TapeKey {
     enum Kind { None, Move, SelfDestruct } kind = None;
-    int direction = 0;  // 2, 4, 6 or 8 for a move
+    int direction = 0;  // Down, Left, Right or Up (cells.h) for a move
     int eat = 0;
     int bomb = 0;
 };
