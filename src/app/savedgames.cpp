@@ -1,5 +1,7 @@
 #include "savedgames.h"
 
+#include "files.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -31,13 +33,7 @@ bool isSafeFileName(const QString& name)
 
 std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    return readWholeFile(QFile::encodeName(path).toStdString());
 }
 
 bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes)

@@ -3,12 +3,18 @@
 #include <fstream>
 #include <iterator>
 
+// A folder opens like a file and fails only when read, and the standard
+// library reports a failed read by throwing: both mean there is no file.
 std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    return readWholeStream(in);
+    try {
+        return readWholeStream(in);
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
 }
 
 std::vector<std::uint8_t> readWholeStream(std::istream& in)

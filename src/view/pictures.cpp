@@ -20,6 +20,18 @@ QImage toQImage(const Picture& picture)
     return image;
 }
 
+Picture toPicture(const QImage& image)
+{
+    Picture picture(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            picture.setPixel(x, y, {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+                                    static_cast<std::uint8_t>(qBlue(c))});
+        }
+    return picture;
+}
+
 QImage builtinPicture(std::string_view name)
 {
     const std::span<const unsigned char> file = builtinPictureFile(name);

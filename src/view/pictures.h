@@ -13,3 +13,4 @@
 QImage builtinPicture(std::string_view name);
 
 QImage toQImage(const Picture& picture);
+Picture toPicture(const QImage& image);

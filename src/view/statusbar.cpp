@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int PanelHeight = 30;
-
 QLabel* countLabel(QWidget* parent, const QString& name, int left, const QColor& colour)
 {
     return makeBox(parent, name, QRect(left, 9, 20, 13), "0", colour);
@@ -38,7 +36,7 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::NoFrame);
     setBackground(this, colour::black);
 
-    topimage = makePicture(this, "topimage", QRect(0, 0, 0, PanelHeight));
+    topimage = makePicture(this, "topimage", QRect(0, 0, 0, StatusBarHeight));
     PlayerImage = makePicture(this, "PlayerImage", QRect(20, 5, 60, 20));
     PlayerLabel = countLabel(this, "PlayerLabel", 40, colour::lime);
     BombLabel = countLabel(this, "BombLabel", 80, colour::lime);
@@ -51,8 +49,8 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
 
 void StatusBar::setPanelWidth(int width)
 {
-    setGeometry(0, 0, width, PanelHeight);
-    topimage->resize(width, PanelHeight);
+    setGeometry(0, 0, width, StatusBarHeight);
+    topimage->resize(width, StatusBarHeight);
     levellabel->resize(width - 168 - 158, 13);
     BombImage->move(width - 135, 5);
     DiamondLabel->move(width - 115, 9);
@@ -64,7 +62,7 @@ void StatusBar::drawtoppanel(const Skin& skin)
 {
     // width div 30 + 2 tiles; the last reaches past the right edge.
     const int tiles = topimage->width() / CellPixels + 2;
-    QImage background(tiles * CellPixels, PanelHeight, QImage::Format_RGB32);
+    QImage background(tiles * CellPixels, StatusBarHeight, QImage::Format_RGB32);
     QPainter painter(&background);
     for (int i = 0; i < tiles; ++i)
         painter.drawImage(i * CellPixels, 0, skin.tile(StatusBarSprite.col, StatusBarSprite.row));

@@ -36,6 +36,12 @@ TEST(Files, AMissingFileOrFolderIsRefused)
     EXPECT_FALSE(readWholeFile((nowhere / "file").string()));
     EXPECT_FALSE(writeWholeFile((nowhere / "file").string(), std::vector<std::uint8_t>{1, 2}));
     EXPECT_FALSE(fs::exists(nowhere));
+
+    // A folder where a file is expected (a skin, level or saved game named like
+    // one) is no file either, and reading it must not throw.
+    fs::create_directories(nowhere / "level1.bmp");
+    EXPECT_FALSE(readWholeFile((nowhere / "level1.bmp").string()));
+    fs::remove_all(nowhere);
 }
 
 TEST(Files, AStreamIsReadToItsEnd)

@@ -4,6 +4,7 @@
 
 #include "bmp.h"
 #include "picture.h"
+#include "pictures.h"
 
 #include <QFile>
 #include <QImage>
@@ -28,13 +29,7 @@ inline QImage numberedSkin(int width = 180, int height = 240)
 
 inline QString writeSkin(const QTemporaryDir& dir, const QString& name, const QImage& image)
 {
-    Picture picture(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            picture.setPixel(x, y, {std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c))});
-        }
-    const auto bytes = writeBmp24(picture);
+    const auto bytes = writeBmp24(toPicture(image));
     const QString path = dir.filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))

@@ -12,6 +12,7 @@
 #include "guides.h"
 
 #include "bmp.h"
+#include "pictures.h"
 #include "picture.h"
 #include "skin.h"
 
@@ -28,18 +29,6 @@
 #include <jpeglib.h>
 
 namespace {
-Picture toPicture(const QImage& image)
-{
-    Picture picture(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            picture.setPixel(x, y, {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
-                                    static_cast<std::uint8_t>(qBlue(c))});
-        }
-    return picture;
-}
-
 QByteArray encodeJpeg(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
