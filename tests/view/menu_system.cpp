@@ -2,6 +2,7 @@
 // the skins menu with its preview, the web pages, the mouse on labels and
 // lists, and the keys of every state.
 #include "gamefolder.h"
+#include "levels.h"
 #include "testskins.h"
 #include "tform1.h"
 
@@ -97,6 +98,7 @@ private slots:
     void clicksMoveTheHighlightAndDoubleClicksPerform();
     void doubleClickingTheSaveListFillsTheName();
     void aFailedFirstLevelKeepsTheLevelLabel();
+    void externalLevelsRunToTheFirstMissingFile();
     void pauseKeysTestEachBindingInTurn();
     void messagesOverTheMenusWaitForEnter();
     void keyCaptureTakesEveryKey();
@@ -329,6 +331,49 @@ void MenuSystem::aFailedFirstLevelKeepsTheLevelLabel()
     QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, Menu);
+}
+
+void MenuSystem::externalLevelsRunToTheFirstMissingFile()
+{
+    Session s;
+    for (const int n : {1, 2, 4}) {
+        const auto bytes = writeBmp24(pictureFromText({"#####", "#@.*#", "#####"}));
+        QFile file(s.folder.filePath("levels/" + QString::fromStdString(levelFileName(n))));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+    s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.form->aboutmenu2_2->text(), QString("2"));
+    QCOMPARE(s.form->aboutmenu1_1->text(), QString("30"));
+    press(*s.form, Qt::Key_Left);
+
+    s.form->menus.ShowMenu(item::LevelsInfo, item::NewGame);
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(textColour(s.form->newmenu2), White);
+    press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Return);
+    Game& game = s.form->game;
+    s.form->Timer1->stop();
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.internal, 0);
+    QCOMPARE(s.form->TopPanel->DiamondLabel->text(), QString("1"));
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Right);  // the same tick: lost
+    s.form->Timer1Timer();
+    press(*s.form, Qt::Key_Right);  // takes the diamond
+    QCOMPARE(game.gamestate, LevelEnd);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("You have passed level 1 !!!"));
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.level, 2);
+    s.form->Timer1Timer();
+    press(*s.form, Qt::Key_Right);
+    s.form->Timer1Timer();
+    press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Menu);
+    QVERIFY(s.form->mainbevel->isVisible());
 }
 
 void MenuSystem::pauseKeysTestEachBindingInTurn()

@@ -105,6 +105,11 @@ void SavedGames::saveListLoadAndDelete()
     QCOMPARE(game.counters.bombs, 21);
     QVERIFY(game.board.cells.bytes() == saved.cells.bytes());
     QVERIFY(!s.form->loadbevel->isVisible());
+    game.counters.lives = 0;  // a death after loading brings the loaded game back
+    game.gamestate = Dead;
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.counters.lives, 23);
 
     press(*s.form, Qt::Key_L);
     press(*s.form, Qt::Key_Delete);  // nothing selected: nothing deleted
