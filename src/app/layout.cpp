@@ -157,7 +157,8 @@ void TForm1::createSkinsMenu()
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(6, 96, 244, 74);
     setTextColour(GroupBox1, colour::white);
-    skinpreview = makePicture(GroupBox1, "skinpreview", {2, 13, 240, 60});
+    skinpreview = new SkinPreview(GroupBox1);
+    skinpreview->move(2, 13);
     // Below the panel's bottom edge: never seen, it only supplies the skin files.
     skinsfilelist = makeList(skinsbevel, "skinsfilelist", {8, 248, 225, 15});
     skinsbevel->hide();

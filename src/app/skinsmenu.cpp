@@ -8,11 +8,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 
 namespace {
-constexpr int PreviewFrames = 12;  // the characters turn four times, the animations run twice
-constexpr int Facings = 4;
 constexpr int DefaultSkinEntry = 0;
 
 QString entryName(const QString& path)
@@ -74,8 +71,7 @@ void TForm1::skinsmenu1KeyUp(QWidget*, int key, KeyModifiers)
 // under it.
 void TForm1::previewSelectedSkin()
 {
-    previewCanvas_.fill(Qt::white);
-    skinpreview->setPixmap(QPixmap::fromImage(previewCanvas_));
+    skinpreview->clear();
     const int row = skinsmenu1->currentRow();
     bool readable = true;
     if (row <= DefaultSkinEntry)
@@ -90,29 +86,9 @@ void TForm1::previewSelectedSkin()
 
 void TForm1::drawPreviewStep()
 {
-    if (titlestep == PreviewFrames)
+    if (titlestep == PreviewSteps)
         titlestep = 0;
-    const int facing = titlestep % Facings;
-    const int frame = titlestep % AnimationFrames;
-    struct Copy {
-        Sprite from;
-        int col, row;
-    };
-    const Copy copies[] = {
-        {{facing, PlayerSpriteRow}, 0, 0},  {{facing, YellowSpriteRow}, 1, 0},
-        {{facing, OliveSpriteRow}, 2, 0},   {{frame, BombSpriteRow}, 3, 0},
-        {{frame, DiamondSpriteRow}, 4, 0},  {{frame, MessageSpriteRow}, 5, 0},
-        {{frame, ExplosionSpriteRow}, 6, 0}, {EmptySprite, 7, 0},
-        {ExtraLifeSprite, 0, 1},            {StatusBarSprite, 1, 1},
-        {EarthSprite, 2, 1},                {RedWallSprite, 3, 1},
-        {PurpleWallSprite, 4, 1},           {StoneSprite, 5, 1},
-        {CrushingStoneSprite, 6, 1},        {BombCrateSprite, 7, 1},
-    };
-    QPainter painter(&previewCanvas_);
-    for (const Copy& copy : copies)
-        preview.drawTile(painter, {copy.col * CellPixels, copy.row * CellPixels}, copy.from.col, copy.from.row);
-    painter.end();
-    skinpreview->setPixmap(QPixmap::fromImage(previewCanvas_));
+    skinpreview->draw(preview, titlestep);
     ++titlestep;
 }
 

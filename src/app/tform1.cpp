@@ -359,19 +359,8 @@ void TForm1::Timer3Timer()
         drawPreviewStep();
         return;
     }
-    const int step = titlestep;
-    if (step == 10)
-        titlename->show();
-    else if (step == 20)
-        titlepresents->show();
-    else if (step >= 40 && step <= 60) {
-        if (titlename->height() > 3)
-            titlename->resize(titlename->width(), titlename->height() - 4);
-        if (titlepresents->height() > 1)
-            titlepresents->resize(titlepresents->width(), titlepresents->height() - 2);
-    } else if (step == 70) {
+    if (playTitle(titlestep, titlename, titlepresents))
         endTitle();
-    }
     ++titlestep;
 }
 

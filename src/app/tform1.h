@@ -12,7 +12,9 @@
 #include "messagedisplay.h"
 #include "settings.h"
 #include "skin.h"
+#include "skinpreview.h"
 #include "statusbar.h"
+#include "title.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -158,7 +160,7 @@ public:
     QListWidget* skinsmenu1;
     QLabel* skinsmenu2;
     QGroupBox* GroupBox1;
-    QLabel* skinpreview;
+    SkinPreview* skinpreview;
     QListWidget* skinsfilelist;
     QLabel* skinerror;  // under the preview, when a skin file cannot be read
     QTimer* Timer1;
@@ -219,5 +221,5 @@ private:
     bool pointerHidden_ = false;
     bool may_close_ = false;  // only the game's own exit closes the window
     std::unique_ptr<SettingsStore> registry_;
-    QImage previewCanvas_{8 * CellPixels, 2 * CellPixels, QImage::Format_RGB32};
+
 };

@@ -1,0 +1,26 @@
+// The preview of the skins menu `skinpreview`: two rows of eight tiles of the
+// sheet being previewed, the three characters turning through their facings,
+// the four animations running and the fixed tiles standing.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+
+class Skin;
+
+// A full turn of the characters is four steps, the animations take six: the
+// whole preview repeats every twelve.
+constexpr int PreviewSteps = 12;
+
+class SkinPreview : public QLabel {
+public:
+    explicit SkinPreview(QWidget* parent);
+
+    // White, until the next step draws the sheet.
+    void clear();
+    // Step `step` (0 to 11) of the preview, drawn from `sheet`.
+    void draw(const Skin& sheet, int step);
+
+private:
+    QImage canvas_;
+};
