@@ -55,7 +55,7 @@ void runTicks(benchmark::State& state, const Picture& level)
     HeadlessHost host;
     host.level = level;
     Game game(host);
-    game.internal = 0;
+    game.internal = false;
     game.counters.lives = 1'000'000;
     game.startlevel(1);
     for (int i = 0; i < 200; ++i)  // let whatever falls settle

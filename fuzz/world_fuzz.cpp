@@ -33,13 +33,13 @@ Picture boardFrom(std::span<const std::uint8_t>& input)
 
 void press(Game& game, std::uint8_t key)
 {
-    if (game.gamestate != Playing || game.player_moved == 1)
+    if (game.gamestate != Playing || game.player_moved)
         return;
-    static constexpr int directions[] = {Down, Left, Right, Up};
+    static constexpr Direction directions[] = {Down, Left, Right, Up};
     if (key % 16 == 15)
         game.selfdestruct();
     else
-        game.moveplayer(directions[key % 4], (key >> 2) & 1, (key >> 3) & 1);
+        game.moveplayer(directions[key % 4], ((key >> 2) & 1) != 0, ((key >> 3) & 1) != 0);
 }
 
 void checkCounters(const Game& game)
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HeadlessHost host;
     host.level = boardFrom(input);
     Game game(host);
-    game.internal = 0;
+    game.internal = false;
     game.startlevel(1);
     const std::size_t ticks = std::max<std::size_t>(input.size(), 30);
     for (std::size_t i = 0; i < ticks && game.worldTimer; ++i) {

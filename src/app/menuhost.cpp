@@ -84,7 +84,7 @@ void TForm1::showExternalLevelCount(int count)
 
 void TForm1::setlanguage()
 {
-    const bool english = game.english == 1;
+    const bool english = game.english;
     for (int i = 0; i < CaptionCount; ++i) {
         const Caption& caption = Captions[i];
         const QString shown = text(english ? caption.english : caption.russian);

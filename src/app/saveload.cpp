@@ -30,7 +30,7 @@ TForm1::LoadResult TForm1::loadsavegame(const QString& path, int mode)
 {
     const auto progress = [this](int value) { MessagePanel->setProgress(value); };
     if (mode == Save) {
-        MessagePanel->showProgress(skin, QString::fromStdString(message::saving().in(game.english == 1)));
+        MessagePanel->showProgress(skin, QString::fromStdString(message::saving().in(game.english)));
         const std::vector<std::uint8_t> bytes = encodeSavedGame(game, progress);
         MessagePanel->hideProgress();
         if (!writeSavedGame(path, bytes)) {
@@ -54,7 +54,7 @@ TForm1::LoadResult TForm1::loadsavegame(const QString& path, int mode)
         game.gamestate = game.gamestate == MenuInGame ? MenuMessageInGame : MenuMessage;
         return LoadResult::Unreadable;
     }
-    MessagePanel->showProgress(skin, QString::fromStdString(message::loading().in(game.english == 1)));
+    MessagePanel->showProgress(skin, QString::fromStdString(message::loading().in(game.english)));
     // Nothing of the game changes unless the whole file can be read.
     if (!decodeSavedGame(*file, game, progress)) {
         MessagePanel->hideProgress();

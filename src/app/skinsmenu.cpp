@@ -28,7 +28,7 @@ void TForm1::openSkinsList()
     for (int i = 0; i < skinsfilelist->count(); ++i)
         skinsmenu1->addItem(skinsfilelist->item(i)->text());
     skinsmenu1->insertItem(DefaultSkinEntry,
-                           QString::fromStdString(message::defaultSkinEntry().in(game.english == 1)));
+                           QString::fromStdString(message::defaultSkinEntry().in(game.english)));
 }
 
 void TForm1::startSkinPreview()
@@ -78,7 +78,7 @@ void TForm1::previewSelectedSkin()
         preview.useNative();
     else
         readable = preview.load((folder("skins") + "/" + skinsmenu1->item(row)->text()).toStdString());
-    skinerror->setText(QString::fromStdString(message::skinUnreadable().in(game.english == 1)));
+    skinerror->setText(QString::fromStdString(message::skinUnreadable().in(game.english)));
     skinerror->adjustSize();
     skinerror->setVisible(!readable);
     Timer3->start();

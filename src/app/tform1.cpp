@@ -203,7 +203,7 @@ void TForm1::readSettings()
     registry_ = std::make_unique<SettingsStore>();
     game.gamestate = registry_->firstRun() ? Title : TitleSkippable;
     const Settings settings = registry_->read();
-    game.english = settings.english ? 1 : 0;
+    game.english = settings.english;
     skin.loadAtStartup(settings.skin);
     for (int i = 0; i < HotkeyCount; ++i)
         bindings.set_hotkey(FirstKeyCaption + i, settings.hotkeys[i], true);
@@ -213,7 +213,7 @@ void TForm1::readSettings()
 void TForm1::FormClose()
 {
     may_close_ = true;
-    registry_->write({bindings.keys, game.english == 1, skin.skinname});
+    registry_->write({bindings.keys, game.english, skin.skinname});
 }
 
 void TForm1::makeFolders()
@@ -280,7 +280,7 @@ void TForm1::drawtoppanel()
 void TForm1::showmessageimage(const std::string& english, const std::string& russian)
 {
     if (MessagePanel->showmessageimage(QString::fromStdString(english), QString::fromStdString(russian),
-                                       game.english == 1))
+                                       game.english))
         Timer2->start();
 }
 
@@ -308,7 +308,7 @@ void TForm1::showCounters()
 void TForm1::showLevelCaption()
 {
     const MessageText caption = message::levelCaption(game.level);
-    TopPanel->showLevel(QString::fromStdString(caption.in(game.english == 1)));
+    TopPanel->showLevel(QString::fromStdString(caption.in(game.english)));
 }
 
 // --- the world ---

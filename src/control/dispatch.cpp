@@ -117,10 +117,10 @@ void KeyDispatch::pauseKeys(int key)
 // binding is tested on its own, so a key bound to several actions does all.
 void KeyDispatch::playKeys(int key, KeyModifiers shift)
 {
-    if (game_.player_moved == 1 || key == 0)
+    if (game_.player_moved || key == 0)
         return;
-    const int eat = modifierHeld(binding(bindings_.keys, Hotkey::cell), shift);
-    const int bomb = modifierHeld(binding(bindings_.keys, Hotkey::bomb), shift);
+    const bool eat = modifierHeld(binding(bindings_.keys, Hotkey::cell), shift);
+    const bool bomb = modifierHeld(binding(bindings_.keys, Hotkey::bomb), shift);
     const std::pair<Hotkey, Direction> moves[] = {
         {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
     for (const auto& [action, direction] : moves)

@@ -54,7 +54,7 @@ struct Board {
     Plane cells{RedWall};          // what occupies each cell; beyond the edge stands red wall
     Plane motion;                  // falling flag of stones, bombs, diamonds; heading of creatures
     Plane moved;                   // what moved into the cell during the current world pass
-    Plane blast_a;                 // explosion requests, current while blast_phase is 1
-    Plane blast_b;                 // explosion requests, current while blast_phase is 0
+    Plane blast_a;                 // explosion requests, current while blast_phase is true
+    Plane blast_b;                 // explosion requests, current while blast_phase is false
     Plane blast_frame{IdleBlastFrame};  // explosion animation frame, 6 when idle
 };

@@ -58,7 +58,7 @@ void Game::setWorldTimer(bool on)
 
 bool Game::nextLevelExists()
 {
-    return internal == 1 ? level != BuiltinLevelCount : host_.levelExists(level + 1);
+    return internal ? level != BuiltinLevelCount : host_.levelExists(level + 1);
 }
 
 void Game::startlevel(int n)
@@ -67,13 +67,13 @@ void Game::startlevel(int n)
 
     board.cells.fill(Empty);
     board.moved.fill(0);
-    if (loading == 0) {
+    if (!loading) {
         board.motion.fill(0);
         board.blast_a.fill(0);
         board.blast_b.fill(0);
         board.blast_frame.fill(IdleBlastFrame);
 
-        std::optional<Picture> picture = internal == 1 ? builtinLevel(n) : host_.readLevel(n);
+        std::optional<Picture> picture = internal ? builtinLevel(n) : host_.readLevel(n);
         if (!picture) {
             failLevel(n);
             return;
@@ -91,10 +91,10 @@ void Game::startlevel(int n)
     field = fieldPlacement(windowWidth, windowHeight, playerx, playery);
     host_.placeField(field.left, field.top);
     level = n;
-    levelcaption = message::levelCaption(n).in(english == 1);
+    levelcaption = message::levelCaption(n).in(english);
     gamestate = Playing;
     setWorldTimer(true);
-    loading = 0;
+    loading = false;
 }
 
 void Game::scanLevelPicture()
@@ -114,7 +114,7 @@ void Game::scanLevelPicture()
                 break;
             case YellowEnemy:
             case OliveEnemy:
-                if (loading == 0)
+                if (!loading)
                     board.motion.set(x, y, Up);
                 ++(*code == YellowEnemy ? counters.yellow : counters.olive);
                 break;
@@ -134,20 +134,20 @@ void Game::failLevel(int n)
     setWorldTimer(false);
     gamestate = LevelEnd;
     level = n;
-    loading = 0;
+    loading = false;
     say(nextLevelExists() ? message::externalLevelCorrupt(n) : message::allLevelsPassed());
 }
 
-int Game::win_check()
+bool Game::win_check()
 {
     if (gamestate == Dead)
-        return 0;
+        return false;
     if (counters.diamonds + counters.yellow + counters.olive != 0)
-        return 0;
+        return false;
     setWorldTimer(false);
     gamestate = LevelEnd;
     say(nextLevelExists() ? message::levelPassed(level) : message::allLevelsPassed());
-    return 1;
+    return true;
 }
 
 void Game::killPlayer(const MessageText& how)

@@ -53,7 +53,7 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Level start: builds the board from level picture n (or, while loading is 1,
+    // Level start: builds the board from level picture n (or, while loading,
     // from templevel with the loaded motion and explosion planes), draws it,
     // counts it, places the field and starts the world.
     void startlevel(int n);
@@ -61,10 +61,10 @@ public:
     void Timer1Timer();
     // One explosion centred on (x, y).
     void exploy(int x, int y);
-    // Returns 1 when this call finds the level won (and ends it), else 0.
-    int win_check();
-    // The player's one action between two ticks; eat and bomb act only when exactly 1.
-    void moveplayer(int direction, int eat, int bomb);
+    // Whether this call finds the level won (and ends it).
+    bool win_check();
+    // The player's one action between two ticks.
+    void moveplayer(Direction direction, bool eat, bool bomb);
     // Re-centres the field when the player stands on a trigger column or row.
     void move_screen();
     // The self-destruction key: a request at the player's cell, always in blast_a.
@@ -77,16 +77,16 @@ public:
 
     Board board;
     Counters counters;
-    std::uint8_t gamestate = Menu;
+    GameState gamestate = Menu;
     int level = 1;
     int playerx = 0;
     int playery = 0;
     std::uint8_t tickframe = 0;
-    std::uint8_t player_moved = 0;
-    std::uint8_t blast_phase = 0;
-    std::uint8_t english = 1;
-    std::uint8_t loading = 0;
-    std::uint8_t internal = 1;
+    bool player_moved = false;
+    bool blast_phase = false;
+    bool english = true;
+    bool loading = false;
+    bool internal = true;
     std::string levelcaption;  // the status bar's level text, set by the level start
     Picture templevel;         // the level picture being read
     bool worldTimer = false;   // whether the world tick is running
@@ -95,8 +95,8 @@ public:
     FieldPosition field;       // where the field picture stands in the window
 
 private:
-    Plane& currentBlasts() { return blast_phase == 1 ? board.blast_a : board.blast_b; }
-    Plane& nextBlasts() { return blast_phase == 1 ? board.blast_b : board.blast_a; }
+    Plane& currentBlasts() { return blast_phase ? board.blast_a : board.blast_b; }
+    Plane& nextBlasts() { return blast_phase ? board.blast_b : board.blast_a; }
     void requestBlast(int x, int y) { currentBlasts().set(x, y, BlastRequested); }
 
     void say(const MessageText& message) { host_.showmessageimage(message.english, message.russian); }

@@ -8,19 +8,16 @@ bool isTrigger(int cell, int last)
 }
 }  // namespace
 
-void Game::moveplayer(int direction, int eat, int bomb)
+void Game::moveplayer(Direction direction, bool eat, bool bomb)
 {
-    player_moved = 1;
-    if (!isDirection(direction))
-        return;
-    const Direction way = static_cast<Direction>(direction);
-    const Offset move = stepOf(way);
-    const Sprite facing{facingColumn(way), PlayerSpriteRow};
+    player_moved = true;
+    const Offset move = stepOf(direction);
+    const Sprite facing{facingColumn(direction), PlayerSpriteRow};
     const int tx = playerx + move.dx;
     const int ty = playery + move.dy;
     const std::uint8_t target = board.cells(tx, ty);
 
-    if (bomb == 1) {
+    if (bomb) {
         if (counters.bombs > 0 && (target == Empty || target == Earth)) {
             --counters.bombs;
             board.cells.set(tx, ty, Bomb);
@@ -28,7 +25,7 @@ void Game::moveplayer(int direction, int eat, int bomb)
             draw({tickframe, BombSpriteRow}, tx, ty);
         }
         draw(facing, playerx, playery);
-    } else if (eat == 1) {
+    } else if (eat) {
         if (target == Empty || target == Earth || target == Diamond || target == BombCrate ||
             target == ExtraLife) {
             takePickup(target);

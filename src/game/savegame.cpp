@@ -99,7 +99,7 @@ private:
 std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& progress)
 {
     ValueWriter out;
-    out.put(game.internal == 1 ? 0 : 1);
+    out.put(game.internal ? 0 : 1);
     out.putCount(game.level);
     out.putCount(game.counters.lives);
     out.putCount(game.counters.bombs);
@@ -152,7 +152,7 @@ bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveP
         !in.plane(planes.blast_frame, columnsOf(BlastFrameStage, progress)))
         return false;
 
-    game.internal = *source == 0 ? 1 : 0;
+    game.internal = *source == 0;
     game.level = *level;
     game.counters.lives = *lives;
     game.counters.bombs = *bombs;
@@ -161,6 +161,6 @@ bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveP
     game.board.blast_a = planes.blast_a;
     game.board.blast_b = planes.blast_b;
     game.board.blast_frame = planes.blast_frame;
-    game.loading = 1;
+    game.loading = true;
     return true;
 }

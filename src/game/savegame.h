@@ -17,6 +17,6 @@ std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& 
 
 // Puts a saved game into `game` ready for a level start in resume mode: internal,
 // level, lives, bombs, the level picture in templevel, motion and the explosion
-// planes, and loading = 1. A file whose values run out changes nothing and
+// planes, and loading set. A file whose values run out changes nothing and
 // returns false.
 bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveProgress& progress = {});

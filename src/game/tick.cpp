@@ -70,7 +70,7 @@ bool eachUnmoved(Board& board, CellCode kind, Visit visit)
 
 void Game::Timer1Timer()
 {
-    player_moved = 0;
+    player_moved = false;
     tickframe = tickframe + 1 == AnimationFrames ? 0 : tickframe + 1;
 
     bombPass();
@@ -81,7 +81,7 @@ void Game::Timer1Timer()
     creaturePass(Olive);
     explosionPass();
     blastAnimationPass();
-    blast_phase ^= 1;
+    blast_phase = !blast_phase;
 }
 
 void Game::bombPass()
@@ -117,7 +117,7 @@ bool Game::fallingPass(CellCode kind)
             roll(x, y, kind, look, below);
             return false;
         }
-        return win_check() == 1;
+        return win_check();
     });
 }
 

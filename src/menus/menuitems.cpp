@@ -103,7 +103,7 @@ Panel panelOf(int id)
     return entry ? entry->panel : Panel::None;
 }
 
-bool usable(int id, std::uint8_t gamestate, bool externalLevelsExist)
+bool usable(int id, GameState gamestate, bool externalLevelsExist)
 {
     switch (id) {
     case item::BackToGame:

@@ -2,6 +2,8 @@
 // the panel that holds it, and when it can be used.
 #pragma once
 
+#include "cells.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -55,7 +57,7 @@ inline bool isAction(int id) { return id >= item::FirstAction && id <= item::Las
 inline bool isKeyName(int id) { return id >= item::FirstKeyName && id <= item::LastKeyName; }
 
 // Whether the item does anything in the given state; only the colour shows it.
-bool usable(int id, std::uint8_t gamestate, bool externalLevelsExist);
+bool usable(int id, GameState gamestate, bool externalLevelsExist);
 
 // The item below and above on the same panel, or the same id where the
 // highlight does not move (no wrap-around, unusable items are not skipped).

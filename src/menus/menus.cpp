@@ -134,7 +134,7 @@ void Menus::openPanelOf(int mainItem)
         }
         break;
     case item::Language:
-        ShowMenu(Panel::Language, true, mainItem, game_.english == 1 ? item::English : item::Russian);
+        ShowMenu(Panel::Language, true, mainItem, game_.english ? item::English : item::Russian);
         break;
     default:
         break;
@@ -206,7 +206,7 @@ void Menus::activatemenuitem(int id)
         break;
     case item::English:
     case item::Russian:
-        game_.english = id == item::English ? 1 : 0;
+        game_.english = id == item::English;
         host_.setlanguage();
         break;
     case item::SkinsList:
@@ -223,7 +223,7 @@ void Menus::activatemenuitem(int id)
 void Menus::startGame(bool internal)
 {
     host_.forgetSavedGame();
-    game_.internal = internal ? 1 : 0;
+    game_.internal = internal;
     game_.counters.lives = StartingLives;
     game_.counters.bombs = StartingBombs;
     showplayscreen();
@@ -233,7 +233,7 @@ void Menus::startGame(bool internal)
 
 std::string Menus::page(const char* english, const char* russian) const
 {
-    return game_.english != 0 ? english : russian;
+    return game_.english ? english : russian;
 }
 
 // Leaves the highlighted item for `id`, closing its panel when `id` lies elsewhere.

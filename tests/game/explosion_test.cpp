@@ -17,7 +17,7 @@ TEST(Explosions, SelfDestructionGoesOffWhenBlastAIsCurrentAndSparesTheRedWall)
         p.ticks(ticksFirst);
         p.game.selfdestruct();
         EXPECT_EQ(p.game.board.blast_a(1, 1), 1);
-        const int expectedTicks = p.game.blast_phase == 1 ? 1 : 2;
+        const int expectedTicks = p.game.blast_phase ? 1 : 2;
         p.ticks(expectedTicks - 1);
         EXPECT_EQ(p.game.gamestate, Playing);
         p.ticks(1);
@@ -55,7 +55,7 @@ TEST(Explosions, ChainGoesOneLinkPerTickAndRestartsTheAnimation)
             "#::::::#",
             "#@....*#",
             "########"});
-    p.game.board.blast_b.set(3, 2, 1);  // current while blast_phase is 0
+    p.game.board.blast_b.set(3, 2, 1);  // current while blast_phase is false
     p.ticks(1);
     EXPECT_EQ(p.at(4, 2), Empty);
     EXPECT_EQ(p.game.board.blast_a(4, 2), 1) << "the second bomb waits in the next plane";
@@ -165,13 +165,13 @@ TEST(Outcome, MessagesForTheLastLevels)
     EXPECT_EQ(external.host.russian, "Поздравляю! Вы прошли все уровни");
 
     Play builtin(rows);
-    builtin.game.internal = 1;
+    builtin.game.internal = true;
     builtin.game.level = BuiltinLevelCount;
     builtin.key(Right);
     EXPECT_EQ(builtin.host.message, "Congratulations! You have passed all levels");
 
     Play earlier(rows);
-    earlier.game.internal = 1;
+    earlier.game.internal = true;
     earlier.game.level = BuiltinLevelCount - 1;
     earlier.key(Right);
     EXPECT_EQ(earlier.host.message, "You have passed level " + std::to_string(BuiltinLevelCount - 1) + " !!!");

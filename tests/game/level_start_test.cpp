@@ -56,7 +56,7 @@ TEST(LevelStart, OnlyExactColoursCountAndMissingPixelsStayEmptyAndUndrawn)
     Picture picture = pictureFromText({"###", "#@#", "#:#", "###"});
     picture.setPixel(1, 2, {127, 0, 0});
     host.levels[1] = picture;
-    game.internal = 0;
+    game.internal = false;
     game.board.cells.set(40, 30, Stone);
     game.startlevel(1);
     EXPECT_EQ(game.gamestate, Playing);
@@ -104,7 +104,7 @@ TEST(LevelStart, FailureMessagesAndTheClearedBoard)
         EXPECT_EQ(p.game.gamestate, LevelEnd);
         EXPECT_FALSE(p.game.worldTimer);
         EXPECT_EQ(p.game.level, 6);
-        EXPECT_EQ(p.game.loading, 0);
+        EXPECT_FALSE(p.game.loading);
         EXPECT_EQ(p.host.message, c.english);
         EXPECT_EQ(p.host.russian, c.russian);
         EXPECT_EQ(p.at(0, 0), Empty);
@@ -122,18 +122,18 @@ TEST(LevelStart, ResumeKeepsMotionAndExplosionsAndRecounts)
     p.game.board.motion.set(3, 1, Left);
     p.game.board.blast_a.set(2, 2, 1);
     p.game.board.blast_frame.set(4, 2, 3);
-    p.game.english = 0;
-    p.game.loading = 1;
+    p.game.english = false;
+    p.game.loading = true;
     p.game.startlevel(12);
     EXPECT_EQ(p.game.board.motion(3, 1), Left);
     EXPECT_EQ(p.game.board.blast_a(2, 2), 1);
     EXPECT_EQ(p.game.board.blast_frame(4, 2), 3);
     EXPECT_EQ(p.game.counters.yellow, 1);
     EXPECT_EQ(p.game.counters.diamonds, 1);
-    EXPECT_EQ(p.game.loading, 0);
+    EXPECT_FALSE(p.game.loading);
     EXPECT_EQ(p.game.levelcaption, "Уровень 12");
 
-    p.game.loading = 0;
+    p.game.loading = false;
     p.game.startlevel(1);
     EXPECT_EQ(p.game.board.motion(3, 1), Up);
     EXPECT_EQ(p.game.board.blast_a(2, 2), 0);
@@ -193,7 +193,7 @@ TEST(LevelFiles, EveryStoredDepthGivesTheSameBoard)
         FolderHost host;
         host.folder = folder.string();
         Game game(host);
-        game.internal = 0;
+        game.internal = false;
         game.startlevel(n);
         ASSERT_EQ(game.gamestate, Playing) << n;
         for (int y = 0; y < 4; ++y)

@@ -58,7 +58,7 @@ struct Play {
     explicit Play(const std::vector<std::string>& rows, int lives = StartingLives, int bombs = StartingBombs)
     {
         host.levels[1] = pictureFromText(rows);
-        game.internal = 0;
+        game.internal = false;
         game.counters.lives = lives;
         game.counters.bombs = bombs;
         game.startlevel(1);
@@ -70,9 +70,9 @@ struct Play {
             game.Timer1Timer();
     }
     // A key in play: acts only while playing and before the player has acted this tick.
-    void key(int direction, int eat = 0, int bomb = 0)
+    void key(Direction direction, bool eat = false, bool bomb = false)
     {
-        if (game.gamestate == Playing && game.player_moved == 0)
+        if (game.gamestate == Playing && !game.player_moved)
             game.moveplayer(direction, eat, bomb);
     }
     std::uint8_t at(int x, int y) const { return game.board.cells(x, y); }

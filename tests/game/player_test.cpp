@@ -70,11 +70,11 @@ TEST(Bombs, DroppedOnlyIntoEmptyOrEarthWhileTheCountLasts)
             "#....#",
             "#...*#",
             "######"});
-    p.key(Right, 0, 1);
+    p.key(Right, false, true);
     EXPECT_EQ(p.at(3, 1), Diamond);
     EXPECT_EQ(p.game.counters.bombs, StartingBombs);
     p.ticks(1);
-    p.key(Left, 1, 1);  // bomb wins over eat
+    p.key(Left, true, true);  // bomb wins over eat
     EXPECT_EQ(p.at(1, 1), Bomb);
     EXPECT_EQ(p.game.board.motion(1, 1), 0);
     EXPECT_EQ(p.game.counters.bombs, StartingBombs - 1);
@@ -85,7 +85,7 @@ TEST(Bombs, DroppedOnlyIntoEmptyOrEarthWhileTheCountLasts)
                "#...*#",
                "######"},
               StartingLives, 0);
-    none.key(Left, 0, 1);
+    none.key(Left, false, true);
     EXPECT_EQ(none.at(1, 1), Empty);
     EXPECT_EQ(none.game.counters.bombs, 0);
     EXPECT_EQ(none.host.draws.back(), (Draw{3, 0, 2, 1}));
@@ -111,14 +111,14 @@ TEST(PickUps, SteppingAndEatingGiveTheSame)
               "#.+.B.#",
               "#.:@*.#",
               "#######"});
-    eat.key(Up, 1);
+    eat.key(Up, true);
     EXPECT_EQ(eat.game.counters.lives, StartingLives) << "eating an empty cell changes nothing";
     eat.ticks(1);
-    eat.key(Left, 1);
+    eat.key(Left, true);
     EXPECT_EQ(eat.at(2, 2), Empty);
     EXPECT_EQ(eat.game.board.motion(2, 2), 0);
     eat.ticks(1);
-    eat.key(Right, 1);
+    eat.key(Right, true);
     EXPECT_EQ(eat.game.playerx, 3);
     EXPECT_EQ(eat.game.gamestate, LevelEnd) << "the last diamond is taken without moving";
 }
@@ -128,7 +128,7 @@ TEST(PickUps, EatingWhatCannotBeEatenStillTests)
     Play p({"######",
             "#@O..#",
             "######"});
-    p.key(Right, 1);
+    p.key(Right, true);
     EXPECT_EQ(p.at(2, 1), Stone);
     EXPECT_EQ(p.game.gamestate, LevelEnd);
 }

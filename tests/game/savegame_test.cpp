@@ -18,12 +18,12 @@ std::vector<std::uint8_t> header(const Game& g)
 TEST(SavedGame, CountsAreWrittenInRunsOfTwenty)
 {
     Play p({"###", "#@#", "###"});
-    p.game.internal = 1;
+    p.game.internal = true;
     p.game.level = 45;
     p.game.counters.lives = 3;
     p.game.counters.bombs = 20;
     EXPECT_EQ(header(p.game), (std::vector<std::uint8_t>{11, 31, 31, 16, 14, 31}));
-    p.game.internal = 0;
+    p.game.internal = false;
     p.game.level = 20;
     p.game.counters.lives = -2;  // written as 0
     EXPECT_EQ(header(p.game), (std::vector<std::uint8_t>{12, 31, 11, 11, 31, 11}));
@@ -55,8 +55,8 @@ TEST(SavedGame, RoundTripResumesExactlyWhereItWas)
     RecordingHost host;
     Game loaded(host);
     ASSERT_TRUE(decodeSavedGame(file, loaded));
-    EXPECT_EQ(loaded.internal, 0);
-    EXPECT_EQ(loaded.loading, 1);
+    EXPECT_FALSE(loaded.internal);
+    EXPECT_TRUE(loaded.loading);
     loaded.startlevel(loaded.level);
     EXPECT_EQ(loaded.board.cells.bytes(), p.game.board.cells.bytes());
     EXPECT_EQ(loaded.board.blast_a.bytes(), p.game.board.blast_a.bytes());
@@ -79,7 +79,7 @@ TEST(SavedGame, ReadingSkipsLowBytesTakesThirteenAsEarthAndRefusesShortFiles)
     RecordingHost host;
     Game loaded(host);
     ASSERT_TRUE(decodeSavedGame(file, loaded));
-    EXPECT_EQ(loaded.internal, 0);
+    EXPECT_FALSE(loaded.internal);
     EXPECT_EQ(cellForColour(loaded.templevel.pixel(1, 2)), Earth);
 
     Game untouched(host);
@@ -87,7 +87,7 @@ TEST(SavedGame, ReadingSkipsLowBytesTakesThirteenAsEarthAndRefusesShortFiles)
     file.resize(file.size() - 1);
     EXPECT_FALSE(decodeSavedGame(file, untouched));
     EXPECT_EQ(untouched.level, 9);
-    EXPECT_EQ(untouched.loading, 0);
+    EXPECT_FALSE(untouched.loading);
     EXPECT_FALSE(decodeSavedGame({}, untouched));
 }
 

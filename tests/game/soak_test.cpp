@@ -42,16 +42,16 @@ void expectConsistent(const Game& g, int board, long tick)
 
 void pressRandomKey(std::mt19937& random, Game& game)
 {
-    if (game.gamestate != Playing || game.player_moved == 1)
+    if (game.gamestate != Playing || game.player_moved)
         return;
-    static const int directions[] = {Down, Left, Right, Up};
+    static const Direction directions[] = {Down, Left, Right, Up};
     const unsigned roll = random() % 100;
     if (roll < 40)
-        game.moveplayer(directions[roll % 4], 0, 0);
+        game.moveplayer(directions[roll % 4], false, false);
     else if (roll < 50)
-        game.moveplayer(directions[roll % 4], 1, 0);
+        game.moveplayer(directions[roll % 4], true, false);
     else if (roll < 55)
-        game.moveplayer(directions[roll % 4], 0, 1);
+        game.moveplayer(directions[roll % 4], false, true);
     else if (roll == 55)
         game.selfdestruct();
 }
@@ -63,7 +63,7 @@ TEST(Soak, RandomBoardsKeepTheirCountersAndStayOnTheBoard)
         RecordingHost host;
         Game game(host);
         host.levels[1] = randomLevel(random, board % 2 == 0);
-        game.internal = 0;
+        game.internal = false;
         game.counters.bombs = 50;
         game.startlevel(1);
         for (long tick = 0; tick < 1500; ++tick) {

@@ -303,7 +303,7 @@ TEST(Tick, AnimatesBombsAndDiamondsInStepWithTheTickFrame)
     p.ticks(1);
     EXPECT_EQ(p.game.tickframe, 0);
     EXPECT_EQ(p.host.draws, (std::vector<Draw>{{0, 1, 1, 1}, {0, 2, 2, 1}}));
-    EXPECT_EQ(p.game.player_moved, 0);
+    EXPECT_FALSE(p.game.player_moved);
 }
 
 TEST(Tick, AKeyAfterTheLevelsLastMoveWaitsForTheNextLevelsFirstTick)

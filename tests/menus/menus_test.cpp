@@ -259,12 +259,12 @@ TEST_F(MenuItems_, NewGameStartsLevelOneWithFreshLivesAndBombsAndForgetsTheSave)
 {
     game.counters.lives = 0;
     game.counters.bombs = 42;
-    game.internal = 0;
+    game.internal = false;
     menus.menuopen();
     menus.activatemenuitem(item::InternalLevels);
     EXPECT_EQ(game.counters.lives, StartingLives);
     EXPECT_EQ(game.counters.bombs, StartingBombs);
-    EXPECT_EQ(game.internal, 1);
+    EXPECT_TRUE(game.internal);
     EXPECT_TRUE(host.playScreen);
     EXPECT_FALSE(host.panels[Panel::New]);
     EXPECT_FALSE(host.panels[Panel::Main]);
@@ -280,7 +280,7 @@ TEST_F(MenuItems_, ExternalLevelsStartOnlyWhenTheFirstFileExists)
     host.externalLevels = {1};
     menus.activatemenuitem(item::ExternalLevels);
     EXPECT_TRUE(host.happened("start 1"));
-    EXPECT_EQ(game.internal, 0);
+    EXPECT_FALSE(game.internal);
 }
 
 TEST_F(MenuItems_, LevelsInfoCountsTheUnbrokenRunOfExternalLevels)
@@ -315,7 +315,7 @@ TEST_F(MenuItems_, LanguageAndPagesFollowTheChosenLanguage)
     EXPECT_EQ(menus.menuitem, item::English);
     menus.menunext();
     menus.activatemenuitem(menus.menuitem);
-    EXPECT_EQ(game.english, 0);
+    EXPECT_FALSE(game.english);
     EXPECT_TRUE(host.happened("language"));
     EXPECT_EQ(menus.menuitem, item::Russian);
     menus.activatemenuitem(item::SkinsSite);
@@ -369,7 +369,7 @@ TEST_F(MenuMouse, DoubleClickingAKeyNameCapturesForItsAction)
 
 TEST_F(MenuMouse, TheMouseAndFocusDoNothingOutsideTheMenus)
 {
-    for (const std::uint8_t state : {Title, Playing, Paused, Dead, LevelEnd, MenuMessage, MenuMessageInGame}) {
+    for (const GameState state : {Title, Playing, Paused, Dead, LevelEnd, MenuMessage, MenuMessageInGame}) {
         game.gamestate = state;
         menus.menu1Click(item::Exit);
         menus.menu1DblClick(item::Exit);

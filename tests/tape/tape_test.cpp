@@ -22,16 +22,16 @@ TEST(TapeParse, TokensRepeatsAndComments)
     ASSERT_TRUE(steps) << error;
     ASSERT_EQ(steps->size(), 7u);
     EXPECT_EQ((*steps)[0].times, 3);
-    EXPECT_EQ((*steps)[0].key.direction, 6);
+    EXPECT_EQ((*steps)[0].key.direction, Right);
     EXPECT_EQ((*steps)[1].key.kind, TapeKey::None);
-    EXPECT_EQ((*steps)[2].key.bomb, 1);
-    EXPECT_EQ((*steps)[2].key.direction, 2);
-    EXPECT_EQ((*steps)[3].key.eat, 1);
-    EXPECT_EQ((*steps)[3].key.direction, 4);
+    EXPECT_TRUE((*steps)[2].key.bomb);
+    EXPECT_EQ((*steps)[2].key.direction, Down);
+    EXPECT_TRUE((*steps)[3].key.eat);
+    EXPECT_EQ((*steps)[3].key.direction, Left);
     EXPECT_EQ((*steps)[4].key.kind, TapeKey::SelfDestruct);
     EXPECT_EQ((*steps)[5].times, 0);
     EXPECT_EQ((*steps)[5].key.kind, TapeKey::None);
-    EXPECT_EQ((*steps)[6].key.direction, 8);
+    EXPECT_EQ((*steps)[6].key.direction, Up);
 }
 
 TEST(TapeParse, BadTokensAreNamed)

@@ -111,7 +111,7 @@ void KeyPlay::enterStartsTheBuiltinLevels()
     const Game& game = form->game;
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.level, 1);
-    QCOMPARE(game.internal, 1);
+    QCOMPARE(game.internal, true);
     QVERIFY(form->Timer1->isActive());
     QVERIFY(form->TopPanel->isVisible());
     QVERIFY(form->gamefield->isVisible());
@@ -193,7 +193,7 @@ void KeyPlay::pauseAndResume()
     QVERIFY(!form->Timer2->isActive());
     QVERIFY(!form->MessagePanel->isVisible());
     // The key that resumed play did not also act as a play key.
-    QCOMPARE(game.player_moved, 0);
+    QCOMPARE(game.player_moved, false);
 }
 
 void KeyPlay::keyActsOnceWhileAWidgetHasFocus()

@@ -118,7 +118,7 @@ void MenuSystem::skinsAreListedAfterTheBuiltInOneWithoutCase()
     writeSkin(s.folder, "skins/0first.bmp", numberedSkin());  // shows at the next opening
     QCOMPARE(s.form->skinsmenu1->count(), 4);
     press(*s.form, Qt::Key_Left);
-    s.form->game.english = 0;
+    s.form->game.english = false;
     press(*s.form, Qt::Key_Right);
     QCOMPARE(s.skinEntries().first(), QString("<скин по умолчанию>"));
     QCOMPARE(s.skinEntries().at(1), QString("0first.bmp"));
@@ -247,7 +247,7 @@ void MenuSystem::webPagesAreTheGamesOwnFiles()
     s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Return);
-    s.form->game.english = 0;
+    s.form->game.english = false;
     press(*s.form, Qt::Key_Return);
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.opened.size(), 2);

@@ -227,7 +227,7 @@ void SavedGames::aShortFileChangesNothing()
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, MenuInGame);
     QCOMPARE(game.counters.lives, 9);
-    QCOMPARE(game.loading, 0);
+    QCOMPARE(game.loading, false);
     QCOMPARE(s.form->savename, s.save("whole.kms"));
     QVERIFY(!s.form->MessagePanel->isVisible());
     QVERIFY(s.form->loadbevel->isVisible());

@@ -300,11 +300,11 @@ void SkinDrawing::secondMessageIsDropped()
 void SkinDrawing::languageChosenWhenShown()
 {
     TForm1 form({1024, 768}, gameFolder());
-    form.game.english = 0;
+    form.game.english = false;
     form.showmessageimage("P A U S E", "П А У З А");
     QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
 
-    form.game.english = 1;
+    form.game.english = true;
     QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
 }
 

@@ -201,7 +201,7 @@ void Startup::changesAreThereAtTheNextStart()
     QCOMPARE(again->game.gamestate, TitleSkippable);
     QCOMPARE(again->bindings.keys[int(Hotkey::pause)], 'P');
     QCOMPARE(again->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
-    QCOMPARE(again->game.english, 0);
+    QCOMPARE(again->game.english, false);
     QCOMPARE(again->menu1->text(), QString("Новая игра"));
     QCOMPARE(again->skin.skinname, std::string("<none>"));
 }
@@ -223,8 +223,8 @@ void Startup::onlyTheGamesOwnExitCloses()
 void Startup::everyCaptionInBothLanguages()
 {
     auto form = shownForm();
-    for (const int english : {0, 1}) {
-        form->game.english = std::uint8_t(english);
+    for (const bool english : {false, true}) {
+        form->game.english = english;
         form->setlanguage();
         for (int i = 0; i < CaptionCount; ++i) {
             const Caption& caption = Captions[i];

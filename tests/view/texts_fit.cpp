@@ -62,7 +62,7 @@ void TextsFit::menuCaptions()
 {
     QFETCH(bool, english);
     TForm1 form({1024, 768}, gameFolder());
-    form.game.english = english ? 1 : 0;
+    form.game.english = english;
     form.setlanguage();
 
     // Items with a ">" end before it; the others before the panel's edge.

@@ -64,7 +64,7 @@ QImage fieldForLevel(const Picture& level, const Skin& skin)
     FieldPainter host(skin);
     host.level = level;
     Game game(host);
-    game.internal = 0;  // the host hands the game `level` as the external level 1
+    game.internal = false;  // the host hands the game `level` as the external level 1
     game.startlevel(1);
     return host.field;
 }

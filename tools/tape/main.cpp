@@ -125,7 +125,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         const int n = number(given, "built-in level");
         if (n < 1 || n > BuiltinLevelCount)
             throw BadInput{"no built-in level " + given};
-        game.internal = 1;
+        game.internal = true;
         game.startlevel(n);
     } else {
         std::string error;
@@ -137,7 +137,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         const std::filesystem::path path(o.level);
         host.firstLevel = levelFileNumber(path.filename().string()).value_or(1);
         host.levelsFolder = path.parent_path().empty() ? "." : path.parent_path().string();
-        game.internal = 0;
+        game.internal = false;
         game.startlevel(host.firstLevel);
     }
     if (game.gamestate != Playing)
@@ -146,7 +146,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
 
 void pressKey(Game& game, const TapeKey& key)
 {
-    if (game.gamestate != Playing || game.player_moved == 1)
+    if (game.gamestate != Playing || game.player_moved)
         return;
     if (key.kind == TapeKey::Move)
         game.moveplayer(key.direction, key.eat, key.bomb);
@@ -172,7 +172,7 @@ long play(Game& game, const std::vector<TapeStep>& tape)
     return ticks;
 }
 
-const char* stateName(std::uint8_t state)
+const char* stateName(GameState state)
 {
     switch (state) {
     case Playing: return "Playing";

@@ -29,7 +29,7 @@ std::optional<TapeKey> keyFor(std::string_view token)
         return TapeKey{TapeKey::SelfDestruct};
     TapeKey key{TapeKey::Move};
     if (token.size() == 2 && (token[0] == BombMark || token[0] == EatMark)) {
-        (token[0] == BombMark ? key.bomb : key.eat) = 1;
+        (token[0] == BombMark ? key.bomb : key.eat) = true;
         token.remove_prefix(1);
     }
     if (token.size() != 1)

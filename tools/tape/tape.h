@@ -1,15 +1,17 @@
 // Tapes: the keys of a recorded play, one token per world tick.
 #pragma once
 
+#include "cells.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 struct TapeKey {
     enum Kind { None, Move, SelfDestruct } kind = None;
-    int direction = 0;  // Down, Left, Right or Up (cells.h) for a move
-    int eat = 0;
-    int bomb = 0;
+    Direction direction = Up;  // for a move
+    bool eat = false;
+    bool bomb = false;
 };
 
 struct TapeStep {
