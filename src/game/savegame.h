@@ -12,6 +12,7 @@
 // Told how far the work has gone, from 1 to 240: a column of the board's cells
 // counts 1, and so does a column of each explosion plane.
 using SaveProgress = std::function<void(int)>;
+constexpr int SaveProgressSteps = 4 * BoardColumns;
 
 std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& progress = {});
 

@@ -1,6 +1,7 @@
 #include "messagedisplay.h"
 
 #include "cells.h"
+#include "savegame.h"
 #include "skin.h"
 #include "widgets.h"
 
@@ -22,7 +23,7 @@ MessageDisplay::MessageDisplay(QWidget* parent) : QFrame(parent)
     gauge = new QProgressBar(this);
     gauge->setObjectName("gauge");
     gauge->setGeometry(8, 16, 409, 5);
-    gauge->setRange(0, 240);
+    gauge->setRange(0, SaveProgressSteps);
     gauge->setTextVisible(false);
     gauge->hide();
 

@@ -145,7 +145,7 @@ TEST(SavedGame, ProgressRunsThroughEveryColumnOfEachPlaneInTurn)
     RecordingHost host;
     Game loaded(host);
     ASSERT_TRUE(decodeSavedGame(file, loaded, [&](int v) { loading.push_back(v); }));
-    std::vector<int> steps(4 * BoardColumns);
+    std::vector<int> steps(SaveProgressSteps);
     std::iota(steps.begin(), steps.end(), 1);
     EXPECT_EQ(saving, steps);
     EXPECT_EQ(loading, steps);
