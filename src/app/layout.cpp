@@ -87,7 +87,7 @@ void TForm1::createSubmenus()
         const QString action = QString("keysmenu%1").arg(i + 1);
         keysmenu[i] = makeItem(keysbevel, action.toLatin1().constData(), i, colour::white);
         keysmenuKeys[i] = makeBox(keysbevel, QString("keysmenu%1_%1").arg(i + 1),
-                                  {KeyNameLeft, lineTop(i), 78, 13}, "<none>", colour::white);
+                                  {KeyNameLeft, lineTop(i), 78, 13}, QString::fromUtf8(NoKeyName.data(), NoKeyName.size()), colour::white);
         setBackground(keysmenuKeys[i], colour::gray);
     }
 

@@ -4,6 +4,7 @@
 // "software/orvelund/soft/Kernmine/7.0".
 #pragma once
 
+#include "game.h"
 #include "hotkeys.h"
 
 #include <QString>
@@ -14,8 +15,6 @@
 
 class QSettings;
 
-// The skin setting of the built-in skin.
-constexpr std::string_view BuiltInSkin = "<none>";
 
 struct Settings {
     Hotkeys hotkeys = DefaultHotkeys;

@@ -1,47 +1,98 @@
-// The skins menu: the list of the skins folder, the animated preview of the
-// highlighted entry, and loading the chosen skin.
+// What the skins menu asks of the window: the skins folder, the list, the
+// active skin and the preview.
 #include "tform1.h"
 
-#include "messages.h"
 #include "vk.h"
-#include "widgets.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-constexpr int DefaultSkinEntry = 0;
-
-QString entryName(const QString& path)
+QString text(const std::string& utf8)
 {
-    return QFileInfo(path).fileName();
+    return QString::fromStdString(utf8);
 }
 }  // namespace
 
-void TForm1::openSkinsList()
+std::vector<std::string> TForm1::skinFiles()
 {
     skinsfilelist->clear();
-    const QDir skins(folder("skins"));
-    if (skins.exists())
-        skinsfilelist->addItems(skins.entryList({"*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    skinsmenu1->clear();
+    const QDir folderOfSkins(folder("skins"));
+    if (folderOfSkins.exists())
+        skinsfilelist->addItems(folderOfSkins.entryList({"*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    std::vector<std::string> files;
     for (int i = 0; i < skinsfilelist->count(); ++i)
-        skinsmenu1->addItem(skinsfilelist->item(i)->text());
-    skinsmenu1->insertItem(DefaultSkinEntry,
-                           QString::fromStdString(message::defaultSkinEntry().in(game.english)));
+        files.push_back(skinsfilelist->item(i)->text().toStdString());
+    return files;
 }
 
-void TForm1::startSkinPreview()
+void TForm1::showSkinEntries(const std::vector<std::string>& entries)
 {
-    const QString active = QString::fromStdString(skin.skinname);
-    if (active == "<none>") {
-        skinsmenu1->setCurrentRow(DefaultSkinEntry);
-    } else {
-        const auto found = skinsmenu1->findItems(entryName(active), Qt::MatchFixedString);
-        skinsmenu1->setCurrentRow(found.isEmpty() ? -1 : skinsmenu1->row(found.first()));
+    skinsmenu1->clear();
+    for (const std::string& entry : entries)
+        skinsmenu1->addItem(text(entry));
+}
+
+int TForm1::selectedSkinEntry()
+{
+    return skinsmenu1->currentRow();
+}
+
+void TForm1::selectSkinEntry(int entry)
+{
+    skinsmenu1->setCurrentRow(entry);
+}
+
+SkinFile TForm1::activeSkinFile()
+{
+    if (skin.skinname == BuiltInSkin)
+        return std::nullopt;
+    return QFileInfo(text(skin.skinname)).fileName().toStdString();
+}
+
+std::string TForm1::skinPath(const std::string& file) const
+{
+    return (folder("skins") + "/" + text(file)).toStdString();
+}
+
+bool TForm1::useSkin(const SkinFile& file)
+{
+    if (!file)
+        skin.useNative();
+    else if (!skin.load(skinPath(*file)))
+        return false;
+    drawtoppanel();
+    return true;
+}
+
+bool TForm1::previewSkin(const SkinFile& file)
+{
+    skinpreview->clear();
+    if (!file) {
+        preview.useNative();
+        return true;
     }
+    return preview.load(skinPath(*file));
+}
+
+void TForm1::previewActiveSkin()
+{
     preview.skin = skin.skin;
-    Timer3->start();
+}
+
+void TForm1::runPreview(bool on)
+{
+    if (on)
+        Timer3->start();
+    else
+        Timer3->stop();
+}
+
+void TForm1::showUnreadablePreview(bool shown)
+{
+    skinerror->setText(text(message::skinUnreadable().in(game.english)));
+    skinerror->adjustSize();
+    skinerror->setVisible(shown);
 }
 
 void TForm1::stopSkinPreview()
@@ -54,34 +105,14 @@ void TForm1::skinsmenu1Click(QWidget*)
 {
     if (!skinsbevel->isVisible())
         return;
-    Timer3->stop();
     menus.ShowMenu(menus.menuitem, item::SkinsList);
-    previewSelectedSkin();
+    skins.previewSelected();
 }
 
 void TForm1::skinsmenu1KeyUp(QWidget*, int key, KeyModifiers)
 {
-    if (skinsbevel->isVisible() && (key == vk::Up || key == vk::Down)) {
-        Timer3->stop();
-        previewSelectedSkin();
-    }
-}
-
-// A file that cannot be read keeps the old sheet in the preview and says so
-// under it.
-void TForm1::previewSelectedSkin()
-{
-    skinpreview->clear();
-    const int row = skinsmenu1->currentRow();
-    bool readable = true;
-    if (row <= DefaultSkinEntry)
-        preview.useNative();
-    else
-        readable = preview.load((folder("skins") + "/" + skinsmenu1->item(row)->text()).toStdString());
-    skinerror->setText(QString::fromStdString(message::skinUnreadable().in(game.english)));
-    skinerror->adjustSize();
-    skinerror->setVisible(!readable);
-    Timer3->start();
+    if (skinsbevel->isVisible() && (key == vk::Up || key == vk::Down))
+        skins.previewSelected();
 }
 
 void TForm1::drawPreviewStep()
@@ -90,25 +121,4 @@ void TForm1::drawPreviewStep()
         titlestep = 0;
     skinpreview->draw(preview, titlestep);
     ++titlestep;
-}
-
-void TForm1::loadSelectedSkin()
-{
-    if (skinsmenu1->currentRow() < 0)
-        skinsmenu1->setCurrentRow(DefaultSkinEntry);
-    game.gamestate = MenuMessage;
-    const int row = skinsmenu1->currentRow();
-    if (row == DefaultSkinEntry) {
-        skin.useNative();
-        drawtoppanel();
-        showMessage(message::defaultSkinLoaded());
-        return;
-    }
-    const QString file = skinsmenu1->item(row)->text();
-    if (skin.load((folder("skins") + "/" + file).toStdString())) {
-        drawtoppanel();
-        showMessage(message::skinLoaded(file.toStdString()));
-    } else {
-        showMessage(message::skinCorrupt(file.toStdString()));
-    }
 }

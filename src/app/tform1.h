@@ -32,7 +32,7 @@
 #include <optional>
 #include <string>
 
-class TForm1 : public QWidget, public GameHost, public MenuHost, public KeyHost {
+class TForm1 : public QWidget, public GameHost, public MenuHost, public SkinsHost, public KeyHost {
     Q_OBJECT
 
 public:
@@ -64,11 +64,20 @@ public:
     bool copySaveSelection() override;
     void setlanguage() override;
     void openwebpage(const std::string& page) override;
-    void openSkinsList() override;
-    void startSkinPreview() override;
     void stopSkinPreview() override;
-    void loadSelectedSkin() override;
     void exitGame() override;
+    // What the skins menu asks of the window.
+    std::vector<std::string> skinFiles() override;
+    void showSkinEntries(const std::vector<std::string>& entries) override;
+    int selectedSkinEntry() override;
+    void selectSkinEntry(int entry) override;
+    SkinFile activeSkinFile() override;
+    bool useSkin(const SkinFile& file) override;
+    bool previewSkin(const SkinFile& file) override;
+    void previewActiveSkin() override;
+    void runPreview(bool on) override;
+    void showUnreadablePreview(bool shown) override;
+
     // The session is ending or the process was asked to stop: the settings are
     // written now and the window may close.
     void FormClose();
@@ -110,7 +119,8 @@ public:
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
     Game game{*this};
-    Menus menus{game, *this};
+    SkinsMenu skins{game, *this};
+    Menus menus{game, *this, skins};
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
     QString savename;  // the saved game the play came from; a death reloads it
@@ -202,7 +212,6 @@ private:
 
     void endTitle();
     void drawPreviewStep();
-    void previewSelectedSkin();
     void reloadAfterDeath();
 
     void showLevelCaption();
@@ -210,6 +219,7 @@ private:
     void setProgress(int value);
     void hideProgress();
     QString folder(const char* name) const;
+    std::string skinPath(const std::string& file) const;
     std::string levelsFolder() const;
 
     QSize screen_;

@@ -12,6 +12,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+
+// The name the settings give the built-in skin; any other names a skin file.
+constexpr std::string_view BuiltInSkin = "<none>";
 
 // What a new game starts with, and what a bomb crate adds.
 constexpr int StartingLives = 3;

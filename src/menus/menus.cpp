@@ -128,9 +128,9 @@ void Menus::openPanelOf(int mainItem)
         break;
     case item::Skins:
         if (game_.gamestate == Menu) {
-            host_.openSkinsList();
+            skins_.fill();
             ShowMenu(Panel::Skins, true, mainItem, item::SkinsList);
-            host_.startSkinPreview();
+            skins_.selectActive();
         }
         break;
     case item::Language:
@@ -210,7 +210,7 @@ void Menus::activatemenuitem(int id)
         host_.setlanguage();
         break;
     case item::SkinsList:
-        host_.loadSelectedSkin();
+        skins_.loadskin();
         break;
     case item::SkinsSite:
         host_.openwebpage(page("programs/km_skins_eng.htm", "programs/km_skins.htm"));

@@ -5,6 +5,7 @@
 
 #include "game.h"
 #include "menuitems.h"
+#include "skinsmenu.h"
 
 #include <string>
 
@@ -35,16 +36,13 @@ public:
     virtual bool copySaveSelection() = 0;
     virtual void setlanguage() = 0;
     virtual void openwebpage(const std::string& page) = 0;
-    virtual void openSkinsList() = 0;        // fills the list, before the panel opens
-    virtual void startSkinPreview() = 0;     // selects the active skin and runs the preview
     virtual void stopSkinPreview() = 0;
-    virtual void loadSelectedSkin() = 0;
     virtual void exitGame() = 0;
 };
 
 class Menus {
 public:
-    Menus(Game& game, MenuHost& host) : game_(game), host_(host) {}
+    Menus(Game& game, MenuHost& host, SkinsMenu& skins) : game_(game), host_(host), skins_(skins) {}
 
     // Moves the highlight from `previous` to `next`, showing or hiding `panel` between.
     void ShowMenu(Panel panel, bool visible, int previous, int next);
@@ -89,5 +87,6 @@ private:
 
     Game& game_;
     MenuHost& host_;
+    SkinsMenu& skins_;
     bool playScreen_ = false;
 };

@@ -53,11 +53,11 @@ bool Skin::load(const std::string& path)
 void Skin::useNative()
 {
     skin = nativeskin;
-    skinname = "<none>";
+    skinname = BuiltInSkin;
 }
 
 void Skin::loadAtStartup(const std::string& name)
 {
-    if (name == "<none>" || !load(name))
+    if (name == BuiltInSkin || !load(name))
         useNative();
 }

@@ -2,6 +2,8 @@
 // six columns by eight rows of 30 x 30 tiles, with the colour strip in tile (4, 0).
 #pragma once
 
+#include "game.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -45,11 +47,11 @@ public:
     // skin stays and false comes back.
     bool load(const std::string& path);
     void useNative();
-    // The start-up choice: "<none>" is the built-in skin, anything else a file,
-    // falling back to the built-in skin and "<none>" when it cannot be read.
+    // The start-up choice: BuiltInSkin or a file, falling back to the built-in
+    // skin when the file cannot be read.
     void loadAtStartup(const std::string& name);
 
     QImage skin;        // the active skin
     QImage nativeskin;  // the built-in skin, never changed
-    std::string skinname = "<none>";
+    std::string skinname{BuiltInSkin};
 };

@@ -47,10 +47,7 @@ public:
     bool copySaveSelection() override { return !saveListEmpty; }
     void setlanguage() override { events.push_back("language"); }
     void openwebpage(const std::string& page) override { events.push_back(page); }
-    void openSkinsList() override { events.push_back("skins list"); }
-    void startSkinPreview() override { events.push_back("preview"); }
     void stopSkinPreview() override { events.push_back("stop preview"); }
-    void loadSelectedSkin() override { events.push_back("load skin"); }
     void exitGame() override { events.push_back("exit"); }
 
     bool happened(const std::string& event) const
@@ -59,13 +56,73 @@ public:
     }
 };
 
+// A skins folder and the skin in use, with the list as the player sees it.
+class RecordingSkinsHost : public SkinsHost {
+public:
+    std::vector<std::string> files;
+    std::vector<std::string> shown;
+    int selected = -1;
+    SkinFile active;
+    std::vector<std::string> unreadable;  // files that are no pictures
+    SkinFile previewed;
+    bool previewRunning = false;
+    bool unreadableShown = false;
+    std::vector<std::string> messages;
+    std::vector<std::string>* events = nullptr;
+
+    std::vector<std::string> skinFiles() override
+    {
+        events->push_back("skins list");
+        return files;
+    }
+    void showSkinEntries(const std::vector<std::string>& entries) override { shown = entries; }
+    int selectedSkinEntry() override { return selected; }
+    void selectSkinEntry(int entry) override { selected = entry; }
+    SkinFile activeSkinFile() override { return active; }
+    bool useSkin(const SkinFile& file) override
+    {
+        if (file && !readable(*file))
+            return false;
+        active = file;
+        return true;
+    }
+    bool previewSkin(const SkinFile& file) override
+    {
+        if (file && !readable(*file))
+            return false;
+        previewed = file;
+        return true;
+    }
+    void previewActiveSkin() override { previewed = active; }
+    void runPreview(bool on) override
+    {
+        previewRunning = on;
+        if (on)
+            events->push_back("preview");
+    }
+    void showUnreadablePreview(bool shown_) override { unreadableShown = shown_; }
+    void showMessage(const MessageText& message) override { messages.push_back(message.english); }
+
+private:
+    bool readable(const std::string& file) const
+    {
+        return std::find(unreadable.begin(), unreadable.end(), file) == unreadable.end();
+    }
+};
+
 struct MenuFixture : ::testing::Test {
     HeadlessHost gameHost;
     Game game{gameHost};
     RecordingMenuHost host;
-    Menus menus{game, host};
+    RecordingSkinsHost skinsHost;
+    SkinsMenu skins{game, skinsHost};
+    Menus menus{game, host, skins};
 
-    MenuFixture() { game.gamestate = Menu; }
+    MenuFixture()
+    {
+        game.gamestate = Menu;
+        skinsHost.events = &host.events;
+    }
 };
 
 using MenuLooks = MenuFixture;
@@ -392,6 +449,74 @@ TEST_F(MenuMouse, TabBetweenTheNameAndTheListMovesTheHighlight)
     menus.focusMovedTo(item::SaveName);
     EXPECT_EQ(menus.menuitem, item::SaveName);
     EXPECT_EQ(host.looks[item::SaveList], White);
+}
+
+using SkinsPanel = MenuFixture;
+
+TEST_F(SkinsPanel, TheActiveSkinIsSelectedWithoutCaseOrNothingWhenItIsGone)
+{
+    skinsHost.files = {"Apple.bmp", "bee.bmp"};
+    skinsHost.active = "BEE.BMP";
+    menus.ShowMenu(item::NewGame, item::Skins);
+    menus.menuopen();
+    EXPECT_EQ(skinsHost.shown, (std::vector<std::string>{"<default skin>", "Apple.bmp", "bee.bmp"}));
+    EXPECT_EQ(skinsHost.selected, 2);
+    EXPECT_EQ(skinsHost.previewed, skinsHost.active);
+    EXPECT_TRUE(skinsHost.previewRunning);
+
+    menus.menuback();
+    skinsHost.active = "gone.bmp";
+    game.english = false;
+    menus.menuopen();
+    EXPECT_EQ(skinsHost.shown.front(), "<скин по умолчанию>");
+    EXPECT_EQ(skinsHost.selected, -1);
+    menus.activatemenuitem(item::SkinsList);  // nothing selected: the built-in sheet
+    EXPECT_EQ(skinsHost.selected, DefaultSkinEntry);
+    EXPECT_FALSE(skinsHost.active);
+    EXPECT_EQ(skinsHost.messages.back(), "The default skin has been loaded");
+    EXPECT_EQ(game.gamestate, MenuMessage);
+
+    menus.menuback();
+    skinsHost.active.reset();
+    game.gamestate = Menu;
+    menus.menuopen();
+    EXPECT_EQ(skinsHost.selected, DefaultSkinEntry);
+}
+
+TEST_F(SkinsPanel, LoadingAFileSaysWhetherItCouldBeRead)
+{
+    skinsHost.files = {"good.bmp", "junk.bmp"};
+    skinsHost.unreadable = {"junk.bmp"};
+    menus.ShowMenu(item::NewGame, item::Skins);
+    menus.menuopen();
+    skinsHost.selected = 1;
+    menus.activatemenuitem(item::SkinsList);
+    EXPECT_EQ(skinsHost.active, SkinFile("good.bmp"));
+    EXPECT_EQ(skinsHost.messages.back(), "The skin good.bmp has been loaded");
+    skinsHost.selected = 2;
+    menus.activatemenuitem(item::SkinsList);
+    EXPECT_EQ(skinsHost.active, SkinFile("good.bmp"));
+    EXPECT_EQ(skinsHost.messages.back(), "The skin junk.bmp is corrupt");
+}
+
+TEST_F(SkinsPanel, AnUnreadablePreviewKeepsTheOldSheetAndRunsOn)
+{
+    skinsHost.files = {"good.bmp", "junk.bmp"};
+    skinsHost.unreadable = {"junk.bmp"};
+    skins.fill();
+    skinsHost.selected = 1;
+    skins.previewSelected();
+    EXPECT_EQ(skinsHost.previewed, SkinFile("good.bmp"));
+    EXPECT_FALSE(skinsHost.unreadableShown);
+    skinsHost.selected = 2;
+    skins.previewSelected();
+    EXPECT_EQ(skinsHost.previewed, SkinFile("good.bmp"));
+    EXPECT_TRUE(skinsHost.unreadableShown);
+    EXPECT_TRUE(skinsHost.previewRunning);
+    skinsHost.selected = -1;
+    skins.previewSelected();
+    EXPECT_FALSE(skinsHost.previewed);
+    EXPECT_FALSE(skinsHost.unreadableShown);
 }
 
 TEST(MenuTable, EveryItemHasOneWidgetAndEveryPanelItsOpener)
