@@ -54,7 +54,7 @@ void TForm1::continueafterdeath()
 void TForm1::reloadAfterDeath()
 {
     const QString path = savename;
-    if (loadsavegame(path, Load) == LoadResult::Short) {
+    if (loadsavegame(path, Load) == FileResult::TooShort) {
         showMessage(message::cannotLoadGame(QFileInfo(path).fileName().toStdString()));
         game.gamestate = MenuMessage;
     }

@@ -26,7 +26,7 @@ QString chosenEntry(QListWidget* list)
 }
 }  // namespace
 
-TForm1::LoadResult TForm1::loadsavegame(const QString& path, int mode)
+TForm1::FileResult TForm1::loadsavegame(const QString& path, int mode)
 {
     const auto progress = [this](int value) { MessagePanel->setProgress(value); };
     if (mode == Save) {
@@ -36,7 +36,7 @@ TForm1::LoadResult TForm1::loadsavegame(const QString& path, int mode)
         if (!writeSavedGame(path, bytes)) {
             showMessage(message::cannotSaveGame(fileNameOf(path)));
             game.gamestate = MenuMessageInGame;
-            return LoadResult::Unreadable;
+            return FileResult::Failed;
         }
         savename = path;
         refreshSaveList(item::LoadList);
@@ -45,27 +45,27 @@ TForm1::LoadResult TForm1::loadsavegame(const QString& path, int mode)
         menus.showplayscreen();
         game.gamestate = Playing;
         game.setWorldTimer(true);
-        return LoadResult::Loaded;
+        return FileResult::Done;
     }
 
     const auto file = readSavedGame(path);
     if (!file) {
         showMessage(message::cannotLoadGame(fileNameOf(path)));
         game.gamestate = game.gamestate == MenuInGame ? MenuMessageInGame : MenuMessage;
-        return LoadResult::Unreadable;
+        return FileResult::Failed;
     }
     MessagePanel->showProgress(skin, QString::fromStdString(message::loading().in(game.english)));
     // Nothing of the game changes unless the whole file can be read.
     if (!decodeSavedGame(*file, game, progress)) {
         MessagePanel->hideProgress();
-        return LoadResult::Short;
+        return FileResult::TooShort;
     }
     savename = path;
     menus.ShowMenu(Panel::Load, false, item::LoadList, item::NewGame);
     menus.showplayscreen();
     MessagePanel->hideProgress();
     startlevel(game.level);
-    return LoadResult::Loaded;
+    return FileResult::Done;
 }
 
 void TForm1::forgetSavedGame()

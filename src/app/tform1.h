@@ -112,9 +112,9 @@ public:
     void skinsfilelistEnter(QWidget* sender);
 
     // Saved games: mode 1 loads the file at path, mode 0 saves the game to it.
-    enum class LoadResult { Loaded, Unreadable, Short };
+    enum class FileResult { Done, Failed, TooShort };
     enum SaveMode { Save = 0, Load = 1 };
-    LoadResult loadsavegame(const QString& path, int mode);
+    FileResult loadsavegame(const QString& path, int mode);
 
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
