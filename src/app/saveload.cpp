@@ -28,26 +28,32 @@ QString chosenEntry(QListWidget* list)
 
 TForm1::FileResult TForm1::loadsavegame(const QString& path, int mode)
 {
-    const auto progress = [this](int value) { MessagePanel->setProgress(value); };
-    if (mode == Save) {
-        MessagePanel->showProgress(skin, QString::fromStdString(message::saving().in(game.english)));
-        const std::vector<std::uint8_t> bytes = encodeSavedGame(game, progress);
-        MessagePanel->hideProgress();
-        if (!writeSavedGame(path, bytes)) {
-            showMessage(message::cannotSaveGame(fileNameOf(path)));
-            game.gamestate = MenuMessageInGame;
-            return FileResult::Failed;
-        }
-        savename = path;
-        refreshSaveList(item::LoadList);
-        refreshSaveList(item::SaveList);
-        menus.ShowMenu(Panel::Save, false, item::SaveName, item::NewGame);
-        menus.showplayscreen();
-        game.gamestate = Playing;
-        game.setWorldTimer(true);
-        return FileResult::Done;
-    }
+    return mode == Save ? saveGame(path) : loadGame(path);
+}
 
+// Play goes on at once after a save.
+TForm1::FileResult TForm1::saveGame(const QString& path)
+{
+    MessagePanel->showProgress(skin, QString::fromStdString(message::saving().in(game.english)));
+    const std::vector<std::uint8_t> bytes = encodeSavedGame(game, progressBar());
+    MessagePanel->hideProgress();
+    if (!writeSavedGame(path, bytes)) {
+        showMessage(message::cannotSaveGame(fileNameOf(path)));
+        game.gamestate = MenuMessageInGame;
+        return FileResult::Failed;
+    }
+    savename = path;
+    refreshSaveList(item::LoadList);
+    refreshSaveList(item::SaveList);
+    menus.ShowMenu(Panel::Save, false, item::SaveName, item::NewGame);
+    menus.showplayscreen();
+    game.gamestate = Playing;
+    game.setWorldTimer(true);
+    return FileResult::Done;
+}
+
+TForm1::FileResult TForm1::loadGame(const QString& path)
+{
     const auto file = readSavedGame(path);
     if (!file) {
         showMessage(message::cannotLoadGame(fileNameOf(path)));
@@ -56,7 +62,7 @@ TForm1::FileResult TForm1::loadsavegame(const QString& path, int mode)
     }
     MessagePanel->showProgress(skin, QString::fromStdString(message::loading().in(game.english)));
     // Nothing of the game changes unless the whole file can be read.
-    if (!decodeSavedGame(*file, game, progress)) {
+    if (!decodeSavedGame(*file, game, progressBar())) {
         MessagePanel->hideProgress();
         return FileResult::TooShort;
     }
@@ -66,6 +72,11 @@ TForm1::FileResult TForm1::loadsavegame(const QString& path, int mode)
     MessagePanel->hideProgress();
     startlevel(game.level);
     return FileResult::Done;
+}
+
+SaveProgress TForm1::progressBar()
+{
+    return [this](int value) { MessagePanel->setProgress(value); };
 }
 
 void TForm1::forgetSavedGame()

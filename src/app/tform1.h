@@ -11,6 +11,7 @@
 #include "menus.h"
 #include "messagedisplay.h"
 #include "settings.h"
+#include "savegame.h"
 #include "skin.h"
 #include "skinpreview.h"
 #include "statusbar.h"
@@ -115,6 +116,8 @@ public:
     enum class FileResult { Done, Failed, TooShort };
     enum SaveMode { Save = 0, Load = 1 };
     FileResult loadsavegame(const QString& path, int mode);
+    FileResult saveGame(const QString& path);
+    FileResult loadGame(const QString& path);
 
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
@@ -207,17 +210,13 @@ private:
     void placeWidgets();
     void makeFolders();
     void showPointer(bool shown);
-
     void readSettings();
-
     void endTitle();
     void drawPreviewStep();
     void reloadAfterDeath();
 
     void showLevelCaption();
-    void showProgress(const MessageText& text);
-    void setProgress(int value);
-    void hideProgress();
+    SaveProgress progressBar();  // the message panel's bar follows the work
     QString folder(const char* name) const;
     std::string skinPath(const std::string& file) const;
     std::string levelsFolder() const;

@@ -56,9 +56,11 @@ void Game::setWorldTimer(bool on)
     host_.setWorldTimer(on);
 }
 
+// A saved game may claim a built-in level beyond the last; nothing follows it
+// either, or Enter would only step through levels that cannot be read.
 bool Game::nextLevelExists()
 {
-    return internal ? level != BuiltinLevelCount : host_.levelExists(level + 1);
+    return internal ? level < BuiltinLevelCount : host_.levelExists(level + 1);
 }
 
 void Game::startlevel(int n)

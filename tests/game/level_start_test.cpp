@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 using Rows = std::vector<std::string>;
 
@@ -202,6 +204,17 @@ TEST(LevelFiles, EveryStoredDepthGivesTheSameBoard)
         EXPECT_EQ(host.message, "");
     }
     std::filesystem::remove_all(folder);
+}
+
+TEST(LevelStart, NoBuiltInLevelFollowsTheLastOrOneBeyondIt)
+{
+    Play p({"####", "#@.#", "####"});
+    p.game.internal = true;
+    for (const auto& [level, follows] : {std::pair{1, true}, {BuiltinLevelCount - 1, true},
+                                         {BuiltinLevelCount, false}, {BuiltinLevelCount + 15, false}}) {
+        p.game.level = level;
+        EXPECT_EQ(p.game.nextLevelExists(), follows) << level;
+    }
 }
 
 TEST(LevelFiles, OnlyThirtyLevelsAreBuiltIn)
