@@ -254,9 +254,14 @@ void TForm1::exitGame()
 }
 
 // Only the game's own exit closes the window; then the settings are kept.
+bool TForm1::FormCloseQuery() const
+{
+    return may_close_;
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (may_close_)
+    if (FormCloseQuery())
         FormClose();
     else
         event->ignore();

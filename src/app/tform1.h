@@ -82,6 +82,7 @@ public:
     // The session is ending or the process was asked to stop: the settings are
     // written now and the window may close.
     void FormClose();
+    bool FormCloseQuery() const;
 
     // What the keys ask of the window.
     void skipTitle() override;
