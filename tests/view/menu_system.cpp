@@ -220,6 +220,10 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
     s.form->Timer3->stop();
     QVERIFY(playerTileShown());
 
+    press(*s.form, Qt::Key_Tab);  // to the hidden file list: the web-site line
+    QCOMPARE(s.form->menus.menuitem, item::SkinsSite);
+    QCOMPARE(textColour(s.form->skinsmenu2), Aqua);
+
     press(*s.form, Qt::Key_Left);
     QVERIFY(!s.form->skinerror->isVisible());
 }
@@ -311,6 +315,13 @@ void MenuSystem::doubleClickingTheSaveListFillsTheName()
     QCOMPARE(QApplication::focusWidget(), s.form->savemenu1);
     doubleClick(s.form->savemenu1);  // the edit box is performed by Enter only
     QCOMPARE(s.form->game.gamestate, MenuInGame);
+
+    press(*s.form, Qt::Key_Tab);  // Tab hands the highlight along with the focus
+    QCOMPARE(QApplication::focusWidget(), s.form->savemenu2);
+    QCOMPARE(s.form->menus.menuitem, item::SaveList);
+    QCOMPARE(textColour(s.form->savemenu1), White);
+    press(*s.form, Qt::Key_Tab);
+    QCOMPARE(s.form->menus.menuitem, item::SaveName);
 }
 
 void MenuSystem::aFailedFirstLevelKeepsTheLevelLabel()
