@@ -26,7 +26,7 @@ inline QString gameFolder()
         QTemporaryDir configuration;                                           \
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuration.path()));   \
         QApplication app(argc, argv);                                          \
-        SettingsStore firstRun;                                                \
+        SettingsStore earlierRun;                                              \
         TestClass test;                                                        \
         return QTest::qExec(&test, argc, argv);                                \
     }
