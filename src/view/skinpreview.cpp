@@ -12,7 +12,7 @@ constexpr int Facings = 4;
 }  // namespace
 
 SkinPreview::SkinPreview(QWidget* parent)
-    : QLabel(parent), canvas_(Columns * CellPixels, Rows * CellPixels, QImage::Format_RGB32)
+    : SharpPicture(parent), canvas_(Columns * CellPixels, Rows * CellPixels, QImage::Format_RGB32)
 {
     setObjectName("skinpreview");
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

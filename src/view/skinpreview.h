@@ -3,8 +3,9 @@
 // the four animations running and the fixed tiles standing.
 #pragma once
 
+#include "widgets.h"
+
 #include <QImage>
-#include <QLabel>
 
 class Skin;
 
@@ -12,7 +13,7 @@ class Skin;
 // whole preview repeats every twelve.
 constexpr int PreviewSteps = 12;
 
-class SkinPreview : public QLabel {
+class SkinPreview : public SharpPicture {
 public:
     explicit SkinPreview(QWidget* parent);
 

@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include <QPainter>
+
 void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
@@ -58,9 +60,19 @@ QLabel* makeBox(QWidget* parent, const QString& name, const QRect& geometry, con
     return label;
 }
 
+void SharpPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (hasScaledContents())
+        painter.drawPixmap(contentsRect(), pixmap());
+    else
+        painter.drawPixmap(contentsRect().topLeft(), pixmap());
+}
+
 QLabel* makePicture(QWidget* parent, const QString& name, const QRect& geometry, const QImage& image)
 {
-    auto* picture = new QLabel(parent);
+    auto* picture = new SharpPicture(parent);
     picture->setObjectName(name);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setGeometry(geometry);

@@ -40,6 +40,18 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, const
 // A label of a fixed rectangle with its caption centred.
 QLabel* makeBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
                 const QColor& colour);
+// A picture label: from its top-left corner, or stretched to the label when its
+// contents are scaled. Every scaling is by nearest pixel, so that on a screen of
+// a device pixel ratio above 1 each pixel of the picture becomes a block of
+// device pixels of its own colour, as sharp as the pixel art it shows.
+class SharpPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A picture shown unscaled from its top-left corner.
 QLabel* makePicture(QWidget* parent, const QString& name, const QRect& geometry,
                     const QImage& image = {});

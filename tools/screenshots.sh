@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Remakes the README's pictures: the title, the main menu and play, taken from the
+# built game on a virtual X screen of 1024 x 768.
+#
+#   tools/screenshots.sh [BUILD_FOLDER]     (default: build)
+#
+# Builds nothing: build the game first (tools/test.sh or cmake --build build). The
+# game runs in a temporary folder with settings of its own, so neither the build
+# nor the player's installation or settings are touched. The pictures go to
+# docs/screenshots/. Needs xvfb, xdotool and imagemagick (tools/install-deps.sh).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$top/build}
+game=$build/src/app/kernmine
+out=$top/docs/screenshots
+size=1024x768
+
+[ -x "$game" ] || { echo "screenshots.sh: no game at $game; build it first" >&2; exit 2; }
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing (tools/install-deps.sh)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+xvfb="" kernmine=""
+cleanup() {
+  [ -n "$kernmine" ] && kill "$kernmine" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The game keeps its folders beside its executable: a copy of its own.
+mkdir -p "$work/game" "$work/config/orvelund" "$out"
+cp "$game" "$work/game/"
+# Settings that exist already make this a later start, whose title a key skips.
+printf '[software]\norvelund\\soft\\Kernmine\\7.0\\english=1\n' >"$work/config/orvelund/Kernmine.ini"
+
+# Xvfb writes the number of the display it chose once it is ready.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "screenshots.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+keys() {
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.3  # two world ticks: one key each
+  done
+}
+shot() {
+  import -window root -depth 8 -strip "$out/$1.png"
+  echo "$out/$1.png"
+}
+
+env -u QT_SCALE_FACTOR HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
+  "$work/game/kernmine" >"$work/game.log" 2>&1 &
+kernmine=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kernmine$' | head -n 1) ||
+  { echo "screenshots.sh: the game showed no window" >&2; cat "$work/game.log" >&2; exit 1; }
+xdotool windowfocus "$window"
+
+# The credit and its caption are both up from 3 to 6 seconds into the title.
+sleep 4
+shot title
+keys Return
+shot menu
+# New game, Start with internal levels, then a short dig down and to the right.
+keys Return Return
+keys Down Down Down Right Right Right Right Down Down
+sleep 0.5
+shot play
+keys F10
+wait "$kernmine" || true
+kernmine=""
