@@ -284,38 +284,49 @@ QImage nightSky()
     });
 }
 
-// A halo of `light` around the middle of the tile, under whatever is not black.
-QImage glowing(const QImage& tile, const QColor& light)
+// The tile with whatever of it is black showing `behind` instead, so that
+// figures stand in the same sky as the empty cells around them.
+QImage over(const QImage& tile, const QImage& behind)
 {
-    QImage image = blankTile();
-    QPainter p;
-    beginPainting(p, image);
-    QRadialGradient halo(QPointF(15, 15), 15);
-    halo.setColorAt(0, QColor(light.red(), light.green(), light.blue(), 160));
-    halo.setColorAt(1, QColor(light.red(), light.green(), light.blue(), 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(halo);
-    p.drawRect(image.rect());
-    p.end();
     return perPixel([&](int x, int y) {
         const QColor c = tile.pixelColor(x, y);
-        return c.value() < 24 ? image.pixelColor(x, y) : c;
+        return c.value() < 8 ? behind.pixelColor(x, y) : c;
     });
+}
+
+// The night sky lit by a halo of `light` around the middle of the tile.
+QImage halo(const QColor& light)
+{
+    QImage image = nightSky();
+    QPainter p;
+    beginPainting(p, image);
+    QRadialGradient glow(QPointF(15, 15), 15);
+    glow.setColorAt(0, QColor(light.red(), light.green(), light.blue(), 160));
+    glow.setColorAt(1, QColor(light.red(), light.green(), light.blue(), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawRect(image.rect());
+    return image;
 }
 
 QImage nightTile(Sprite place)
 {
     if (place == ColourStripSprite)
         return colourStripTile({0x101840, 0xffe496, 0x283060, 0x78aaff, 0x96e696, 0xffaa6e, 0xbec8e6, 0x82d2ff,
-                            0xffdc5a, 0xb4c85a});
+                                0xffdc5a, 0xb4c85a});
     if (place == EmptySprite)
         return nightSky();
+    if (place == StatusBarSprite) {
+        // A band of the sky, edged in moonlit gold below.
+        const QImage sky = nightSky();
+        return perPixel([&](int x, int y) { return y == tileSize - 1 ? QColor(200, 170, 90) : sky.pixelColor(x, y); });
+    }
     if (place.row == ExplosionSpriteRow)
-        return builtinTile(place);  // fire shines in the night as it does by day
+        return over(builtinTile(place), nightSky());  // fire shines in the night as it does by day
     if (place.row == DiamondSpriteRow)
-        return glowing(builtinTile(place), QColor(60, 150, 255));
+        return over(builtinTile(place), halo(QColor(60, 150, 255)));
     if (place == ExtraLifeSprite)
-        return glowing(builtinTile(place), QColor(255, 60, 80));
+        return over(builtinTile(place), halo(QColor(255, 60, 80)));
     if (place == EarthSprite) {
         // Soil keeps some of its warmth, so that it stands out of the dark sky.
         return recoloured(builtinTile(place), [](const QColor& c) { return shade(mix(moonlit(c), c, 0.4), 0.12); });
@@ -330,7 +341,8 @@ QImage nightTile(Sprite place)
             return c;
         });
     }
-    return recoloured(builtinTile(place), moonlit);
+    const QImage moonlitTile = recoloured(builtinTile(place), moonlit);
+    return isFigureOrObject(place) ? over(moonlitTile, nightSky()) : moonlitTile;
 }
 }  // namespace
 
