@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation
   python3
   xvfb xauth xdotool imagemagick
+  desktop-file-utils
 )
 
 missing=()

@@ -98,6 +98,7 @@ constexpr Direction turnedLeft(Direction d)
 struct Sprite {
     int col;
     int row;
+    bool operator==(const Sprite&) const = default;
 };
 constexpr Sprite EmptySprite{5, 6};
 constexpr Sprite EarthSprite{0, 5};

@@ -9,17 +9,6 @@
 #include <numbers>
 
 namespace {
-// Paints every pixel of a tile with colourAt(x, y).
-template <typename ColourAt>
-QImage perPixel(ColourAt colourAt)
-{
-    QImage image = blankTile();
-    for (int y = 0; y < tileSize; ++y)
-        for (int x = 0; x < tileSize; ++x)
-            image.setPixelColor(x, y, colourAt(x, y));
-    return image;
-}
-
 QImage wallTile(const QColor& brick, const QColor& mortar, int seed)
 {
     QImage image = blankTile();
@@ -165,10 +154,14 @@ QImage statusBarTile()
     });
 }
 
+QImage colourStripTile(const std::array<QRgb, StripBands>& bands)
+{
+    return perPixel([&bands](int, int y) { return QColor(bands[y / 3]); });
+}
+
 QImage colourStripTile()
 {
     // The status bar and the message panel take their colours from these bands.
-    static constexpr std::array<QRgb, 10> band{0x0000ff, 0x0000ff, 0xffffff, 0x0000ff, 0x00ff00,
-                                        0x00ff00, 0xc0c0c0, 0x00ffff, 0x00ffff, 0x00ffff};
-    return perPixel([](int, int y) { return QColor(band[y / 3]); });
+    return colourStripTile({0x0000ff, 0x0000ff, 0xffffff, 0x0000ff, 0x00ff00, 0x00ff00, 0xc0c0c0, 0x00ffff, 0x00ffff,
+                            0x00ffff});
 }

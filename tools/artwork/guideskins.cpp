@@ -9,9 +9,6 @@
 #include <string_view>
 
 namespace {
-constexpr int SheetColumns = SkinWidth / CellPixels;  // 6
-constexpr int SheetRows = SkinHeight / CellPixels;    // 8
-
 constexpr Words notUsed{"not used", "не используется"};
 
 // What each tile of the sheet is drawn for, row by row.
@@ -93,7 +90,6 @@ constexpr int rowHeaderWidth = 80;
 constexpr int columnHeaderHeight = 32;
 
 // The strip: eight times its size, each band labelled to its right.
-constexpr int stripTile[2] = {4, 0};
 constexpr int stripScale = 8;
 constexpr int sampleX = 134;  // the pixel column the game reads every band at
 constexpr int bandRows = 3;
@@ -171,13 +167,13 @@ QImage paintColourStrip(Language language)
 
     QPainter p;
     beginPainting(p, image);
-    p.drawImage(stripAt, enlarged(skin.tile(stripTile[0], stripTile[1]), stripScale));
+    p.drawImage(stripAt, enlarged(skin.tile(ColourStripSprite.col, ColourStripSprite.row), stripScale));
     p.setPen(guide::rule);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(stripAt - QPoint(1, 1), QSize(stripSide + 1, stripSide + 1)));
 
     // The column the game reads, pointed at from above.
-    const double sampleCentre = stripAt.x() + (sampleX - stripTile[0] * CellPixels + 0.5) * stripScale;
+    const double sampleCentre = stripAt.x() + (sampleX - ColourStripSprite.col * CellPixels + 0.5) * stripScale;
     p.setPen(Qt::NoPen);
     p.setBrush(guide::ink);
     const double arrowTip = stripAt.y() - 3;

@@ -3,7 +3,12 @@
 //   build/tools/artwork/kernmine-artwork assets/pictures
 //       the built-in pictures, which the game embeds;
 //   build/tools/artwork/kernmine-artwork --site assets/site/programs
-//       the pictures of the players' guides to making levels and skins.
+//       the pictures of the players' guides to making levels and skins;
+//   build/tools/artwork/kernmine-artwork --skins assets/skins
+//       the skins a fresh install puts into "skins/";
+//   build/tools/artwork/kernmine-artwork --icons assets/icons
+//       the game's icon for the desktop's menu, as PNG pictures of every size
+//       the desktop asks for and as an SVG picture.
 //
 // The guides' pictures are drawn from the built-in skin and levels as the game
 // holds them: after repainting the built-in pictures, rebuild before painting
@@ -109,9 +114,36 @@ bool writeGuidePictures(const QDir& folder)
            write(folder, "nativeskin.bmp", bmp(Skin().nativeskin));
 }
 
+bool writeSkins(const QDir& folder)
+{
+    return write(folder, "classic.bmp", bmp(paintClassicSkin())) &&
+           write(folder, "contrast.bmp", bmp(paintContrastSkin())) && write(folder, "night.bmp", bmp(paintNightSkin()));
+}
+
+bool writeIcons(const QDir& folder)
+{
+    for (int size : {16, 32, 48, 64, 128, 256})
+        if (!write(folder, QString("kernmine-%1.png").arg(size), png(paintIcon(size))))
+            return false;
+    return write(folder, "kernmine.svg", iconSvg());
+}
+
+using Writer = bool (*)(const QDir&);
+
+// The writer an option names; no option paints the built-in pictures.
+Writer writerFor(std::string_view option)
+{
+    const std::pair<std::string_view, Writer> writers[] = {
+        {"--site", writeGuidePictures}, {"--skins", writeSkins}, {"--icons", writeIcons}};
+    for (const auto& [name, writer] : writers)
+        if (option == name)
+            return writer;
+    return nullptr;
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: kernmine-artwork [--site] <folder>\n");
+    std::fprintf(stderr, "usage: kernmine-artwork [--site | --skins | --icons] <folder>\n");
     return 2;
 }
 }  // namespace
@@ -121,8 +153,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const bool site = argc == 3 && std::string_view(argv[1]) == "--site";
-    if (argc != 2 && !site)
+    const Writer writer = argc == 2 ? writeBuiltinPictures : argc == 3 ? writerFor(argv[1]) : nullptr;
+    if (!writer)
         return usage();
     const char* path = argv[argc - 1];
     if (QFontInfo(QFont("DejaVu Sans")).family() != "DejaVu Sans") {
@@ -135,7 +167,7 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        return (site ? writeGuidePictures(folder) : writeBuiltinPictures(folder)) ? 0 : 1;
+        return writer(folder) ? 0 : 1;
     } catch (const LabelOverflow& overflow) {
         std::fprintf(stderr, "kernmine-artwork: the label \"%s\" does not fit its place\n",
                      qPrintable(overflow.text));

@@ -133,14 +133,10 @@ QImage bombTile(int frame)
     return image;
 }
 
-void paintGem(QPainter& p, int frame)
+std::array<GemFacet, 8> gemFacets()
 {
     const QPointF a(9, 6), t(15, 6), b(21, 6), l(3, 13), p1(10, 13), p2(20, 13), r(27, 13), c(15, 27.5);
-    struct Facet {
-        std::array<QPointF, 3> corner;
-        QColor colour;
-    };
-    const std::array<Facet, 8> facets{{
+    return {{
         {{l, a, p1}, QColor(120, 200, 255)},
         {{a, t, p1}, QColor(190, 236, 255)},
         {{t, p2, p1}, QColor(94, 170, 250)},
@@ -150,9 +146,14 @@ void paintGem(QPainter& p, int frame)
         {{p1, p2, c}, QColor(26, 74, 190)},
         {{p2, r, c}, QColor(14, 44, 140)},
     }};
-    p.setPen(QPen(QColor(210, 240, 255, 210), 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+void paintGem(QPainter& p, int frame)
+{
+    const std::array<GemFacet, 8> facets = gemFacets();
+    p.setPen(QPen(gemEdge, 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (std::size_t i = 0; i < facets.size(); ++i) {
-        const Facet& f = facets[i];
+        const GemFacet& f = facets[i];
         // A glint travels across the facets as the gem turns.
         const bool lit = static_cast<int>(i) == (frame * 3 + 1) % 8;
         p.setBrush(lit ? shade(f.colour, 0.35) : f.colour);

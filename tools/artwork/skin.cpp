@@ -29,34 +29,51 @@ QPen edgePen(const QColor& base, double width)
     return QPen(shade(base, -0.55), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QImage paintSkin()
+QImage builtinTile(Sprite place)
 {
-    QImage sheet(6 * tileSize, 8 * tileSize, QImage::Format_RGB32);
+    constexpr Facing facings[] = {Facing::Down, Facing::Right, Facing::Up, Facing::Left};
+    const int column = place.col;
+    if (place == ColourStripSprite)
+        return colourStripTile();
+    if (place == ExtraLifeSprite)
+        return extraLifeTile();
+    if (place == StatusBarSprite)
+        return statusBarTile();
+    if (column < 4) {
+        switch (place.row) {
+        case PlayerSpriteRow: return playerTile(facings[column]);
+        case YellowSpriteRow: return yellowCreatureTile(facings[column]);
+        case OliveSpriteRow: return oliveCreatureTile(facings[column]);
+        }
+    }
+    switch (place.row) {
+    case BombSpriteRow: return bombTile(column);
+    case DiamondSpriteRow: return diamondTile(column);
+    case ExplosionSpriteRow: return explosionTile(column);
+    case MessageSpriteRow: return messageTile(column);
+    }
+    if (place == EarthSprite)
+        return earthTile();
+    if (place == RedWallSprite)
+        return redWallTile();
+    if (place == PurpleWallSprite)
+        return purpleWallTile();
+    if (place == StoneSprite || place == CrushingStoneSprite)
+        return stoneTile(place == CrushingStoneSprite);
+    if (place == BombCrateSprite)
+        return bombCrateTile();
+    return blankTile();  // the spare tiles, which the game never shows
+}
+
+QImage assembleSheet(const std::function<QImage(Sprite)>& tileAt)
+{
+    QImage sheet(SheetColumns * tileSize, SheetRows * tileSize, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter p(&sheet);
-    const auto put = [&p](int column, int row, const QImage& tile) {
-        p.drawImage(column * tileSize, row * tileSize, tile);
-    };
-    constexpr Facing facings[] = {Facing::Down, Facing::Right, Facing::Up, Facing::Left};
-    for (int i = 0; i < 4; ++i) {
-        put(i, 0, playerTile(facings[i]));
-        put(i, 3, yellowCreatureTile(facings[i]));
-        put(i, 4, oliveCreatureTile(facings[i]));
-    }
-    put(4, 0, colourStripTile());
-    put(4, 3, extraLifeTile());
-    put(5, 3, statusBarTile());
-    for (int frame = 0; frame < 6; ++frame) {
-        put(frame, 1, bombTile(frame));
-        put(frame, 2, diamondTile(frame));
-        put(frame, 6, explosionTile(frame));
-        put(frame, 7, messageTile(frame));
-    }
-    put(0, 5, earthTile());
-    put(1, 5, redWallTile());
-    put(2, 5, purpleWallTile());
-    put(3, 5, stoneTile(false));
-    put(4, 5, stoneTile(true));
-    put(5, 5, bombCrateTile());
+    for (int row = 0; row < SheetRows; ++row)
+        for (int column = 0; column < SheetColumns; ++column)
+            p.drawImage(column * tileSize, row * tileSize, tileAt({column, row}));
     return sheet;
 }
+
+QImage paintSkin() { return assembleSheet(builtinTile); }
