@@ -8,6 +8,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kernmine 7.0");
+    // The desktop matches the running window to the game's menu entry and icon.
+    QGuiApplication::setDesktopFileName("kernmine");
     // Asked to stop from outside, the game leaves as its own exit does, so
     // that nothing the player changed is lost. Listening starts before the
     // window exists: a request that comes early waits for the event loop.
