@@ -7,9 +7,9 @@
 #include "game.h"
 #include "headlesshost.h"
 #include "levels.h"
+#include "checks.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <span>
 
 namespace {
@@ -41,15 +41,6 @@ void press(Game& game, std::uint8_t key)
     else
         game.moveplayer(directions[key % 4], ((key >> 2) & 1) != 0, ((key >> 3) & 1) != 0);
 }
-
-void checkCounters(const Game& game)
-{
-    const auto& cells = game.board.cells.bytes();
-    const auto count = [&](std::uint8_t code) { return static_cast<int>(std::count(cells.begin(), cells.end(), code)); };
-    if (count(Diamond) != game.counters.diamonds || count(YellowEnemy) != game.counters.yellow ||
-        count(OliveEnemy) != game.counters.olive)
-        std::abort();
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -64,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < ticks && game.worldTimer; ++i) {
         press(game, i < input.size() ? input[i] : 0);
         game.Timer1Timer();
-        checkCounters(game);
+        checkWorld(game);
     }
     return 0;
 }

@@ -34,6 +34,17 @@ TEST(TapeParse, TokensRepeatsAndComments)
     EXPECT_EQ((*steps)[6].key.direction, Up);
 }
 
+TEST(TapeParse, ATokenRepeatsUpToTheLimitAndNoFurther)
+{
+    std::string error;
+    const auto most = parseTape("L*" + std::to_string(MaxTapeRepeat), error);
+    ASSERT_TRUE(most);
+    EXPECT_EQ(most->front().times, MaxTapeRepeat);
+    const std::string over = "L*" + std::to_string(MaxTapeRepeat + 1);
+    EXPECT_FALSE(parseTape(over, error));
+    EXPECT_EQ(error, "bad tape token '" + over + "'");
+}
+
 TEST(TapeParse, BadTokensAreNamed)
 {
     for (const char* bad : {"X", "R*", "R*x", "BB", "Ux", "r", "*3", "R*-1", "BT", ".*999999999"}) {

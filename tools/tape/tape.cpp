@@ -12,7 +12,6 @@ constexpr char BombMark = 'B';
 constexpr char EatMark = 'E';
 constexpr char RepeatMark = '*';
 constexpr char CommentMark = '#';
-constexpr long MaxRepeat = 10'000'000;
 constexpr std::size_t MaxRepeatDigits = 8;
 
 struct DirectionToken {
@@ -46,7 +45,7 @@ std::optional<TapeKey> keyFor(std::string_view token)
 std::optional<long> repeatCount(std::string_view digits)
 {
     const std::optional<int> n = parseDigits(digits, MaxRepeatDigits);
-    if (!n || *n > MaxRepeat)
+    if (!n || *n > MaxTapeRepeat)
         return std::nullopt;
     return *n;
 }

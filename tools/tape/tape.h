@@ -14,9 +14,12 @@ struct TapeKey {
     bool bomb = false;
 };
 
+// The most times one token may be repeated.
+constexpr long MaxTapeRepeat = 10'000'000;
+
 struct TapeStep {
     TapeKey key;
-    long times = 1;  // the key is pressed before each of this many ticks
+    long times = 1;  // the key is pressed before each of this many ticks, up to MaxTapeRepeat
 };
 
 // Parses a tape: tokens separated by white space, '#' comments to the end of the

@@ -1,0 +1,81 @@
+// Reads a settings file of arbitrary contents through the game's settings
+// store. Whatever the file holds, the store must open and read it; and what it
+// read, written back, must read back the same in the next run.
+#include "settings.h"
+
+#include "checks.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+// Values written "@Variant(...)" are decoded by Qt as any type it knows,
+// pictures and pixmaps among them, as in the game: with an application of the
+// window system's, here on the offscreen platform. Its warnings are not kept.
+void startQt()
+{
+    static int argc = 1;
+    static char name[] = "settings-fuzz";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+            std::abort();
+        }
+    });
+    static QGuiApplication app(argc, argv);
+}
+
+// A configuration folder of the fuzzer's own, set before the first store opens
+// (Qt reads XDG_CONFIG_HOME once), in memory where there is a place for it:
+// every store writes its file and waits for the disk. The path of the settings
+// file in it.
+const std::filesystem::path& settingsFile()
+{
+    static QTemporaryDir folder((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()) + "/settings-fuzz-XXXXXX");
+    static const std::filesystem::path file = [] {
+        require(folder.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+        startQt();
+        const std::filesystem::path orvelund = folder.path().toStdString() + "/orvelund";
+        std::filesystem::create_directories(orvelund);
+        return orvelund / "Kernmine.ini";
+    }();
+    return file;
+}
+
+// Qt reads a settings file again only when its size or time of change differs
+// from what it read before: every input gets a time of its own.
+void writeInput(const std::uint8_t* data, std::size_t size)
+{
+    static const auto longAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    static long inputs = 0;
+    const std::filesystem::path& file = settingsFile();
+    FILE* out = std::fopen(file.c_str(), "wb");
+    require(out != nullptr);
+    require(std::fwrite(data, 1, size, out) == size);
+    require(std::fclose(out) == 0);
+    std::filesystem::last_write_time(file, longAgo + std::chrono::seconds(++inputs));
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    writeInput(data, size);
+    Settings read;
+    {
+        SettingsStore store;
+        read = store.read();
+        store.write(read);
+    }
+    require(SettingsStore().read() == read);
+    return 0;
+}
