@@ -5,6 +5,7 @@
 #include "captions.h"
 #include "gamefolder.h"
 #include "shutdownsignals.h"
+#include "testskins.h"
 #include "tform1.h"
 
 #include "../ordinaryuser.h"
@@ -182,6 +183,8 @@ void Startup::storedBindingsAreCutToTheirLowByte()
 
 void Startup::changesAreThereAtTheNextStart()
 {
+    QDir(gameFolder()).mkdir("skins");
+    const QString skin = writeSkin(QDir(gameFolder()).filePath("skins/next.bmp"), numberedSkin());
     {
         auto form = shownForm();
         press(*form, Qt::Key_Return);  // the title
@@ -201,7 +204,13 @@ void Startup::changesAreThereAtTheNextStart()
         press(*form, Qt::Key_Return);
         QCOMPARE(form->menu9->text(), QString("Выход"));
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::Language, item::Exit);
+        form->menus.ShowMenu(item::Language, item::Skins);
+        press(*form, Qt::Key_Right);
+        press(*form, Qt::Key_Down);
+        press(*form, Qt::Key_Return);  // loads next.bmp
+        press(*form, Qt::Key_Return);
+        press(*form, Qt::Key_Left);
+        form->menus.ShowMenu(item::Skins, item::Exit);
         press(*form, Qt::Key_Return);
         QVERIFY(!form->isVisible());
     }
@@ -211,7 +220,9 @@ void Startup::changesAreThereAtTheNextStart()
     QCOMPARE(again->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
     QCOMPARE(again->game.english, false);
     QCOMPARE(again->menu1->text(), QString("Новая игра"));
-    QCOMPARE(again->skin.skinname, std::string("<none>"));
+    QCOMPARE(again->skin.skinname, skin.toStdString());
+    QCOMPARE(again->skin.skin, numberedSkin());
+    QVERIFY(QFile::remove(skin));
 }
 
 void Startup::onlyTheGamesOwnExitCloses()
