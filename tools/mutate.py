@@ -130,10 +130,10 @@ def ctest(scratch, names):
     pattern = "^(" + "|".join(re.sub(r"([][.^$*+?(){}|\\])", r"\\\1", n) for n in names) + ")$"
     result = subprocess.run(["ctest", "-j2", "--timeout", "300", "-R", pattern],
                             cwd=scratch / "build", capture_output=True, text=True)
-    failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.MULTILINE)
-    if result.returncode != 0 and not failed:
-        failed = ["(ctest)"]
-    return failed
+    if result.returncode == 0:
+        return []
+    listed = result.stdout.partition("The following tests FAILED:")[2]
+    return re.findall(r"^\s*\d+ - (\S+) \(", listed, re.MULTILINE) or ["(ctest)"]
 
 
 def plant(scratch, fault):
