@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -291,6 +291,8 @@ TEST(Creatures, YellowSetsOffABombOnItsRightOliveOnlyAnExtraLife)
     EXPECT_EQ(life.game.counters.olive, 0);
 }
 
+constexpr Direction Ways[] = {Down, Left, Right, Up};
+
 // The sprite column the player shows after a step that way.
 int playerFacingAfterStep(Direction direction)
 {
@@ -309,7 +311,7 @@ TEST(Creatures, FaceTheWayTheyStepAsThePlayerDoes)
 {
     for (const char kind : {'y', 'o'}) {
         std::set<int> columns;
-        for (const Direction heading : {Down, Left, Right, Up}) {
+        for (const Direction heading : Ways) {
             Rows rows{"#######",
                       "#.....#",
                       "#.....#",
@@ -323,20 +325,18 @@ TEST(Creatures, FaceTheWayTheyStepAsThePlayerDoes)
             p.game.board.motion.set(3, 3, heading);
             p.host.draws.clear();
             p.ticks(1);
-            std::optional<Direction> stepped;
-            for (const Direction way : {Down, Left, Right, Up})
-                if (p.at(3 + stepOf(way).dx, 3 + stepOf(way).dy) == code)
-                    stepped = way;
-            ASSERT_TRUE(stepped) << kind << " heading " << int(heading) << " did not step";
+            const Direction* stepped = std::find_if(std::begin(Ways), std::end(Ways), [&](Direction way) {
+                return p.at(3 + stepOf(way).dx, 3 + stepOf(way).dy) == code;
+            });
+            ASSERT_NE(stepped, std::end(Ways)) << kind << " heading " << int(heading) << " did not step";
             const int x = 3 + stepOf(*stepped).dx;
             const int y = 3 + stepOf(*stepped).dy;
-            const auto at = std::find_if(p.host.draws.rbegin(), p.host.draws.rend(),
-                                         [&](const Draw& d) { return d.x == x && d.y == y; });
-            ASSERT_NE(at, p.host.draws.rend()) << "nothing drawn where " << kind << " stepped";
-            const Draw shown = *at;
-            EXPECT_EQ(shown.row, code == YellowEnemy ? YellowSpriteRow : OliveSpriteRow);
-            EXPECT_EQ(shown.col, playerFacingAfterStep(*stepped)) << kind << " stepping " << int(*stepped);
-            columns.insert(shown.col);
+            const auto shown = std::find_if(p.host.draws.rbegin(), p.host.draws.rend(),
+                                            [&](const Draw& d) { return d.x == x && d.y == y; });
+            ASSERT_NE(shown, p.host.draws.rend()) << "nothing drawn where " << kind << " stepped";
+            EXPECT_EQ(shown->row, code == YellowEnemy ? YellowSpriteRow : OliveSpriteRow);
+            EXPECT_EQ(shown->col, playerFacingAfterStep(*stepped)) << kind << " stepping " << int(*stepped);
+            columns.insert(shown->col);
         }
         EXPECT_EQ(columns.size(), 4u) << kind;
     }
@@ -399,17 +399,18 @@ TEST(Tick, AKeyAfterTheLevelsLastMoveWaitsForTheNextLevelsFirstTick)
     p.key(Right);
     EXPECT_EQ(p.game.playerx, x + 1);
 }
+
 // Without a wall ring the first and the last cell of the board are ordinary
 // cells: every scan of the tick reaches both.
 TEST(Tick, TheScansReachTheFirstAndTheLastCellOfAnUnframedBoard)
 {
     Rows rows(BoardRows, std::string(BoardColumns, '.'));
     rows[20][30] = '@';
+    rows[20][10] = 'y';  // something left to win
     for (const auto& [x, y] : {std::pair{0, 0}, {BoardColumns - 1, BoardRows - 1}}) {
         for (const char thing : {'y', 'o', 'b', '*'}) {
             Rows board = rows;
             board[y][x] = thing;
-            board[20][10] = thing == '*' ? 'y' : '*';  // something left to win
             Play p(board);
             p.host.draws.clear();
             p.ticks(1);
