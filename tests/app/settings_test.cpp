@@ -2,14 +2,14 @@
 // cannot be written. Each test has a configuration folder of its own.
 #include "settings.h"
 
+#include "../ordinaryuser.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 void PrintTo(const Settings& settings, std::ostream* out)
 {
@@ -68,8 +68,6 @@ protected:
         QFile::remove(folder);
     }
 };
-
-}  // namespace
 
 TEST_F(SettingsStoreTest, FirstRunWritesTheDefaults)
 {
@@ -169,16 +167,48 @@ TEST_F(SettingsStoreTest, OtherEnglishAndSkinTypesHaveTheirDefaults)
     EXPECT_EQ(SettingsStore().read(), Settings{});
 }
 
-TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenCostsNothing)
+// An empty file, or one with no line of ours in it, is a first run: the
+// defaults go in and the file is whole from then on.
+void expectAFirstRunOver(const QByteArray& text)
 {
-    // The folder of the file cannot be made: a file has its name.
-    writeFile(configurationFolder() + "/orvelund", "not a folder");
+    writeFile(settingsFile(), text);
+    testing::internal::CaptureStderr();
+    {
+        const SettingsStore store;
+        EXPECT_TRUE(store.firstRun());
+        EXPECT_EQ(store.read(), Settings{});
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).status(), QSettings::NoError);
+    const SettingsStore later;
+    EXPECT_FALSE(later.firstRun());
+    EXPECT_EQ(later.read(), Settings{});
+}
+
+TEST_F(SettingsStoreTest, AnEmptyFileIsAFirstRun)
+{
+    expectAFirstRunOver({});
+}
+
+TEST_F(SettingsStoreTest, AGarbledFileIsAFirstRun)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char(i * 37 % 251));
+    expectAFirstRunOver(garbage);
+}
+
+// Neither a file where the folder should be nor a folder where the file should
+// be stops the game: it keeps what it was given and says once per write that
+// it could not store it. (Qt keeps unwritten values for the whole process, so
+// each case has a test, and a process, of its own.)
+void expectWritesToFailWithoutHarm()
+{
     testing::internal::CaptureStderr();
     SettingsStore store;
     const std::string firstRun = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(store.firstRun());
-    EXPECT_EQ(firstRun, "Kernmine: the settings could not be written to " +
-                            settingsFile().toStdString() + "\n");
+    EXPECT_EQ(firstRun, "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n");
     EXPECT_EQ(store.read(), Settings{});
 
     testing::internal::CaptureStderr();
@@ -187,22 +217,52 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenCostsNothing)
     EXPECT_EQ(store.read(), changedSettings());
 }
 
-// A damaged file hides a failed write from Qt's status; root writes anyway.
+TEST_F(SettingsStoreTest, AFileWhereTheFolderShouldBe)
+{
+    writeFile(configurationFolder() + "/orvelund", "not a folder");
+    expectWritesToFailWithoutHarm();
+}
+
+TEST_F(SettingsStoreTest, AFolderWhereTheFileShouldBe)
+{
+    ASSERT_TRUE(QDir().mkpath(settingsFile()));
+    expectWritesToFailWithoutHarm();
+}
+
+// A read-only file in a read-only folder: the values are read, the write is
+// reported and the file stays as it was.
+void expectAReadOnlyFileKept(const QByteArray& text)
+{
+    writeFile(settingsFile(), text);
+    const QString folder = QFileInfo(settingsFile()).path();
+    QFile::setPermissions(settingsFile(), QFile::ReadOwner);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        const AsOrdinaryUser user;
+        SettingsStore store;
+        EXPECT_FALSE(store.firstRun());
+        EXPECT_EQ(store.read().hotkeys[0], 65);
+        testing::internal::CaptureStderr();
+        store.write(changedSettings());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n");
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile file(settingsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), text);
+}
+
+const QByteArray WholeFile = "[software]\norvelund\\soft\\Kernmine\\7.0\\up=65\n";
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeWritten)
+{
+    expectAReadOnlyFileKept(WholeFile);
+}
+
+// A damaged file hides a failed write from Qt's status.
 TEST_F(SettingsStoreTest, ADamagedFileThatCannotBeWritten)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root can write a read-only file";
-    writeFile(settingsFile(), "[software]\norvelund\\soft\\Kernmine\\7.0\\up=65\n[unclosed\n");
-    QFile::setPermissions(settingsFile(), QFile::ReadOwner);
-    QFile::setPermissions(QFileInfo(settingsFile()).path(), QFile::ReadOwner | QFile::ExeOwner);
-
-    SettingsStore store;
-    EXPECT_FALSE(store.firstRun());
-    EXPECT_EQ(store.read().hotkeys[0], 65);
-    testing::internal::CaptureStderr();
-    store.write(changedSettings());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n");
-    QFile::setPermissions(QFileInfo(settingsFile()).path(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    expectAReadOnlyFileKept(WholeFile + "[unclosed\n");
 }
+}  // namespace

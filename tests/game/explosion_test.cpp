@@ -190,4 +190,30 @@ TEST(Outcome, ALevelWithNothingToWinIsWonByTheFirstTest)
     EXPECT_EQ(p.game.gamestate, LevelEnd);
     EXPECT_FALSE(p.game.worldTimer);
 }
+// Diamonds, yellow and olive creatures: any one of them left holds the level
+// open, and a level is won the moment the last of them is gone.
+TEST(Outcome, EachGoalAloneHoldsTheLevelOpen)
+{
+    for (const char goal : {'*', 'y', 'o'}) {
+        Rows rows{"#######",
+                  "#@*##X#",
+                  "#######"};
+        rows[1][5] = goal;
+        Play p(rows);
+        p.key(Right);  // the diamond beside the player; the goal stays shut in
+        p.ticks(3);
+        EXPECT_EQ(p.game.gamestate, Playing) << goal << " left";
+    }
+    for (const char creature : {'y', 'o'}) {
+        Rows rows{"#####",
+                  "#@#X#",
+                  "#####"};
+        rows[1][3] = creature;
+        Play p(rows);
+        p.ticks(2);
+        EXPECT_EQ(p.game.gamestate, Playing) << creature << " left";
+        p.game.exploy(3, 1);
+        EXPECT_EQ(p.game.gamestate, LevelEnd) << creature << " gone";
+    }
+}
 }  // namespace

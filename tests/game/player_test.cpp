@@ -203,4 +203,31 @@ TEST(Viewport, TheViewJumpsOnlyOnTriggerColumns)
     p.key(Down);  // row 6 -> 7
     EXPECT_EQ(p.host.field, (FieldPosition{fieldLeftFor(1024, 7), StatusBarHeight}));
 }
+// Walked along the whole top row and down the whole right-hand column of an
+// open board, the player makes the view jump on every column and every row
+// whose number is a multiple of seven, the last ones included, and nowhere else.
+TEST(Viewport, EverySeventhColumnAndRowAcrossTheWholeBoard)
+{
+    Rows rows(BoardRows, std::string(BoardColumns, '.'));
+    rows[0][0] = '@';
+    rows[BoardRows - 1][0] = '*';
+    Play p(rows);
+    const auto walk = [&](Direction direction, int& position, int last, int FieldPosition::*moved,
+                          int (*placement)(int, int), int window) {
+        while (position < last) {
+            p.ticks(1);
+            p.host.field = {-1, -1};
+            p.key(direction);
+            const bool jumped = p.host.field != FieldPosition{-1, -1};
+            EXPECT_EQ(jumped, position % 7 == 0) << "at " << position;
+            if (jumped) {
+                EXPECT_EQ(p.host.field.*moved, placement(window, position)) << "at " << position;
+            }
+        }
+    };
+    walk(Right, p.game.playerx, BoardColumns - 1, &FieldPosition::left, fieldLeftFor, p.game.windowWidth);
+    walk(Down, p.game.playery, BoardRows - 1, &FieldPosition::top, fieldTopFor, p.game.windowHeight);
+    EXPECT_EQ(p.game.playerx, BoardColumns - 1);
+    EXPECT_EQ(p.game.playery, BoardRows - 1);
+}
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <set>
+
 namespace {
 using Rows = std::vector<std::string>;
 
@@ -110,6 +114,28 @@ TEST(Gravity, UpperOfTwoStonesWaitsForTheLowerToFall)
     EXPECT_EQ(p.text(5, 5), (Rows{"#####", "#.O.#", "#:.:#", "#.O.#", "#...#"}));
     p.ticks(1);
     EXPECT_EQ(p.text(5, 5), (Rows{"#####", "#...#", "#:O:#", "#...#", "#.O.#"}));
+}
+
+// Whatever explodes goes off under a falling stone, taking the stone with it;
+// earth only stops it.
+TEST(Gravity, AFallingStoneSetsOffEveryExplosiveItLandsOn)
+{
+    for (const char below : {'b', 'B', '+', ':'}) {
+        Rows rows{"#######",
+                  "#..O..#",
+                  "#.....#",
+                  "#..X..#",
+                  "#:::::#",
+                  "#@...*#",
+                  "#######"};
+        rows[3][3] = below;
+        Play p(rows);
+        p.ticks(2);
+        const bool explodes = below != ':';
+        EXPECT_EQ(p.at(3, 2), explodes ? Empty : Stone) << "on " << below;
+        EXPECT_EQ(p.at(3, 3), explodes ? Empty : Earth) << "on " << below;
+        EXPECT_EQ(p.game.board.blast_frame(3, 3), explodes ? 1 : IdleBlastFrame) << "on " << below;
+    }
 }
 
 TEST(Gravity, FallingStoneCrushesACreatureWithoutAnExplosion)
@@ -265,6 +291,57 @@ TEST(Creatures, YellowSetsOffABombOnItsRightOliveOnlyAnExtraLife)
     EXPECT_EQ(life.game.counters.olive, 0);
 }
 
+constexpr Direction Ways[] = {Down, Left, Right, Up};
+
+// The sprite column the player shows after a step that way.
+int playerFacingAfterStep(Direction direction)
+{
+    Play p({"#####",
+            "#...#",
+            "#.@.#",
+            "#...#",
+            "####*"});
+    p.key(direction);
+    return p.host.draws.back().col;
+}
+
+// Both kinds of creature, sent off in each of the four headings, show the
+// figure that the player shows stepping the same way, four different ones.
+TEST(Creatures, FaceTheWayTheyStepAsThePlayerDoes)
+{
+    for (const char kind : {'y', 'o'}) {
+        std::set<int> columns;
+        for (const Direction heading : Ways) {
+            Rows rows{"#######",
+                      "#.....#",
+                      "#.....#",
+                      "#..X..#",
+                      "#.....#",
+                      "#.....#",
+                      "#@####*"};
+            rows[3][3] = kind;
+            Play p(rows);
+            const std::uint8_t code = p.at(3, 3);
+            p.game.board.motion.set(3, 3, heading);
+            p.host.draws.clear();
+            p.ticks(1);
+            const Direction* stepped = std::find_if(std::begin(Ways), std::end(Ways), [&](Direction way) {
+                return p.at(3 + stepOf(way).dx, 3 + stepOf(way).dy) == code;
+            });
+            ASSERT_NE(stepped, std::end(Ways)) << kind << " heading " << int(heading) << " did not step";
+            const int x = 3 + stepOf(*stepped).dx;
+            const int y = 3 + stepOf(*stepped).dy;
+            const auto shown = std::find_if(p.host.draws.rbegin(), p.host.draws.rend(),
+                                            [&](const Draw& d) { return d.x == x && d.y == y; });
+            ASSERT_NE(shown, p.host.draws.rend()) << "nothing drawn where " << kind << " stepped";
+            EXPECT_EQ(shown->row, code == YellowEnemy ? YellowSpriteRow : OliveSpriteRow);
+            EXPECT_EQ(shown->col, playerFacingAfterStep(*stepped)) << kind << " stepping " << int(*stepped);
+            columns.insert(shown->col);
+        }
+        EXPECT_EQ(columns.size(), 4u) << kind;
+    }
+}
+
 TEST(Creatures, StartHeadingUpAndADamagedHeadingActsAsUp)
 {
     Play p({"#######",
@@ -321,5 +398,30 @@ TEST(Tick, AKeyAfterTheLevelsLastMoveWaitsForTheNextLevelsFirstTick)
     p.ticks(1);
     p.key(Right);
     EXPECT_EQ(p.game.playerx, x + 1);
+}
+
+// Without a wall ring the first and the last cell of the board are ordinary
+// cells: every scan of the tick reaches both.
+TEST(Tick, TheScansReachTheFirstAndTheLastCellOfAnUnframedBoard)
+{
+    Rows rows(BoardRows, std::string(BoardColumns, '.'));
+    rows[20][30] = '@';
+    rows[20][10] = 'y';  // something left to win
+    for (const auto& [x, y] : {std::pair{0, 0}, {BoardColumns - 1, BoardRows - 1}}) {
+        for (const char thing : {'y', 'o', 'b', '*'}) {
+            Rows board = rows;
+            board[y][x] = thing;
+            Play p(board);
+            p.host.draws.clear();
+            p.ticks(1);
+            const bool drawn = std::any_of(p.host.draws.begin(), p.host.draws.end(),
+                                           [&](const Draw& d) { return d.x == x && d.y == y; });
+            EXPECT_TRUE(drawn) << thing << " at " << x << "," << y;
+        }
+        Play blast(rows);
+        blast.game.board.blast_b.set(x, y, BlastRequested);
+        blast.ticks(1);
+        EXPECT_EQ(blast.game.board.blast_frame(x, y), 1) << "the request at " << x << "," << y << " goes off";
+    }
 }
 }  // namespace

@@ -93,12 +93,14 @@ private slots:
     void theActiveSkinIsSelectedAndPreviewed();
     void loadingSkinsAndTheirMessages();
     void anUnreadableSkinKeepsTheOldPreviewAndSaysSo();
+    void aListedSkinDeletedOrReplacedIsTakenAsItIsNow();
     void skinsCannotBeOpenedDuringAGame();
     void webPagesAreTheGamesOwnFiles();
     void clicksMoveTheHighlightAndDoubleClicksPerform();
     void doubleClickingTheSaveListFillsTheName();
     void aFailedFirstLevelKeepsTheLevelLabel();
     void externalLevelsRunToTheFirstMissingFile();
+    void externalLevelsDeletedOrReplacedDuringAGame();
     void pauseKeysTestEachBindingInTurn();
     void messagesOverTheMenusWaitForEnter();
     void keyCaptureTakesEveryKey();
@@ -226,6 +228,37 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
 
     press(*s.form, Qt::Key_Left);
     QVERIFY(!s.form->skinerror->isVisible());
+}
+
+// The list is only a view of the folder: a skin file deleted behind it cannot
+// be previewed or loaded and says so, one replaced is loaded as it is now.
+void MenuSystem::aListedSkinDeletedOrReplacedIsTakenAsItIsNow()
+{
+    Session s;
+    writeSkin(s.folder, "skins/gone.bmp", numberedSkin());
+    writeSkin(s.folder, "skins/swapped.bmp", numberedSkin());
+    s.openSkins();
+    QCOMPARE(s.skinEntries(), (QStringList{"<default skin>", "gone.bmp", "swapped.bmp"}));
+
+    QVERIFY(QFile::remove(s.folder.filePath("skins/gone.bmp")));
+    press(*s.form, Qt::Key_Down);
+    QVERIFY(s.form->skinerror->isVisible());
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin gone.bmp is corrupt"));
+    QCOMPARE(s.form->skin.skinname, std::string("<none>"));
+    QVERIFY(s.form->skin.skin == s.form->skin.nativeskin);
+    press(*s.form, Qt::Key_Return);
+
+    QImage red = numberedSkin();
+    for (int y = 0; y < 3; ++y)  // band 0 of the colour strip: the message panel
+        for (int x = 120; x < 150; ++x)
+            red.setPixel(x, y, qRgb(255, 0, 0));
+    writeSkin(s.folder, "skins/swapped.bmp", red);
+    press(*s.form, Qt::Key_Down);
+    QVERIFY(!s.form->skinerror->isVisible());
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin swapped.bmp has been loaded"));
+    QCOMPARE(s.form->MessagePanel->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
 void MenuSystem::skinsCannotBeOpenedDuringAGame()
@@ -381,6 +414,60 @@ void MenuSystem::externalLevelsRunToTheFirstMissingFile()
     press(*s.form, Qt::Key_Right);
     s.form->Timer1Timer();
     press(*s.form, Qt::Key_Right);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Menu);
+    QVERIFY(s.form->mainbevel->isVisible());
+}
+
+// What the levels folder holds when a level is needed counts, not what it held
+// when the game began.
+void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
+{
+    Session s;
+    const auto writeLevel = [&](int n, const QByteArray& bytes) {
+        QFile file(s.folder.filePath("levels/" + QString::fromStdString(levelFileName(n))));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto level = writeBmp24(pictureFromText({"#####", "#@*.#", "#####"}));
+    const QByteArray winnable(reinterpret_cast<const char*>(level.data()), qsizetype(level.size()));
+    for (const int n : {1, 2, 3})
+        writeLevel(n, winnable);
+    Game& game = s.form->game;
+    const auto passLevel = [&] {
+        s.form->Timer1->stop();
+        s.form->Timer1Timer();  // a key waits for the level's first tick
+        press(*s.form, Qt::Key_Right);
+        QCOMPARE(game.gamestate, LevelEnd);
+    };
+
+    s.form->menus.ShowMenu(item::NewGame, item::NewGame);
+    press(*s.form, Qt::Key_Right);
+    press(*s.form, Qt::Key_Down);
+    QVERIFY(QFile::remove(s.folder.filePath("levels/level1.bmp")));
+    press(*s.form, Qt::Key_Return);  // the first level went since the panel opened
+    QCOMPARE(game.gamestate, Menu);
+    QVERIFY(s.form->newbevel->isVisible());
+
+    writeLevel(1, winnable);
+    press(*s.form, Qt::Key_Return);
+    writeLevel(2, "BM no longer a picture");
+    passLevel();
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, LevelEnd);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The external level 2 is corrupt"));
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.level, 3);
+    QCOMPARE(s.form->TopPanel->levellabel->text(), QString("Level 3"));
+
+    s.form->menus.suspendtomenu();
+    s.form->menus.activatemenuitem(item::NewGame);
+    press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Return);
+    QVERIFY(QFile::remove(s.folder.filePath("levels/level2.bmp")));
+    passLevel();  // no level follows it any more
     QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Menu);

@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 // A save file whose disk fills up after `room` bytes.
@@ -25,6 +28,30 @@ private:
     qint64 written_ = 0;
 };
 
+// While it lives, no file of the process grows beyond `bytes`, as on a full
+// disk: writes past it fail (and raise no SIGXFSZ).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        ignored_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, ignored_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*ignored_)(int) = nullptr;
+};
+
 std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t value)
 {
     return std::vector<std::uint8_t>(size, value);
@@ -39,6 +66,7 @@ private slots:
     void listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles();
     void namesTheGameAccepts();
     void aSaveFailingAtAnyByteKeepsTheOldFileWhole();
+    void aDiskFillingUpAnywhereKeepsTheOldFileWhole();
     void readBackEqualsWhatWasWritten();
 };
 
@@ -87,6 +115,30 @@ void SavedGameFiles::aSaveFailingAtAnyByteKeepsTheOldFileWhole()
     }
     FailingSaveFile roomy(path, qint64(next.size()));
     QVERIFY(writeSavedGame(roomy, next));
+    QCOMPARE(readSavedGame(path), std::optional(next));
+}
+
+// The same on a real file system: the save is refused however far it got,
+// also when every byte was taken and the disk refuses only at the end.
+void SavedGameFiles::aDiskFillingUpAnywhereKeepsTheOldFileWhole()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("keep.kms");
+    const auto old = bytes(300, 14);
+    QVERIFY(writeSavedGame(path, old));
+    const auto next = bytes(9605, 20);  // a saved game of level 30 with nothing moving
+    for (const rlim_t room : {rlim_t(0), rlim_t(1), rlim_t(4096), rlim_t(next.size() - 1)}) {
+        {
+            const FileSizeLimit full(room);
+            QVERIFY2(!writeSavedGame(path, next), qPrintable(QString::number(room)));
+        }
+        QCOMPARE(readSavedGame(path), std::optional(old));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.kms"});
+    }
+    {
+        const FileSizeLimit roomy(next.size());
+        QVERIFY(writeSavedGame(path, next));
+    }
     QCOMPARE(readSavedGame(path), std::optional(next));
 }
 

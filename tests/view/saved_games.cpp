@@ -6,6 +6,8 @@
 #include "gamefolder.h"
 #include "tform1.h"
 
+#include "../ordinaryuser.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -66,6 +68,8 @@ private slots:
     void typedNamesAndTheirExtension();
     void unsafeNamesAreRefusedAndNothingIsWritten();
     void aMissingOrBlockedFolderFailsWithTheMessage();
+    void aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame();
+    void aListedGameReplacedOrRemovedIsTakenAsItIsNow();
     void anEntryDeletedWhileListedIsOnlyReadAgain();
     void aShortFileChangesNothing();
     void aDeathReloadsTheSavedGameWithItsLivesAndBombs();
@@ -192,6 +196,66 @@ void SavedGames::aMissingOrBlockedFolderFailsWithTheMessage()
     s.saveAs("lost");
     QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
     QVERIFY(s.form->savename.isEmpty());
+}
+
+void SavedGames::aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame()
+{
+    Session s;
+    s.saveAs("kept");
+    const QByteArray kept = contents(s.save("kept.kms"));
+    const QString folder = s.folder.filePath("save");
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    {
+        const AsOrdinaryUser user;
+        s.form->game.counters.lives = 9;
+        for (const char* name : {"kept", "new"}) {
+            s.saveAs(name);
+            QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not save the game %1.kms").arg(name));
+            QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
+            press(*s.form, Qt::Key_Return);
+            QVERIFY(s.form->savebevel->isVisible());
+            s.form->menus.activatemenuitem(item::BackToGame);
+        }
+    }
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(contents(s.save("kept.kms")), kept);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"kept.kms"});
+    QCOMPARE(s.form->savename, s.save("kept.kms"));
+}
+
+// The lists are only a view of the folder: what is loaded or deleted is what
+// the folder holds when Enter or Delete is pressed.
+void SavedGames::aListedGameReplacedOrRemovedIsTakenAsItIsNow()
+{
+    Session s;
+    Game& game = s.form->game;
+    s.saveAs("swap");
+    s.saveAs("twice");
+    press(*s.form, Qt::Key_L);
+    QCOMPARE(s.listed(s.form->loadmenu), (QStringList{"swap.kms", "twice.kms"}));
+
+    game.counters.lives = 17;  // another game takes the first name behind the menu's back
+    QVERIFY(writeSavedGame(s.save("swap.kms"), encodeSavedGame(game)));
+    game.counters.lives = 1;
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.counters.lives, 17);
+
+    press(*s.form, Qt::Key_L);
+    QVERIFY(QFile::remove(s.save("swap.kms")));
+    QVERIFY(QDir(s.folder.filePath("save")).mkdir("swap.kms"));  // a folder is no saved game
+    press(*s.form, Qt::Key_Return);
+    QCOMPARE(game.gamestate, MenuInGame);
+    QVERIFY(!s.form->MessagePanel->isVisible());
+    QCOMPARE(s.listed(s.form->loadmenu), QStringList{"twice.kms"});
+    QCOMPARE(game.counters.lives, 17);
+
+    press(*s.form, Qt::Key_Down);  // selects twice.kms
+    QVERIFY(QFile::remove(s.save("twice.kms")));
+    press(*s.form, Qt::Key_Delete);
+    QCOMPARE(game.gamestate, MenuInGame);
+    QVERIFY(!s.form->MessagePanel->isVisible());
+    QCOMPARE(s.form->loadmenu->count(), 0);
 }
 
 void SavedGames::anEntryDeletedWhileListedIsOnlyReadAgain()

@@ -4,7 +4,10 @@
 #include "tform1.h"
 
 #include <QPaintEvent>
+#include <QSet>
 #include <QtTest>
+
+#include <array>
 
 namespace {
 
@@ -54,6 +57,7 @@ private slots:
     void statusBarBackgroundTiles();
     void statusBarIconsSeeThroughBlack();
     void colourStripSetsTheLabels();
+    void tenDistinctBandsGiveTenDistinctColours();
 
     void messageShowsAndAnimates();
     void secondMessageIsDropped();
@@ -263,6 +267,40 @@ void SkinDrawing::colourStripSetsTheLabels()
     QCOMPARE(text(bar->OliveLabel), QColor(0, 255, 255));
     QCOMPARE(form.MessagePanel->palette().color(QPalette::Window), QColor(0, 0, 255));
     QCOMPARE(text(form.MessagePanel->messageLabel), QColor(0, 0, 255));
+}
+
+// Each of the ten things the strip colours takes its own band: a strip of ten
+// different colours shows ten different colours, each in its band's place.
+void SkinDrawing::tenDistinctBandsGiveTenDistinctColours()
+{
+    TForm1 form({1024, 768}, gameFolder());
+    QImage banded = form.skin.nativeskin.copy();
+    std::array<QColor, StripBands> bands;
+    for (int k = 0; k < StripBands; ++k) {
+        bands[k] = QColor::fromHsv(36 * k, 255, 128 + 12 * k);
+        for (int y = 3 * k; y < 3 * k + 3; ++y)
+            for (int x = 120; x < 150; ++x)
+                banded.setPixel(x, y, bands[k].rgb());
+    }
+    QSet<QRgb> different;
+    for (const QColor& band : bands)
+        different.insert(band.rgb());
+    QCOMPARE(different.size(), StripBands);
+    QVERIFY(form.skin.load(writeSkin(dir, "banded.bmp", banded).toStdString()));
+    form.drawtoppanel();
+
+    QProgressBar* gauge = form.MessagePanel->gauge;
+    gauge->setValue(gauge->maximum() / 2);
+    const QImage bar = gauge->grab().toImage();
+    auto text = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
+    const StatusBar* top = form.TopPanel;
+    const std::array<QColor, StripBands> shown{
+        form.MessagePanel->palette().color(QPalette::Window), text(form.MessagePanel->messageLabel),
+        bar.pixelColor(bar.width() - 2, bar.height() / 2),  bar.pixelColor(1, bar.height() / 2),
+        text(top->PlayerLabel), text(top->BombLabel), text(top->levellabel),
+        text(top->DiamondLabel), text(top->YellowLabel), text(top->OliveLabel)};
+    for (int k = 0; k < StripBands; ++k)
+        QCOMPARE(shown[k].rgb(), bands[k].rgb());
 }
 
 void SkinDrawing::messageShowsAndAnimates()

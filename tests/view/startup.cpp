@@ -1,9 +1,14 @@
 // Start-up, the title, the stored settings and shutdown: the first run and
 // later runs, the title step by step, the settings read and written back, the
-// close refused, and the real game stopped by SIGTERM.
+// close refused, the real game stopped by SIGTERM, and settings or a game
+// folder that cannot be written.
 #include "captions.h"
 #include "gamefolder.h"
+#include "shutdownsignals.h"
+#include "testskins.h"
 #include "tform1.h"
+
+#include "../ordinaryuser.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -26,9 +31,9 @@ void press(TForm1& form, Qt::Key key)
     QTest::keyClick(form.windowHandle(), key);
 }
 
-std::unique_ptr<TForm1> shownForm()
+std::unique_ptr<TForm1> shownForm(const QString& folder = gameFolder())
 {
-    auto form = std::make_unique<TForm1>(QSize(1024, 768), gameFolder());
+    auto form = std::make_unique<TForm1>(QSize(1024, 768), folder);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         qFatal("the window was not shown");
@@ -63,6 +68,10 @@ private slots:
     void theLevelLabelFollowsTheLanguageAndNothingElse();
     void thePreviewTurnsAndAnimates();
     void sigtermLeavesTheSettingsWritten();
+    void sigtermDuringPlayWritesTheSettingsAndHarmsNoSavedGame();
+    void settingsThatCannotBeWrittenCostTheGameNothing();
+    void aGameFolderThatCannotBeWrittenStillPlays_data();
+    void aGameFolderThatCannotBeWrittenStillPlays();
 
     // Each case starts as a later run with the default settings.
     void cleanup()
@@ -174,6 +183,8 @@ void Startup::storedBindingsAreCutToTheirLowByte()
 
 void Startup::changesAreThereAtTheNextStart()
 {
+    QDir(gameFolder()).mkdir("skins");
+    const QString skin = writeSkin(QDir(gameFolder()).filePath("skins/next.bmp"), numberedSkin());
     {
         auto form = shownForm();
         press(*form, Qt::Key_Return);  // the title
@@ -193,7 +204,13 @@ void Startup::changesAreThereAtTheNextStart()
         press(*form, Qt::Key_Return);
         QCOMPARE(form->menu9->text(), QString("Выход"));
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::Language, item::Exit);
+        form->menus.ShowMenu(item::Language, item::Skins);
+        press(*form, Qt::Key_Right);
+        press(*form, Qt::Key_Down);
+        press(*form, Qt::Key_Return);  // loads next.bmp
+        press(*form, Qt::Key_Return);
+        press(*form, Qt::Key_Left);
+        form->menus.ShowMenu(item::Skins, item::Exit);
         press(*form, Qt::Key_Return);
         QVERIFY(!form->isVisible());
     }
@@ -203,7 +220,9 @@ void Startup::changesAreThereAtTheNextStart()
     QCOMPARE(again->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
     QCOMPARE(again->game.english, false);
     QCOMPARE(again->menu1->text(), QString("Новая игра"));
-    QCOMPARE(again->skin.skinname, std::string("<none>"));
+    QCOMPARE(again->skin.skinname, skin.toStdString());
+    QCOMPARE(again->skin.skin, numberedSkin());
+    QVERIFY(QFile::remove(skin));
 }
 
 void Startup::onlyTheGamesOwnExitCloses()
@@ -308,6 +327,124 @@ void Startup::sigtermLeavesTheSettingsWritten()
     const QSettings written(settingsFile(), QSettings::IniFormat);
     QCOMPARE(written.value(Key + "up").toInt(), 44);
     QCOMPARE(written.value(Key + "skin").toString(), QString("<none>"));
+}
+
+// Stopped from outside in the middle of a level, the game leaves as its own
+// exit does: the settings changed in this run are stored, and the game saved
+// earlier stays as it was, with nothing left beside it. The signal reaches the
+// window as it does in the game's entry.
+void Startup::sigtermDuringPlayWritesTheSettingsAndHarmsNoSavedGame()
+{
+    QTemporaryDir folder;
+    auto form = shownForm(folder.path());
+    ShutdownSignals stopRequests;
+    QObject::connect(&stopRequests, &ShutdownSignals::requested, form.get(), &TForm1::exitGame);
+    press(*form, Qt::Key_Return);  // the title
+    form->menus.ShowMenu(item::NewGame, item::Controls);
+    press(*form, Qt::Key_Right);
+    for (int i = 0; i < int(Hotkey::pause); ++i)
+        press(*form, Qt::Key_Down);
+    press(*form, Qt::Key_Right);
+    press(*form, Qt::Key_P);
+    press(*form, Qt::Key_Left);
+    form->menus.ShowMenu(item::Controls, item::NewGame);
+    press(*form, Qt::Key_Return);
+    press(*form, Qt::Key_Return);  // level 1
+    form->Timer1->stop();
+    press(*form, Qt::Key_S);
+    form->savemenu1->setText("before");
+    press(*form, Qt::Key_Return);
+    QFile file(folder.filePath("save/before.kms"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    form->Timer1Timer();
+    press(*form, Qt::Key_Down);
+    form->Timer1Timer();
+    QCOMPARE(form->game.gamestate, Playing);
+
+    QCOMPARE(::raise(SIGTERM), 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value(Key + "pause").toInt(), int('P'));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saved);
+    QCOMPARE(QDir(folder.filePath("save")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"before.kms"});
+}
+
+// With a folder where the settings file should be, nothing can be read or
+// stored: the game starts as on a first run, and still plays and leaves.
+void Startup::settingsThatCannotBeWrittenCostTheGameNothing()
+{
+    const QString blocked = settingsFile();
+    QFile::remove(blocked);
+    QVERIFY(QDir().mkpath(blocked));
+    {
+        auto form = shownForm();
+        QCOMPARE(form->game.gamestate, Title);
+        ticks(*form, 71);
+        QCOMPARE(form->game.gamestate, Menu);
+        press(*form, Qt::Key_Return);
+        press(*form, Qt::Key_Return);  // level 1
+        QCOMPARE(form->game.gamestate, Playing);
+        press(*form, Qt::Key_F10);
+        QVERIFY(!form->isVisible());
+    }
+    QVERIFY(QFileInfo(blocked).isDir());
+    QVERIFY(QDir(blocked).removeRecursively());
+}
+
+void Startup::aGameFolderThatCannotBeWrittenStillPlays_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("files where its folders should be") << false;
+    QTest::newRow("read-only") << true;
+}
+
+// The folders beside the game cannot be made: nothing is listed, a save says
+// it failed, and the game plays on and leaves as ever.
+void Startup::aGameFolderThatCannotBeWrittenStillPlays()
+{
+    QFETCH(bool, readOnly);
+    QTemporaryDir folder;
+    const QStringList names{"levels", "save", "skins"};
+    for (const QString& name : names) {
+        QFile blocker(folder.filePath(name));
+        QVERIFY(readOnly || blocker.open(QIODevice::WriteOnly));
+    }
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    {
+        const AsOrdinaryUser user;
+        auto form = shownForm(folder.path());
+        press(*form, Qt::Key_Return);  // the title
+        form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
+        press(*form, Qt::Key_Right);
+        QCOMPARE(form->aboutmenu2_2->text(), QString("0"));
+        press(*form, Qt::Key_Left);
+        form->menus.ShowMenu(item::LevelsInfo, item::Skins);
+        press(*form, Qt::Key_Right);
+        QCOMPARE(form->skinsmenu1->count(), 1);
+        press(*form, Qt::Key_Left);
+        form->menus.ShowMenu(item::Skins, item::NewGame);
+        press(*form, Qt::Key_Return);
+        press(*form, Qt::Key_Return);  // level 1
+        form->Timer1->stop();
+        press(*form, Qt::Key_S);
+        form->savemenu1->setText("lost");
+        press(*form, Qt::Key_Return);
+        QCOMPARE(form->MessagePanel->messageLabel->text(), QString("Can not save the game lost.kms"));
+        press(*form, Qt::Key_Return);
+        QCOMPARE(form->loadmenu->count(), 0);
+        form->menus.activatemenuitem(item::BackToGame);
+        QCOMPARE(form->game.gamestate, Playing);
+        press(*form, Qt::Key_F10);
+        QVERIFY(!form->isVisible());
+    }
+    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             readOnly ? QStringList() : names);
 }
 
 KERNMINE_WINDOW_TEST_MAIN(Startup)

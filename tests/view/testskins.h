@@ -27,12 +27,16 @@ inline QImage numberedSkin(int width = 180, int height = 240)
     return image;
 }
 
-inline QString writeSkin(const QTemporaryDir& dir, const QString& name, const QImage& image)
+inline QString writeSkin(const QString& path, const QImage& image)
 {
     const auto bytes = writeBmp24(toPicture(image));
-    const QString path = dir.filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
     return path;
+}
+
+inline QString writeSkin(const QTemporaryDir& dir, const QString& name, const QImage& image)
+{
+    return writeSkin(dir.filePath(name), image);
 }

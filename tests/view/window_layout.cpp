@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 namespace {
 
 QWidget* widget(TForm1& form, const QString& name)
@@ -41,6 +43,7 @@ private slots:
     void windowCoversTheScreen();
     void sizes_data();
     void sizes();
+    void panelsOpenLevelWithTheirItems();
     void visibleAtStart();
     void captionsAndColours();
     void stacking();
@@ -144,6 +147,32 @@ void WindowLayout::sizes()
     QFETCH(QSize, size);
     TForm1 form({1024, 768}, gameFolder());
     QCOMPARE(widget(form, name)->size(), size);
+}
+
+// Each panel opens beside the main menu with its first line level with the
+// item that opens it; the save panel holds its list as the load panel does,
+// only lower by the row of the name box.
+void WindowLayout::panelsOpenLevelWithTheirItems()
+{
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        TForm1 form(screen, gameFolder());
+        const std::tuple<QWidget*, QWidget*, QWidget*> panels[] = {
+            {form.newbevel, form.newmenu1, form.menu1},       {form.loadbevel, form.loadmenu, form.menu3},
+            {form.savebevel, form.savemenu1, form.menu4},     {form.keysbevel, form.keysmenu[0], form.menu5},
+            {form.aboutbevel, form.aboutmenu1, form.menu6},   {form.skinsbevel, form.skinsmenu1, form.menu7},
+            {form.languagebevel, form.languagemenu1, form.menu8},
+        };
+        for (const auto& [panel, firstLine, opener] : panels) {
+            QCOMPARE(panel->x(), form.mainbevel->geometry().right() + 1);
+            QCOMPARE(firstLine->mapTo(&form, QPoint()).y(), opener->mapTo(&form, QPoint()).y());
+        }
+    }
+    TForm1 form({1024, 768}, gameFolder());
+    const auto below = [](QWidget* list) { return list->parentWidget()->height() - list->geometry().bottom(); };
+    QCOMPARE(below(form.savemenu2), below(form.loadmenu));
+    QCOMPARE(form.savemenu2->x(), form.loadmenu->x());
+    QCOMPARE(form.savemenu2->size(), form.loadmenu->size());
+    QCOMPARE(form.savebevel->width(), form.loadbevel->width());
 }
 
 void WindowLayout::visibleAtStart()
