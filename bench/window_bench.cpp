@@ -70,6 +70,8 @@ private:
 // The window in play, in a game folder of its own that holds the busy and the
 // idle level as external levels 1 and 2.
 class Window {
+    QTemporaryDir folder_;  // outlives the window that keeps its files there
+
 public:
     Window()
     {
@@ -111,8 +113,6 @@ private:
         if (!writeWholeFile(levelFilePath(folder, n), writeBmp24(level)))
             std::abort();
     }
-
-    QTemporaryDir folder_;
 };
 
 // Made by the first benchmark that needs it; gone before the application is.
