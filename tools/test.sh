@@ -23,3 +23,6 @@ cmake --build build-sanitize
   LSAN_OPTIONS="suppressions=$top/tools/lsan-suppressions.txt:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j2)
+
+# A short libFuzzer run of every fuzz target, where clang is there.
+bash tools/fuzz-short.sh

@@ -47,7 +47,8 @@ bool writeSavedGame(QSaveFile& file, std::span<const std::uint8_t> bytes)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+    // A full disk may refuse the bytes only when they leave the buffer.
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush()) {
         file.cancelWriting();
         return false;
     }
