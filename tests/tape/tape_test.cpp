@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <random>
 #include <sys/wait.h>
 
@@ -51,6 +53,16 @@ TEST(TapeParse, BadTokensAreNamed)
         std::string error;
         EXPECT_FALSE(parseTape(std::string("R ") + bad, error)) << bad;
         EXPECT_EQ(error, std::string("bad tape token '") + bad + "'");
+    }
+}
+
+TEST(TapeParse, EveryKeyWritesTheTokenItWasReadFrom)
+{
+    for (const char* token : {".", "T", "U", "D", "L", "R", "EU", "ED", "EL", "ER", "BU", "BD", "BL", "BR"}) {
+        std::string error;
+        const auto steps = parseTape(token, error);
+        ASSERT_TRUE(steps) << token;
+        EXPECT_EQ(tokenFor(steps->front().key), token);
     }
 }
 
@@ -143,6 +155,88 @@ TEST_F(TapeTool, SavedGamesCarryThePlayOn)
     EXPECT_EQ((*bytes)[2], 11) << "lives below zero are saved as 0";
 }
 
+TEST_F(TapeTool, ATraceFollowsThePlayTickByTick)
+{
+    // The winning key is traced, with its message, though no tick follows it.
+    const std::string corridor = level("level1.bmp", {"######", "#@:.*#", "######"});
+    EXPECT_EQ(run(corridor + " " + tape("R R R .") + " --trace").out,
+              "tick=1 key=R lives=3 bombs=5 diamonds=1 yellow=0 olive=0 player=2,1 state=Playing\n"
+              "tick=2 key=R lives=3 bombs=5 diamonds=1 yellow=0 olive=0 player=3,1 state=Playing\n"
+              "tick=2 key=R lives=3 bombs=5 diamonds=0 yellow=0 olive=0 player=4,1 state=LevelEnd "
+              "message=\"Congratulations! You have passed all levels\"\n"
+              "state=LevelEnd ticks=2 lives=3 bombs=5 diamonds=0 yellow=0 olive=0 player=4,1 "
+              "message=\"Congratulations! You have passed all levels\"\n");
+
+    // The player digs in under a resting stone, which does no harm, and steps on
+    // down: the stone follows and falls on the player in the next tick. The
+    // board around the player follows each line; the diamond beside the stone
+    // keeps the level going, and falls once the blast has cleared under it.
+    const std::string cave = level("cave.bmp", {"######", "#@:O*#", "#::::#", "#::::#", "######"});
+    EXPECT_EQ(run(cave + " " + tape("D R R D . .") + " --trace --around 1").out,
+              "tick=1 key=D lives=3 bombs=5 diamonds=1 yellow=0 olive=0 player=1,2 state=Playing\n"
+              "  #.:\n  #@:\n  #::\n"
+              "tick=2 key=R lives=3 bombs=5 diamonds=1 yellow=0 olive=0 player=2,2 state=Playing\n"
+              "  .:O\n  .@:\n  :::\n"
+              "tick=3 key=R lives=3 bombs=5 diamonds=1 yellow=0 olive=0 player=3,2 state=Playing\n"
+              "  :O*\n  .@:\n  :::\n"
+              "tick=4 key=D lives=3 bombs=5 diamonds=1 yellow=0 olive=0 player=3,3 state=Playing\n"
+              "  .O:\n  :@:\n  ###\n"
+              "tick=5 key=. lives=2 bombs=5 diamonds=1 yellow=0 olive=0 player=3,3 state=Dead "
+              "message=\"The stone has been fell on you\"\n"
+              "  ...\n  ...\n  ###\n"
+              "tick=6 key=. lives=2 bombs=5 diamonds=1 yellow=0 olive=0 player=3,3 state=Dead\n"
+              "  ..*\n  ...\n  ###\n"
+              "state=Dead ticks=6 lives=2 bombs=5 diamonds=1 yellow=0 olive=0 player=3,3 "
+              "message=\"The stone has been fell on you\"\n");
+}
+
+// "  red wall   196" lines, by name.
+std::map<std::string, int> countsIn(const std::string& report)
+{
+    std::map<std::string, int> counts;
+    std::istringstream lines(report);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        const std::size_t last = line.find_last_of(' ');
+        std::string name = line.substr(0, line.find_last_not_of(' ', last) + 1);
+        name.erase(0, name.find_first_not_of(' '));
+        counts[name] = std::stoi(line.substr(last + 1));
+    }
+    return counts;
+}
+
+TEST_F(TapeTool, TheCheckerSaysWhetherAPictureIsAGoodLevel)
+{
+    std::vector<std::string> rows(BoardRows, "#" + std::string(BoardColumns - 2, ':') + "#");
+    rows.front() = rows.back() = std::string(BoardColumns, '#');
+    rows[1][1] = '@';
+    rows[5][7] = '*';
+    rows[5][8] = 'y';
+    const std::string goodFile = level("good.bmp", rows);
+    const Outcome good = run("--check " + goodFile);
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.out.substr(0, good.out.find('\n')), goodFile + " is a good level:");
+    const std::map<std::string, int> counts = countsIn(good.out);
+    EXPECT_EQ(counts.size(), std::size_t(CellCodeCount));
+    int cells = 0;
+    for (const auto& [name, count] : counts)
+        cells += count;
+    EXPECT_EQ(cells, BoardCells);
+    EXPECT_EQ(counts.at("red wall"), 2 * (BoardColumns + BoardRows) - 4);
+    EXPECT_EQ(counts.at("earth"), (BoardColumns - 2) * (BoardRows - 2) - 3);
+    EXPECT_EQ(counts.at("player") + counts.at("diamond") + counts.at("yellow creature"), 3);
+
+    rows[1][1] = ':';
+    const Outcome faulty = run("--check " + level("faulty.bmp", rows));
+    EXPECT_EQ(faulty.status, 1);
+    EXPECT_EQ(faulty.out, (dir / "faulty.bmp").string() + " has 1 problem:\n  no player: no pixel is 0,255,0\n");
+
+    const Outcome notAPicture = run("--check " + write("text.bmp", {'h', 'i'}));
+    EXPECT_EQ(notAPicture.status, 2);
+    EXPECT_EQ(notAPicture.out.rfind((dir / "text.bmp").string() + " is not a picture: ", 0), 0u) << notAPicture.out;
+}
+
 TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
 {
     const std::string good = level("ok.bmp", {"####", "#@*#", "####"});
@@ -159,6 +253,8 @@ TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
         {good + " " + t + " --lives x", "bad lives 'x'"},
         {good + " " + t + " --fast", "unknown option --fast"},
         {good, "usage"},
+        {good + " " + t + " --around 2", "--around goes with --trace"},
+        {"--check " + good + " " + t, "usage"},
         {"--load " + (dir / "none.kms").string() + " " + t, "cannot read saved game"},
         {"--load " + write("short.kms", {11, 12, 14}) + " " + t, "is too short"},
     };

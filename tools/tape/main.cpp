@@ -1,7 +1,13 @@
 // kernmine-tape: plays a tape of keys against a level through the game's core,
-// headless, and prints where the play ended.
+// headless, and prints where the play ended; or checks a level picture.
 //
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
+//                 [--trace [--around R]]
+//   kernmine-tape --check LEVEL.bmp
+//
+// --trace prints a line after every tick, and with --around R the board within R
+// cells of the player. --check exits with 0 for a good level, 1 for a level with
+// problems and 2 for a file that is not a picture.
 #include "bmp.h"
 #include "decimal.h"
 #include "files.h"
@@ -9,11 +15,15 @@
 #include "headlesshost.h"
 #include "levels.h"
 #include "savegame.h"
+#include "levelcheck.h"
 #include "tape.h"
+#include "trace.h"
 
 #include <filesystem>
+#include <iomanip>
 #include <iostream>
 #include <string_view>
+#include <utility>
 
 namespace {
 struct BadInput {
@@ -31,6 +41,17 @@ public:
     {
         return n == firstLevel && level ? level : readLevelFile(levelsFolder, n);
     }
+    void showmessageimage(const std::string& english, const std::string& russian) override
+    {
+        raised_.push_back(english);
+        HeadlessHost::showmessageimage(english, russian);
+    }
+
+    // Every message raised since the last call, shown or not.
+    std::vector<std::string> takeRaised() { return std::exchange(raised_, {}); }
+
+private:
+    std::vector<std::string> raised_;
 };
 
 struct Options {
@@ -39,11 +60,18 @@ struct Options {
     std::string tape;
     std::string save;
     std::optional<int> lives, bombs;
+    bool trace = false;
+    std::optional<int> around;  // cells each side of the player drawn after each traced tick
+    std::string check;          // LEVEL.bmp to check instead of playing
 };
 
-constexpr int Refused = 2;  // the exit status for bad input
+constexpr int Refused = 2;       // the exit status for bad input
+constexpr int LevelFaulty = 1;   // --check: the picture is a level with problems
 constexpr std::string_view BuiltinLevelPrefix = "builtin:";
 constexpr std::size_t MaxNumberDigits = 9;
+constexpr const char* Usage = "usage: kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE "
+                              "[--save OUT.kms] [--lives N] [--bombs N] [--trace [--around R]], "
+                              "or kernmine-tape --check LEVEL.bmp";
 
 int number(const std::string& text, const std::string& what)
 {
@@ -72,15 +100,27 @@ Options parseArguments(int argc, char** argv)
             o.lives = number(value(), "lives");
         else if (arg == "--bombs")
             o.bombs = number(value(), "bombs");
+        else if (arg == "--trace")
+            o.trace = true;
+        else if (arg == "--around")
+            o.around = number(value(), "radius");
+        else if (arg == "--check")
+            o.check = value();
         else if (arg.size() > 1 && arg.rfind("--", 0) == 0)
             throw BadInput{"unknown option " + arg};
         else
             positional.push_back(arg);
     }
+    if (!o.check.empty()) {
+        if (argc != 3)
+            throw BadInput{Usage};
+        return o;
+    }
+    if (o.around && !o.trace)
+        throw BadInput{"--around goes with --trace"};
     const std::size_t wanted = o.load.empty() ? 2 : 1;
     if (positional.size() != wanted)
-        throw BadInput{"usage: kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE "
-                       "[--save OUT.kms] [--lives N] [--bombs N]"};
+        throw BadInput{Usage};
     if (o.load.empty())
         o.level = positional[0];
     o.tape = positional.back();
@@ -154,8 +194,9 @@ void pressKey(Game& game, const TapeKey& key)
         game.selfdestruct();
 }
 
-// Each token is a key and then a tick, for as long as the world timer runs.
-long play(Game& game, const std::vector<TapeStep>& tape)
+// Each token is a key and then a tick, for as long as the world timer runs; a
+// key that ends the level is followed by no tick.
+long play(Game& game, TapeHost& host, const std::vector<TapeStep>& tape, const Options& o)
 {
     long ticks = 0;
     for (const TapeStep& step : tape) {
@@ -163,23 +204,41 @@ long play(Game& game, const std::vector<TapeStep>& tape)
             if (!game.worldTimer)
                 return ticks;
             pressKey(game, step.key);
-            if (!game.worldTimer)
-                return ticks;
-            game.Timer1Timer();
-            ++ticks;
+            if (game.worldTimer) {
+                game.Timer1Timer();
+                ++ticks;
+            }
+            if (!o.trace)
+                continue;
+            traceTick(std::cout, ticks, step.key, game, host.takeRaised());
+            if (o.around)
+                drawAround(std::cout, game, *o.around);
         }
     }
     return ticks;
 }
 
-const char* stateName(GameState state)
+int check(const std::string& path)
 {
-    switch (state) {
-    case Playing: return "Playing";
-    case Dead: return "Dead";
-    case LevelEnd: return "LevelEnd";
-    default: return "Other";
+    std::string error;
+    const std::optional<Picture> level = readBmpFile(path, &error);
+    if (!level) {
+        std::cout << path << " is not a picture: " << error << '\n';
+        return Refused;
     }
+    const LevelCheck result = checkLevel(*level);
+    if (!result.valid()) {
+        std::cout << path << " has " << result.problems.size()
+                  << (result.problems.size() == 1 ? " problem:\n" : " problems:\n");
+        for (const std::string& problem : result.problems)
+            std::cout << "  " << problem << '\n';
+        return LevelFaulty;
+    }
+    std::cout << path << " is a good level:\n";
+    for (std::uint8_t code = 0; code < CellCodeCount; ++code)
+        std::cout << "  " << std::left << std::setw(16) << cellKindName(code) << std::right << std::setw(5)
+                  << result.counts[code] << '\n';
+    return 0;
 }
 
 void writeSave(const std::string& path, const Game& game)
@@ -193,17 +252,16 @@ int main(int argc, char** argv)
 {
     try {
         const Options options = parseArguments(argc, argv);
+        if (!options.check.empty())
+            return check(options.check);
         const std::vector<TapeStep> tape = readTape(options.tape);
         TapeHost host;
         Game game(host);
         startPlay(options, game, host);
-        const long ticks = play(game, tape);
+        const long ticks = play(game, host, tape, options);
         if (!options.save.empty())
             writeSave(options.save, game);
-        const Counters& c = game.counters;
-        std::cout << "state=" << stateName(game.gamestate) << " ticks=" << ticks << " lives=" << c.lives
-                  << " bombs=" << c.bombs << " diamonds=" << c.diamonds << " yellow=" << c.yellow
-                  << " olive=" << c.olive << " player=" << game.playerx << ',' << game.playery
+        std::cout << "state=" << stateName(game.gamestate) << " ticks=" << ticks << ' ' << describeCounters(game)
                   << " message=\"" << host.message << "\"\n";
         return 0;
     } catch (const BadInput& bad) {

@@ -84,3 +84,20 @@ std::optional<std::vector<TapeStep>> parseTape(const std::string& text, std::str
     }
     return steps;
 }
+
+std::string tokenFor(const TapeKey& key)
+{
+    if (key.kind == TapeKey::None)
+        return std::string(NoKeyToken);
+    if (key.kind == TapeKey::SelfDestruct)
+        return std::string(SelfDestructToken);
+    std::string token;
+    if (key.bomb)
+        token += BombMark;
+    else if (key.eat)
+        token += EatMark;
+    for (const DirectionToken& d : DirectionTokens)
+        if (d.direction == key.direction)
+            token += d.letter;
+    return token;
+}

@@ -26,3 +26,5 @@ struct TapeStep {
 // line, each token optionally followed by *N to repeat it. On a bad token returns
 // nothing and describes it in `error`.
 std::optional<std::vector<TapeStep>> parseTape(const std::string& text, std::string& error);
+// The token of a key, as a tape writes it ("R", "EL", "BD", "T", ".").
+std::string tokenFor(const TapeKey& key);
