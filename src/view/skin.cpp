@@ -6,6 +6,8 @@
 
 #include <QRect>
 
+#include <cstring>
+
 Skin::Skin()
     : nativeskin(builtinPicture("nativeskin.bmp").convertToFormat(QImage::Format_RGB32))
 {
@@ -25,6 +27,20 @@ void Skin::drawTile(QPainter& painter, QPoint at, int col, int row) const
         painter.drawImage(at, skin, source);  // the usual case, without a copy
     else
         painter.drawImage(at, tile(col, row));
+}
+
+bool Skin::copyTile(QImage& target, QPoint at, int col, int row) const
+{
+    const QRect source(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
+    const QRect place(at, source.size());
+    if (skin.format() != target.format() || skin.depth() != 32 || !skin.rect().contains(source) ||
+        !target.rect().contains(place))
+        return false;
+    const std::size_t rowBytes = CellPixels * sizeof(QRgb);
+    for (int y = 0; y < CellPixels; ++y)
+        std::memcpy(target.scanLine(place.y() + y) + place.x() * sizeof(QRgb),
+                    skin.constScanLine(source.y() + y) + source.x() * sizeof(QRgb), rowBytes);
+    return true;
 }
 
 QColor Skin::sample(int x, int y) const

@@ -38,6 +38,10 @@ public:
     QImage tile(int col, int row) const;
     // Paints tile (col, row) unscaled with its top-left corner at `at`.
     void drawTile(QPainter& painter, QPoint at, int col, int row) const;
+    // The same into a 32-bit picture, row by row and without a painter, where
+    // the sheet has the picture's format and holds the whole tile; false, and
+    // nothing copied, where it does not.
+    bool copyTile(QImage& target, QPoint at, int col, int row) const;
     // One pixel of the skin; black outside it.
     QColor sample(int x, int y) const;
     // The colour strip: band k sampled at (134, 3k + 1).
