@@ -2,8 +2,8 @@
 """What the guides tell players must be what the game does: the colour table
 of the level guides against the colours kernmine-levels writes for each symbol,
 the colour strip table of the skin guides against the built-in skin, the files
-offered for download against the rules the pages give, and the sample output of
-kernmine-tape against the tool itself.
+offered for download against the rules the pages give, and the sample outputs of
+kernmine-tape and its level checker against the tool itself.
 
 usage: check_facts.py SITE_FOLDER KERNMINE_LEVELS KERNMINE_TAPE NATIVESKIN_BMP"""
 
@@ -118,6 +118,20 @@ def check_tape_sample(site, tape_tool, template):
             fault(page, "the sample %r is not what kernmine-tape prints (%r)" % (samples, printed))
 
 
+def check_checker_sample(site, tape_tool, template):
+    """Each level guide shows what kernmine-tape --check says of the template; it must say just that."""
+    folder = (site / template).parent
+    run = subprocess.run([tape_tool, "--check", (site / template).name], cwd=folder,
+                         capture_output=True, text=True)
+    said = run.stdout.splitlines()
+    for page in LEVEL_PAGES:
+        root = parse_page(site / page)[0]
+        samples = [pre.text().splitlines() for pre in section(root, "check").iter("pre")
+                   if "--check" in pre.text().splitlines()[0]]
+        if not samples or any(sample[1:] != said for sample in samples):
+            fault(page, "the checker's sample %r is not what it says of the template (%r)" % (samples, said))
+
+
 def check_skin_guide(site, page, skin):
     root = parse_page(site / page)[0]
     rows = body_rows(next(section(root, "strip").iter("table")))
@@ -142,6 +156,7 @@ def main(site, levels_tool, tape_tool, skin_file):
         template = check_level_template(site, colours)
         if template:
             check_tape_sample(site, tape_tool, template)
+            check_checker_sample(site, tape_tool, template)
     skin = bmp_pixels(skin_file)
     for page in SKIN_PAGES:
         check_skin_guide(site, page, skin)
