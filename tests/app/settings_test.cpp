@@ -193,26 +193,34 @@ TEST_F(SettingsStoreTest, OtherEnglishAndSkinTypesHaveTheirDefaults)
     EXPECT_EQ(SettingsStore().read(), Settings{});
 }
 
-// A value that Qt decodes as a type of its own may claim gigabytes (this one,
-// found by the settings fuzzer, asks for 6.7 GB). On a machine without that
-// much memory the allocation is refused; the game must start all the same,
+// A value that Qt decodes as a type of its own may claim gigabytes (these two,
+// found by the settings fuzzer, ask for 6.7 GB and 23 GB). On a machine without
+// that much memory the allocation is refused; the game must start all the same,
 // with the value's default and the other values kept.
-TEST_F(SettingsStoreTest, AValueClaimingGigabytesIsSurvivedWithoutTheMemory)
+TEST_F(SettingsStoreTest, ValuesClaimingGigabytesAreSurvivedWithoutTheMemory)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit this test sets";
 #else
-    writeFile(settingsFile(), "[software]\n"
-                              "orvelund\\soft\\Kernmine\\7.0\\english=@Variant(\\0\\0\\0\\xG2\\0\\0\\0\\x1)\n"
-                              "orvelund\\soft\\Kernmine\\7.0\\bomb=\\x31\\x38\n");
-    Settings read;
-    {
-        const AddressSpaceLimit limit(OneGigabyte);
-        read = SettingsStore().read();
+    Settings bombOn18;
+    bombOn18.hotkeys[4] = 18;
+    const char unnamed[] = "=@Variant(\0\0\0\\:1::\xcd\x90)";
+    const std::pair<QByteArray, Settings> cases[] = {
+        {"[software]\n"
+         "orvelund\\soft\\Kernmine\\7.0\\english=@Variant(\\0\\0\\0\\xG2\\0\\0\\0\\x1)\n"
+         "orvelund\\soft\\Kernmine\\7.0\\bomb=\\x31\\x38\n",
+         bombOn18},
+        {QByteArray(unnamed, sizeof unnamed - 1), Settings{}},
+    };
+    for (const auto& [text, expected] : cases) {
+        writeFile(settingsFile(), text);
+        Settings read;
+        {
+            const AddressSpaceLimit limit(OneGigabyte);
+            read = SettingsStore().read();
+        }
+        EXPECT_EQ(read, expected) << text.toStdString();
     }
-    Settings expected;
-    expected.hotkeys[4] = 18;
-    EXPECT_EQ(read, expected);
 #endif
 }
 
