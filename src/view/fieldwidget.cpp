@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 FieldWidget::FieldWidget(const Skin& skin, QWidget* parent)
     : QWidget(parent), skin_(skin), picture_(FieldWidth, FieldHeight, QImage::Format_RGB32)
 {
@@ -24,11 +26,18 @@ void FieldWidget::drawitem(int spritecol, int spriterow, int x, int y)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         skin_.drawTile(painter, at, spritecol, spriterow);
     }
-    update(QRect(at, QSize(CellPixels, CellPixels)));
+    // Marking cells one by one costs more than the copy; past a tick's worth
+    // the whole field is marked once.
+    if (cellsWaiting_ < MostCellsRepaintedOneByOne)
+        update(QRect(at, QSize(CellPixels, CellPixels)));
+    else if (cellsWaiting_ == MostCellsRepaintedOneByOne)
+        update();
+    cellsWaiting_ = std::min(cellsWaiting_ + 1, MostCellsRepaintedOneByOne + 1);
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event)
 {
+    cellsWaiting_ = 0;
     QPainter painter(this);
     painter.drawImage(event->rect(), picture_, event->rect());
 }

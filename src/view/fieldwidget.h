@@ -11,8 +11,12 @@ class FieldWidget : public QWidget {
 public:
     FieldWidget(const Skin& skin, QWidget* parent);
 
-    // Copies skin tile (spritecol, spriterow) onto cell (x, y) and repaints that cell.
+    // Copies skin tile (spritecol, spriterow) onto cell (x, y) and repaints that
+    // cell; once more cells than a tick ever draws wait for the next paint (a
+    // level start draws them all), the whole field is repainted instead.
     void drawitem(int spritecol, int spriterow, int x, int y);
+    // More than the busiest built-in level draws in a tick.
+    static constexpr int MostCellsRepaintedOneByOne = 1000;
 
     const QImage& picture() const { return picture_; }
 
@@ -22,4 +26,5 @@ protected:
 private:
     const Skin& skin_;
     QImage picture_;
+    int cellsWaiting_ = 0;  // cells drawn since the last paint
 };

@@ -200,6 +200,28 @@ void SkinDrawing::drawitemRepaintsOnlyItsCell()
     form.drawitem(0, 5, 12, 3);
     QCoreApplication::processEvents();
     QCOMPARE(spy.painted, QRegion(360, 90, 30, 30));
+
+    // As many cells as a tick may draw, scattered: each is repainted, nothing between.
+    spy.painted = QRegion();
+    QRegion drawn;
+    for (int i = 0; i < FieldWidget::MostCellsRepaintedOneByOne; ++i) {
+        const int x = 2 * (i % 12), y = 2 * (i / 12 % 13);
+        form.drawitem(0, 5, x, y);
+        drawn += QRect(x * 30, y * 30, 30, 30);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.painted, drawn & form.gamefield->visibleRegion());
+
+    // A level start draws every cell: the whole visible field is repainted,
+    // and after that paint single cells again.
+    spy.painted = QRegion();
+    form.startlevel(1);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.painted, QRegion(form.gamefield->visibleRegion()));
+    spy.painted = QRegion();
+    form.drawitem(0, 5, 12, 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.painted, QRegion(360, 90, 30, 30));
 }
 
 void SkinDrawing::statusBarBackgroundTiles()
