@@ -254,6 +254,7 @@ TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
         {good + " " + t + " --fast", "unknown option --fast"},
         {good, "usage"},
         {good + " " + t + " --around 2", "--around goes with --trace"},
+        {good + " " + t + " --trace --around 61", "--around 61 reaches beyond the board"},
         {"--check " + good + " " + t, "usage"},
         {"--load " + (dir / "none.kms").string() + " " + t, "cannot read saved game"},
         {"--load " + write("short.kms", {11, 12, 14}) + " " + t, "is too short"},

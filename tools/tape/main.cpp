@@ -13,9 +13,9 @@
 #include "files.h"
 #include "game.h"
 #include "headlesshost.h"
+#include "levelcheck.h"
 #include "levels.h"
 #include "savegame.h"
-#include "levelcheck.h"
 #include "tape.h"
 #include "trace.h"
 
@@ -118,6 +118,8 @@ Options parseArguments(int argc, char** argv)
     }
     if (o.around && !o.trace)
         throw BadInput{"--around goes with --trace"};
+    if (o.around > BoardColumns)
+        throw BadInput{"--around " + std::to_string(*o.around) + " reaches beyond the board"};
     const std::size_t wanted = o.load.empty() ? 2 : 1;
     if (positional.size() != wanted)
         throw BadInput{Usage};
