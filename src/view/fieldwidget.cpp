@@ -38,6 +38,8 @@ void FieldWidget::drawitem(int spritecol, int spriterow, int x, int y)
 void FieldWidget::paintEvent(QPaintEvent* event)
 {
     cellsWaiting_ = 0;
+    // Cell by cell: the rectangle around a tick's animated diamonds is most of the field.
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture_, event->rect());
+    for (const QRect& cells : event->region())
+        painter.drawImage(cells, picture_, cells);
 }
