@@ -14,15 +14,23 @@ Skin::Skin()
     useNative();
 }
 
+namespace {
+// Where tile (col, row) lies on the sheet.
+QRect tileRect(int col, int row)
+{
+    return {col * CellPixels, row * CellPixels, CellPixels, CellPixels};
+}
+}  // namespace
+
 QImage Skin::tile(int col, int row) const
 {
     // An RGB32 copy fills whatever lies beyond the picture with black.
-    return skin.copy(QRect(col * CellPixels, row * CellPixels, CellPixels, CellPixels));
+    return skin.copy(tileRect(col, row));
 }
 
 void Skin::drawTile(QPainter& painter, QPoint at, int col, int row) const
 {
-    const QRect source(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
+    const QRect source = tileRect(col, row);
     if (skin.rect().contains(source))
         painter.drawImage(at, skin, source);  // the usual case, without a copy
     else
@@ -31,7 +39,7 @@ void Skin::drawTile(QPainter& painter, QPoint at, int col, int row) const
 
 bool Skin::copyTile(QImage& target, QPoint at, int col, int row) const
 {
-    const QRect source(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
+    const QRect source = tileRect(col, row);
     const QRect place(at, source.size());
     if (skin.format() != target.format() || skin.depth() != 32 || !skin.rect().contains(source) ||
         !target.rect().contains(place))

@@ -12,7 +12,8 @@
 
 struct LevelCheck {
     std::vector<std::string> problems;
-    std::array<int, CellCodeCount> counts{};  // cells of each kind, by cell code
+    using Counts = std::array<int, CellCodeCount>;
+    Counts counts{};  // cells of each kind, by cell code
 
     bool valid() const { return problems.empty(); }
 };
