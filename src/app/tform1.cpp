@@ -205,9 +205,7 @@ void TForm1::readSettings()
     const Settings settings = registry_->read();
     game.english = settings.english;
     skin.loadAtStartup(settings.skin);
-    for (int i = 0; i < HotkeyCount; ++i)
-        bindings.set_hotkey(FirstKeyCaption + i, settings.hotkeys[i], true);
-    bindings.keys = settings.hotkeys;
+    bindings.useStored(settings.hotkeys);
 }
 
 void TForm1::FormClose()

@@ -74,6 +74,17 @@ void KeyBindings::set_hotkey(int item, std::uint8_t key, bool startup)
         keys[index] = key;
 }
 
+void KeyBindings::useStored(const Hotkeys& stored)
+{
+    for (int i = 0; i < HotkeyCount; ++i)
+        set_hotkey(FirstKeyCaption + i, stored[i], true);
+    keys = stored;
+    if (binding(keys, Hotkey::menu) == 0 && binding(keys, Hotkey::exit) == 0) {
+        const int menu = static_cast<int>(Hotkey::menu);
+        set_hotkey(FirstKeyCaption + menu, DefaultHotkeys[menu], false);
+    }
+}
+
 // A modifier key is taken from the other modifier binding, a named key from
 // the other plain bindings; across the two classes nothing is taken.
 void KeyBindings::clearClashes(int index, std::uint8_t key)

@@ -47,6 +47,11 @@ public:
     // leaves the caption as it was. Stored settings rely on this.
     void set_hotkey(int item, std::uint8_t key, bool startup);
 
+    // The bindings stored in the settings, shown and used. A player left with
+    // neither a menu key nor a quick-exit key could never leave play: then the
+    // menu key gets its default back.
+    void useStored(const Hotkeys& stored);
+
     Hotkeys keys = DefaultHotkeys;
     std::array<std::string, HotkeyCount> captions;
 

@@ -23,9 +23,7 @@ constexpr int index(Hotkey which)
 KeyBindings startedWith(const Hotkeys& keys)
 {
     KeyBindings bindings;
-    bindings.keys = keys;
-    for (int i = 0; i < HotkeyCount; ++i)
-        bindings.set_hotkey(FirstKeyCaption + i, keys[i], true);
+    bindings.useStored(keys);
     return bindings;
 }
 
@@ -99,6 +97,26 @@ TEST(KeyBindings, StartUpShowsTheNamesOfTheStoredKeys)
                                                      "PAUSE", "T",    "L",    "S",     "ESC",  "F10"};
     EXPECT_EQ(bindings.captions, shown);
     EXPECT_EQ(bindings.keys, DefaultHotkeys);
+}
+
+// Settings that leave no way out of play give the menu key its default back,
+// taking it from a binding that holds it; one way out is enough.
+TEST(KeyBindings, StartUpAlwaysLeavesAWayOutOfPlay)
+{
+    Hotkeys none{};
+    none[index(Hotkey::up)] = DefaultHotkeys[index(Hotkey::menu)];
+    const KeyBindings locked = startedWith(none);
+    Hotkeys expected{};
+    expected[index(Hotkey::menu)] = DefaultHotkeys[index(Hotkey::menu)];
+    EXPECT_EQ(locked.keys, expected);
+    EXPECT_EQ(locked.captions[index(Hotkey::menu)], "ESC");
+    EXPECT_EQ(locked.captions[index(Hotkey::up)], "<none>");
+
+    for (const Hotkey wayOut : {Hotkey::menu, Hotkey::exit}) {
+        Hotkeys one{};
+        one[index(wayOut)] = 'Q';
+        EXPECT_EQ(startedWith(one).keys, one);
+    }
 }
 
 TEST(KeyBindings, EveryNamedKeyShowsItsName)
