@@ -191,7 +191,7 @@ void BM_WindowSave(benchmark::State& state)
     Window& w = window();
     w.play({true, 1});
     for (auto _ : state) {
-        if (w.form->saveGame(w.savePath()) != TForm1::FileResult::Done)
+        if (!w.form->saveGame(w.savePath()))
             state.SkipWithError("the game could not be saved");
         w.paint();
     }
@@ -203,7 +203,7 @@ void BM_WindowLoad(benchmark::State& state)
     w.play({true, 1});
     w.form->saveGame(w.savePath());
     for (auto _ : state) {
-        if (w.form->loadGame(w.savePath()) != TForm1::FileResult::Done)
+        if (!w.form->loadGame(w.savePath()))
             state.SkipWithError("the game could not be loaded");
         w.paint();
     }

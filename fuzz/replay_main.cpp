@@ -17,13 +17,15 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr int mutations = 4000;
+// Far above any input libFuzzer keeps; a larger file is replayed as an empty input.
+constexpr std::size_t MaxInputBytes = 64 * 1024 * 1024;
 
 std::vector<Bytes> readInputs(int argc, char** argv)
 {
     std::vector<Bytes> inputs;
     for (int i = 1; i < argc; ++i) {
         if (!std::filesystem::is_directory(argv[i])) {
-            inputs.push_back(readWholeFile(argv[i]).value_or(Bytes{}));
+            inputs.push_back(readWholeFile(argv[i], MaxInputBytes).value_or(Bytes{}));
             continue;
         }
         std::vector<std::filesystem::path> files;
@@ -31,7 +33,7 @@ std::vector<Bytes> readInputs(int argc, char** argv)
             files.push_back(entry.path());
         std::sort(files.begin(), files.end());  // the same order, and so the same mutations, everywhere
         for (const auto& file : files)
-            inputs.push_back(readWholeFile(file.string()).value_or(Bytes{}));
+            inputs.push_back(readWholeFile(file.string(), MaxInputBytes).value_or(Bytes{}));
     }
     return inputs;
 }

@@ -4,8 +4,6 @@
 
 #include "messages.h"
 
-#include <QFileInfo>
-
 void TForm1::FormKeyDown(int key, KeyModifiers shift)
 {
     keys.FormKeyDown(key, shift);
@@ -42,20 +40,9 @@ void TForm1::continueafterdeath()
     game.setWorldTimer(false);
     closeMessage();
     if (!savename.isEmpty())
-        reloadAfterDeath();
+        loadsavegame(savename, Load);  // one that cannot be loaded says so; Enter leads to the main menu
     else if (game.counters.lives >= 1)
         startlevel(game.level);
     else
         menus.endtomenu();
-}
-
-// A saved game that can no longer be read whole says so over the play screen;
-// Enter then leads to the main menu.
-void TForm1::reloadAfterDeath()
-{
-    const QString path = savename;
-    if (loadsavegame(path, Load) == FileResult::TooShort) {
-        showMessage(message::cannotLoadGame(QFileInfo(path).fileName().toStdString()));
-        game.gamestate = MenuMessage;
-    }
 }

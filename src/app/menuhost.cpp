@@ -62,6 +62,8 @@ void TForm1::focusItem(int id)
     widget->setFocus();
     if (keepCleared)
         list->setCurrentRow(-1);
+    if (widget == savemenu1)
+        savemenu1->selectAll();  // typing replaces the name shown
 }
 
 void TForm1::showScreen(bool play)

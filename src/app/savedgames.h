@@ -2,7 +2,6 @@
 // safe to write, and reading and writing them whole.
 #pragma once
 
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -17,19 +16,24 @@ constexpr const char* SavedGameExtension = ".kms";
 // when the folder is missing.
 QStringList savedGameFiles(const QString& folder);
 
-// The file name a typed name saves under: ".kms" is added unless the name holds
-// it already. Nothing for an empty name or ".kms" alone.
+// The file name a typed name saves under: ".kms" is added unless the name ends
+// with it, in any case. Nothing for an empty name or ".kms" alone.
 std::optional<QString> saveFileName(const QString& typed);
 
 // Whether a file name stays a visible file inside the save folder: no folder
 // separator, no "..", no control character, not hidden.
 bool isSafeFileName(const QString& name);
 
+// A regular file of at most MaxSavedGameBytes, whole.
 std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path);
 
-// Replaces the file at path as a whole: the bytes go to a temporary file beside
-// it that is renamed over the old one only once they are all written, so a
-// failed save never harms the game saved before.
+// Replaces the file at path as a whole: the bytes go to a hidden file of the
+// game's own beside it that is renamed over the old one only once they are all
+// on the disk, so a failed save never harms the game saved before. A path that
+// is a link or anything but a regular file is refused: a save never writes
+// outside the save folder.
 bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes);
-// The same steps on a save file that is set to its path and not yet open.
-bool writeSavedGame(QSaveFile& file, std::span<const std::uint8_t> bytes);
+
+// Removes what saves of this game left in `folder` when they were killed half
+// way: only its own hidden files, and only those of processes that are gone.
+void removeUnfinishedSaves(const QString& folder);

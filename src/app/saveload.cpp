@@ -26,13 +26,13 @@ QString chosenEntry(QListWidget* list)
 }
 }  // namespace
 
-TForm1::FileResult TForm1::loadsavegame(const QString& path, int mode)
+bool TForm1::loadsavegame(const QString& path, int mode)
 {
     return mode == Save ? saveGame(path) : loadGame(path);
 }
 
 // Play goes on at once after a save.
-TForm1::FileResult TForm1::saveGame(const QString& path)
+bool TForm1::saveGame(const QString& path)
 {
     MessagePanel->showProgress(skin, QString::fromStdString(message::saving().in(game.english)));
     const std::vector<std::uint8_t> bytes = encodeSavedGame(game, progressBar());
@@ -40,7 +40,7 @@ TForm1::FileResult TForm1::saveGame(const QString& path)
     if (!writeSavedGame(path, bytes)) {
         showMessage(message::cannotSaveGame(fileNameOf(path)));
         game.gamestate = MenuMessageInGame;
-        return FileResult::Failed;
+        return false;
     }
     savename = path;
     refreshSaveList(item::LoadList);
@@ -49,29 +49,28 @@ TForm1::FileResult TForm1::saveGame(const QString& path)
     menus.showplayscreen();
     game.gamestate = Playing;
     game.setWorldTimer(true);
-    return FileResult::Done;
+    return true;
 }
 
-TForm1::FileResult TForm1::loadGame(const QString& path)
+// Nothing of the game changes unless the whole file can be read and is a game
+// the game could have saved.
+bool TForm1::loadGame(const QString& path)
 {
     const auto file = readSavedGame(path);
-    if (!file) {
+    if (file)
+        MessagePanel->showProgress(skin, QString::fromStdString(message::loading().in(game.english)));
+    if (!file || !decodeSavedGame(*file, game, progressBar())) {
+        MessagePanel->hideProgress();
         showMessage(message::cannotLoadGame(fileNameOf(path)));
         game.gamestate = game.gamestate == MenuInGame ? MenuMessageInGame : MenuMessage;
-        return FileResult::Failed;
-    }
-    MessagePanel->showProgress(skin, QString::fromStdString(message::loading().in(game.english)));
-    // Nothing of the game changes unless the whole file can be read.
-    if (!decodeSavedGame(*file, game, progressBar())) {
-        MessagePanel->hideProgress();
-        return FileResult::TooShort;
+        return false;
     }
     savename = path;
     menus.ShowMenu(Panel::Load, false, item::LoadList, item::NewGame);
     menus.showplayscreen();
     MessagePanel->hideProgress();
     startlevel(game.level);
-    return FileResult::Done;
+    return true;
 }
 
 SaveProgress TForm1::progressBar()
@@ -107,11 +106,12 @@ void TForm1::loadSelectedGame()
 
 void TForm1::saveUnderTypedName()
 {
-    const std::optional<QString> name = saveFileName(savemenu1->text());
+    const QString typed = savemenu1->text();
+    const std::optional<QString> name = saveFileName(typed);
     if (!name)
         return;
     if (!isSafeFileName(*name)) {
-        showMessage(message::cannotSaveGame(name->toStdString()));
+        showMessage(message::cannotSaveGame(typed.toStdString()));
         game.gamestate = MenuMessageInGame;
         return;
     }

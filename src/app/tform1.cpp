@@ -4,12 +4,14 @@
 #include "levels.h"
 #include "messages.h"
 #include "pictures.h"
+#include "savedgames.h"
 #include "widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QWindow>
 
 #include <utility>
 
@@ -106,8 +108,9 @@ void TForm1::wireEvents()
     wireList(loadmenu, nullptr, &TForm1::menu1DblClick);
     wireList(savemenu2, nullptr, &TForm1::menu1DblClick);
     wireList(skinsmenu1, nullptr, &TForm1::menu1DblClick);
-    // Selection changes by the mouse or by the arrow keys alike.
-    connect(savemenu2, &QListWidget::currentRowChanged, this, [this] { savemenu2Click(savemenu2); });
+    // Selection changes by the mouse or by the arrow keys alike; the focus
+    // coming in by Tab only makes a row current, and copies nothing.
+    connect(savemenu2, &QListWidget::itemSelectionChanged, this, [this] { savemenu2Click(savemenu2); });
     connect(skinsmenu1, &QListWidget::itemClicked, this, [this] { skinsmenu1Click(skinsmenu1); });
 
     focus_[savemenu1] = &TForm1::savemenu1Enter;
@@ -127,14 +130,18 @@ void TForm1::wireList(QListWidget* list, Handler click, Handler dblclick)
 }
 
 // Key preview: every key reaches FormKeyDown first, and the focused widget
-// still gets it. Qt hands one press to the filter several times (the window,
-// the focus widget, each parent that ignores it); it is acted on once, when it
-// reaches its target.
+// still gets it. Qt hands one press to the filter several times: the window
+// system's window, then the focus widget and each parent that ignores it. It is
+// acted on once, at the first widget: what it does may move the focus or hide
+// that widget, and the press must not act again on its way up.
 bool TForm1::eventFilter(QObject* receiver, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (isKeyTarget(receiver)) {
+        if (qobject_cast<QWindow*>(receiver)) {
+            pressPending_ = true;
+        } else if (pressPending_ && receiver->isWidgetType()) {
+            pressPending_ = false;
             const auto* key = static_cast<QKeyEvent*>(event);
             FormKeyDown(virtualKey(*key), heldModifiers(key->modifiers()));
         }
@@ -158,12 +165,6 @@ bool TForm1::eventFilter(QObject* receiver, QEvent* event)
         break;
     }
     return false;
-}
-
-bool TForm1::isKeyTarget(QObject* receiver) const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    return receiver == (focus ? focus : this);
 }
 
 // The second press of a double click arrives as the double click itself, so a
@@ -192,6 +193,7 @@ void TForm1::FormCreate()
     showKeyNames();
     setlanguage();
     makeFolders();
+    removeUnfinishedSaves(folder("save"));
     menus.menuitem = item::NewGame;
     Timer2Timer();
     Timer3->start();

@@ -114,11 +114,11 @@ public:
     void skinsfilelistEnter(QWidget* sender);
 
     // Saved games: mode 1 loads the file at path, mode 0 saves the game to it.
-    enum class FileResult { Done, Failed, TooShort };
+    // A failure is said in the message panel, and false comes back.
     enum SaveMode { Save = 0, Load = 1 };
-    FileResult loadsavegame(const QString& path, int mode);
-    FileResult saveGame(const QString& path);
-    FileResult loadGame(const QString& path);
+    bool loadsavegame(const QString& path, int mode);
+    bool saveGame(const QString& path);
+    bool loadGame(const QString& path);
 
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
@@ -204,7 +204,6 @@ private:
     void wire(QWidget* widget, Handler click, Handler dblclick);
     void wireList(QListWidget* list, Handler click, Handler dblclick);
     bool mouseEvent(QObject* receiver, QEvent::Type type);
-    bool isKeyTarget(QObject* receiver) const;
     int itemOf(QWidget* widget) const;
 
     void FormCreate();
@@ -214,7 +213,6 @@ private:
     void readSettings();
     void endTitle();
     void drawPreviewStep();
-    void reloadAfterDeath();
 
     void showLevelCaption();
     SaveProgress progressBar();  // the message panel's bar follows the work
@@ -229,6 +227,7 @@ private:
     QHash<int, QWidget*> items_;
     QHash<QWidget*, int> itemIds_;
     bool pointerHidden_ = false;
+    bool pressPending_ = false;  // a key press has come in and not yet been acted on
     bool may_close_ = false;  // only the game's own exit closes the window
     std::unique_ptr<SettingsStore> registry_;
 

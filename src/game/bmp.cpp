@@ -370,10 +370,10 @@ std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* 
 
 std::optional<Picture> readBmpFile(const std::string& path, std::string* error)
 {
-    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path);
+    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path, MaxBmpFileBytes);
     if (!bytes) {
         if (error)
-            *error = "cannot open " + path;
+            *error = "cannot read " + path + " (not a regular file of at most " + std::to_string(MaxBmpFileBytes >> 20) + " MB)";
         return std::nullopt;
     }
     return readBmp(*bytes, error);

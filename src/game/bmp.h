@@ -21,7 +21,12 @@
 constexpr std::uint32_t BmpFileHeaderSize = 14;
 constexpr std::uint32_t BmpInfoHeaderSize = 40;
 
+// The largest picture file read: far above any real level (under 10 kB) or
+// skin (under 200 kB), so that no file can make the game wait or run out of memory.
+constexpr std::size_t MaxBmpFileBytes = 16 * 1024 * 1024;
+
 std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* error = nullptr);
+// A regular file of at most MaxBmpFileBytes, read as a picture.
 std::optional<Picture> readBmpFile(const std::string& path, std::string* error = nullptr);
 
 // 24 bits per pixel, bottom-up, 40-byte header.

@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
-// Every byte of the file, or nothing when it cannot be opened.
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path);
+// Every byte of a regular file of at most maxBytes; nothing when the path is
+// anything else (missing, a folder, a device, a pipe) or the file is larger.
+// The size is known before a byte is read, and opening never waits for a
+// writer, so a pipe, /dev/zero or a huge sparse file is refused at once.
+std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes);
 // Every byte left in the stream.
 std::vector<std::uint8_t> readWholeStream(std::istream& in);
 // Replaces the file with the bytes; false when it cannot be written.

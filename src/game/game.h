@@ -21,6 +21,9 @@ constexpr std::string_view BuiltInSkin = "<none>";
 constexpr int StartingLives = 3;
 constexpr int StartingBombs = 5;
 constexpr int BombsPerCrate = 5;
+// The most lives or bombs a player can hold: the status bar has room for two
+// digits. An extra life or a crate beyond it adds nothing.
+constexpr int CounterLimit = 99;
 
 struct Counters {
     int lives = StartingLives;

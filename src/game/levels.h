@@ -11,6 +11,8 @@
 #include <vector>
 
 constexpr int BuiltinLevelCount = 30;
+// The most external levels the game looks for; a folder holds far fewer.
+constexpr int MaxExternalLevels = 100000;
 
 // The cell code a level colour stands for, or nothing for any other colour.
 std::optional<std::uint8_t> cellForColour(Rgb colour);

@@ -1,6 +1,8 @@
 // The player's one action between two ticks, and the view that follows the player.
 #include "game.h"
 
+#include <algorithm>
+
 namespace {
 bool isTrigger(int cell, int last)
 {
@@ -46,9 +48,9 @@ void Game::takePickup(std::uint8_t code)
     if (code == Diamond)
         --counters.diamonds;
     else if (code == BombCrate)
-        counters.bombs += BombsPerCrate;
+        counters.bombs = std::min(counters.bombs + BombsPerCrate, CounterLimit);
     else if (code == ExtraLife)
-        ++counters.lives;
+        counters.lives = std::min(counters.lives + 1, CounterLimit);
 }
 
 // Stones and bombs move sideways into an empty cell; anything else only turns the player.

@@ -27,6 +27,11 @@ bool carriesMotion(std::uint8_t code)  // creatures and what falls keep their mo
     return code >= YellowEnemy && code <= Diamond;
 }
 
+bool isLevelOf(bool internal, int level)
+{
+    return level >= 1 && level <= (internal ? BuiltinLevelCount : MaxExternalLevels);
+}
+
 class ValueWriter {
 public:
     void put(int value) { bytes_.push_back(static_cast<std::uint8_t>((value + ValueOffset) % 256)); }
@@ -64,12 +69,13 @@ public:
             return std::nullopt;
         return file_[at_++] - ValueOffset;
     }
+    // Nothing when the values run out or one is above twenty, which no run holds.
     std::optional<int> count()
     {
         long long total = 0;
         for (;;) {
             const std::optional<int> v = next();
-            if (!v)
+            if (!v || *v > Run)
                 return std::nullopt;
             total = std::min<long long>(total + *v, INT_MAX);
             if (*v != Run)
@@ -125,16 +131,21 @@ bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveP
     const std::optional<int> level = in.count();
     const std::optional<int> lives = in.count();
     const std::optional<int> bombs = in.count();
-    if (!bombs)
+    if (!source || !level || !lives || !bombs)
+        return false;
+    const bool internal = *source == 0;
+    if (!isLevelOf(internal, *level) || *lives > CounterLimit || *bombs > CounterLimit)
         return false;
 
     Picture picture(BoardColumns, BoardRows);
     Board planes;
+    int diggers = 0;
     for (int x = 0; x < BoardColumns; ++x) {
         for (int y = 0; y < BoardRows; ++y) {
             const std::optional<int> code = in.next();
-            if (!code)
+            if (!code || *code >= CellCodeCount)
                 return false;
+            diggers += *code == Player;
             picture.setPixel(x, y, colourForCell(*code));
             std::uint8_t motion = 0;
             if (carriesMotion(static_cast<std::uint8_t>(*code))) {
@@ -149,10 +160,10 @@ bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveP
     }
     if (!in.plane(planes.blast_a, columnsOf(BlastAStage, progress)) ||
         !in.plane(planes.blast_b, columnsOf(BlastBStage, progress)) ||
-        !in.plane(planes.blast_frame, columnsOf(BlastFrameStage, progress)))
+        !in.plane(planes.blast_frame, columnsOf(BlastFrameStage, progress)) || diggers != 1)
         return false;
 
-    game.internal = *source == 0;
+    game.internal = internal;
     game.level = *level;
     game.counters.lives = *lives;
     game.counters.bombs = *bombs;

@@ -14,10 +14,16 @@
 using SaveProgress = std::function<void(int)>;
 constexpr int SaveProgressSteps = 4 * BoardColumns;
 
+// The largest saved-game file read. The game writes at most about 17 kB (the
+// last external level and a board full of moving things).
+constexpr std::size_t MaxSavedGameBytes = 64 * 1024;
+
 std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& progress = {});
 
 // Puts a saved game into `game` ready for a level start in resume mode: internal,
 // level, lives, bombs, the level picture in templevel, motion and the explosion
-// planes, and loading set. A file whose values run out changes nothing and
-// returns false.
+// planes, and loading set. A file that the game could not have written changes
+// nothing and returns false: values that run out, a run value above twenty, a level the game has not, lives or bombs
+// beyond CounterLimit, a cell code no cell has, a board without exactly one
+// digger.
 bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveProgress& progress = {});

@@ -1,10 +1,8 @@
 #include "menus.h"
 
-namespace {
-// How many external level files there are before the first missing number;
-// a folder holds far fewer, this only bounds the search.
-constexpr int MaxExternalLevels = 100000;
+#include "levels.h"
 
+namespace {
 bool takesFocus(int id)
 {
     return id == item::LoadList || id == item::SaveName || id == item::SaveList || id == item::SkinsList;
@@ -48,10 +46,16 @@ void Menus::suspendtomenu(int openItem)
     ShowMenu(Panel::Main, true, item::InternalLevels, item::NewGame);
     if (openItem == item::LoadList)
         ShowMenu(Panel::Load, true, item::NewGame, item::LoadList);
-    else if (openItem == item::SaveName) {
-        ShowMenu(Panel::Save, true, item::NewGame, item::SaveName);
-        host_.refreshSaveList(item::SaveList);
-    }
+    else if (openItem == item::SaveName)
+        openSavePanel(item::NewGame);
+}
+
+// The save panel opens with the highlight on the name box and the list of
+// saved games read afresh beneath it.
+void Menus::openSavePanel(int previous)
+{
+    ShowMenu(Panel::Save, true, previous, item::SaveName);
+    host_.refreshSaveList(item::SaveList);
 }
 
 void Menus::endtomenu()
@@ -117,7 +121,7 @@ void Menus::openPanelOf(int mainItem)
         break;
     case item::SaveGame:
         if (game_.gamestate == MenuInGame)
-            ShowMenu(Panel::Save, true, mainItem, item::SaveName);
+            openSavePanel(mainItem);
         break;
     case item::Controls:
         ShowMenu(Panel::Keys, true, mainItem, item::FirstAction);

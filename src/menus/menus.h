@@ -81,6 +81,7 @@ private:
     void leaveFor(int id);
     void moveTo(int id);
     void openPanelOf(int mainItem);
+    void openSavePanel(int previous);
     void startGame(bool internal);
     void countExternalLevels();
     std::string page(const char* english, const char* russian) const;

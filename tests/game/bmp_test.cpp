@@ -341,6 +341,6 @@ TEST(BmpReadFile, ReadsAFileAndNamesOneItCannotOpen)
 
     std::string error;
     EXPECT_FALSE(readBmpFile(path, &error));
-    EXPECT_EQ(error, "cannot open " + path);
+    EXPECT_EQ(error, "cannot read " + path + " (not a regular file of at most 16 MB)");
 }
 }  // namespace

@@ -22,7 +22,7 @@ std::string levelPath(int n, const char* extension)
 
 std::string readText(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = readWholeFile(path).value_or(std::vector<std::uint8_t>{});
+    const std::vector<std::uint8_t> bytes = readWholeFile(path, MaxLevelTextBytes).value_or(std::vector<std::uint8_t>{});
     return {bytes.begin(), bytes.end()};
 }
 
@@ -138,7 +138,7 @@ TEST(BuiltinLevels, PicturesAreTheConversionsOfTheirTexts)
         std::string error;
         const auto converted = levelBmpFromText(readText(levelPath(n, ".txt")), &error);
         ASSERT_TRUE(converted) << error;
-        EXPECT_TRUE(converted == readWholeFile(levelPath(n, ".bmp")))
+        EXPECT_TRUE(converted == readWholeFile(levelPath(n, ".bmp"), MaxBmpFileBytes))
             << "assets/levels/level" << n << ".bmp is stale: run kernmine-levels on its text";
     }
 }

@@ -123,6 +123,20 @@ TEST(PickUps, SteppingAndEatingGiveTheSame)
     EXPECT_EQ(eat.game.gamestate, LevelEnd) << "the last diamond is taken without moving";
 }
 
+// Lives and bombs stop at what the status bar shows, never wrapping round.
+TEST(PickUps, CountersStopAtTheirLimit)
+{
+    Play p({"#######",
+            "#@+B*.#",
+            "#######"},
+           CounterLimit, CounterLimit - 1);
+    p.key(Right);
+    p.ticks(1);
+    p.key(Right);
+    EXPECT_EQ(p.game.counters.lives, CounterLimit);
+    EXPECT_EQ(p.game.counters.bombs, CounterLimit);
+}
+
 TEST(PickUps, EatingWhatCannotBeEatenStillTests)
 {
     Play p({"######",

@@ -91,15 +91,47 @@ TEST(SavedGame, ReadingSkipsLowBytesTakesThirteenAsEarthAndRefusesShortFiles)
     EXPECT_FALSE(decodeSavedGame({}, untouched));
 }
 
-TEST(SavedGame, UnknownCellCodesBecomeEmpty)
+// Each file differs from a good one in one thing the game never writes, and is
+// refused whole: the game it would have replaced is untouched.
+TEST(SavedGame, AFileTheGameCouldNotHaveWrittenIsRefused)
 {
-    Play p({"###", "#@#", "###"});
-    std::vector<std::uint8_t> file = encodeSavedGame(p.game);
-    file[4 + 2 * 40 + 2] = 11 + 12;
-    RecordingHost host;
-    Game loaded(host);
-    ASSERT_TRUE(decodeSavedGame(file, loaded));
-    EXPECT_EQ(loaded.templevel.pixel(2, 2), (Rgb{0, 0, 0}));
+    const auto saved = [](int level, int lives, bool internal = true) {
+        Play p({"###", "#@#", "###"});
+        p.game.internal = internal;
+        p.game.level = level;
+        p.game.counters.lives = lives;
+        return encodeSavedGame(p.game);
+    };
+    const std::size_t cellAt22 = 4 + 2 * 40 + 2;  // after the four header values
+    const auto changed = [&](std::size_t at, std::uint8_t byte) {
+        std::vector<std::uint8_t> file = saved(1, 3);
+        file[at] = byte;
+        return file;
+    };
+    const std::pair<const char*, std::vector<std::uint8_t>> damaged[] = {
+        {"level 0", saved(0, 3)},
+        {"built-in level 31", saved(BuiltinLevelCount + 1, 3)},
+        {"external level beyond the last looked for", saved(MaxExternalLevels + 1, 3, false)},
+        {"lives beyond the limit", saved(1, CounterLimit + 1)},
+        {"a run value above twenty", changed(2, 11 + 21)},
+        {"a cell code no cell has", changed(cellAt22, 11 + CellCodeCount)},
+        {"no digger", changed(4 + 1 * 40 + 1, 11 + Empty)},
+        {"two diggers", changed(cellAt22, 11 + Player)},
+    };
+    for (const auto& [what, file] : damaged) {
+        RecordingHost host;
+        Game untouched(host);
+        untouched.level = 9;
+        EXPECT_FALSE(decodeSavedGame(file, untouched)) << what;
+        EXPECT_EQ(untouched.level, 9) << what;
+        EXPECT_FALSE(untouched.loading) << what;
+    }
+    // The edges themselves are games the game can write.
+    for (const auto& file : {saved(BuiltinLevelCount, CounterLimit), saved(BuiltinLevelCount + 1, 0, false)}) {
+        RecordingHost host;
+        Game loaded(host);
+        EXPECT_TRUE(decodeSavedGame(file, loaded));
+    }
 }
 
 TEST(SavedGame, CountsOfTwentyAndMoreReadBackAsWritten)

@@ -2,6 +2,7 @@
 #include "bmp.h"
 #include "files.h"
 #include "levels.h"
+#include "savegame.h"
 #include "tape.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +151,7 @@ TEST_F(TapeTool, SavedGamesCarryThePlayOn)
     EXPECT_EQ(fields(rest.out), fields(whole.out));
 
     run(file + " " + tape("T .*3") + " --lives 0 --save " + save);
-    const auto bytes = readWholeFile(save);
+    const auto bytes = readWholeFile(save, MaxSavedGameBytes);
     ASSERT_TRUE(bytes && bytes->size() >= 4u);
     EXPECT_EQ((*bytes)[2], 11) << "lives below zero are saved as 0";
 }
@@ -257,7 +258,7 @@ TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
         {good + " " + t + " --trace --around 61", "--around 61 reaches beyond the board"},
         {"--check " + good + " " + t, "usage"},
         {"--load " + (dir / "none.kms").string() + " " + t, "cannot read saved game"},
-        {"--load " + write("short.kms", {11, 12, 14}) + " " + t, "is too short"},
+        {"--load " + write("short.kms", {11, 12, 14}) + " " + t, "is short or damaged"},
     };
     for (const auto& [args, problem] : cases) {
         const Outcome r = run(args);

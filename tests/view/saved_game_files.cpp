@@ -9,25 +9,6 @@
 
 namespace {
 
-// A save file whose disk fills up after `room` bytes.
-class FailingSaveFile : public QSaveFile {
-public:
-    FailingSaveFile(const QString& path, qint64 room) : QSaveFile(path), room_(room) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        if (written_ + size > room_)
-            return -1;
-        written_ += size;
-        return QSaveFile::writeData(data, size);
-    }
-
-private:
-    qint64 room_;
-    qint64 written_ = 0;
-};
-
 // While it lives, no file of the process grows beyond `bytes`, as on a full
 // disk: writes past it fail (and raise no SIGXFSZ).
 class FileSizeLimit {
@@ -65,7 +46,6 @@ class SavedGameFiles : public QObject {
 private slots:
     void listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles();
     void namesTheGameAccepts();
-    void aSaveFailingAtAnyByteKeepsTheOldFileWhole();
     void aDiskFillingUpAnywhereKeepsTheOldFileWhole();
     void readBackEqualsWhatWasWritten();
 };
@@ -86,8 +66,8 @@ void SavedGameFiles::namesTheGameAccepts()
 {
     QCOMPARE(saveFileName("game"), std::optional<QString>("game.kms"));
     QCOMPARE(saveFileName("game.kms"), std::optional<QString>("game.kms"));
-    QCOMPARE(saveFileName("my.kms.old"), std::optional<QString>("my.kms.old"));
-    QCOMPARE(saveFileName(".KMS"), std::optional<QString>(".KMS.kms"));
+    QCOMPARE(saveFileName("c.KMS"), std::optional<QString>("c.KMS"));
+    QCOMPARE(saveFileName("a.kmstxta"), std::optional<QString>("a.kmstxta.kms"));
     QVERIFY(!saveFileName(""));
     QVERIFY(!saveFileName(".kms"));
 
@@ -100,34 +80,17 @@ void SavedGameFiles::namesTheGameAccepts()
         QVERIFY2(!isSafeFileName(name), qPrintable(name));
 }
 
-void SavedGameFiles::aSaveFailingAtAnyByteKeepsTheOldFileWhole()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("keep.kms");
-    const auto old = bytes(300, 14);
-    QVERIFY(writeSavedGame(path, old));
-    const auto next = bytes(257, 20);
-    for (qint64 room = 0; room < qint64(next.size()); ++room) {
-        FailingSaveFile file(path, room);
-        QVERIFY2(!writeSavedGame(file, next), qPrintable(QString::number(room)));
-        QCOMPARE(readSavedGame(path), std::optional(old));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.kms"});
-    }
-    FailingSaveFile roomy(path, qint64(next.size()));
-    QVERIFY(writeSavedGame(roomy, next));
-    QCOMPARE(readSavedGame(path), std::optional(next));
-}
-
-// The same on a real file system: the save is refused however far it got,
-// also when every byte was taken and the disk refuses only at the end.
+// A disk that fills up at any byte: the save is refused however far it got,
+// also when every byte was taken and the disk refuses only at the end, and
+// leaves nothing behind.
 void SavedGameFiles::aDiskFillingUpAnywhereKeepsTheOldFileWhole()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("keep.kms");
     const auto old = bytes(300, 14);
     QVERIFY(writeSavedGame(path, old));
-    const auto next = bytes(9605, 20);  // a saved game of level 30 with nothing moving
-    for (const rlim_t room : {rlim_t(0), rlim_t(1), rlim_t(4096), rlim_t(next.size() - 1)}) {
+    const auto next = bytes(257, 20);
+    for (rlim_t room = 0; room < next.size(); ++room) {
         {
             const FileSizeLimit full(room);
             QVERIFY2(!writeSavedGame(path, next), qPrintable(QString::number(room)));

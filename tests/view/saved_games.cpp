@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 namespace {
@@ -71,7 +73,11 @@ private slots:
     void aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame();
     void aListedGameReplacedOrRemovedIsTakenAsItIsNow();
     void anEntryDeletedWhileListedIsOnlyReadAgain();
-    void aShortFileChangesNothing();
+    void aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn();
+    void aKeyPressActsOnceWhereverItGoesOn();
+    void aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile();
+    void unfinishedSavesOfGoneGamesAreRemovedAtTheStart();
+    void theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen();
     void aDeathReloadsTheSavedGameWithItsLivesAndBombs();
     void aDeathWhoseSaveIsGoneEndsInTheMainMenu();
     void thePointerShowsOnlyInTheMenus();
@@ -135,13 +141,11 @@ void SavedGames::saveListLoadAndDelete()
 void SavedGames::typedNamesAndTheirExtension()
 {
     Session s;
-    s.saveAs("already.kms");
-    s.saveAs("mid.kms.old");
-    s.saveAs("Zebra");
-    s.saveAs("apple");
-    QVERIFY(QFile::exists(s.save("already.kms")));
-    QVERIFY(QFile::exists(s.save("mid.kms.old")));
-    QCOMPARE(s.listed(s.form->savemenu2), (QStringList{"already.kms", "apple.kms", "Zebra.kms"}));
+    for (const char* name : {"already.kms", "c.KMS", "mid.kms.old", "Zebra", "apple"})
+        s.saveAs(name);
+    s.saveAs("c.KMS");  // chosen again from the list: the same file
+    QCOMPARE(s.listed(s.form->savemenu2),
+             (QStringList{"already.kms", "apple.kms", "c.KMS", "mid.kms.old.kms", "Zebra.kms"}));
 
     for (const char* nothing : {"", ".kms"}) {
         press(*s.form, Qt::Key_S);
@@ -153,7 +157,7 @@ void SavedGames::typedNamesAndTheirExtension()
         QCOMPARE(s.form->game.gamestate, MenuInGame);
         s.form->menus.activatemenuitem(item::BackToGame);
     }
-    QCOMPARE(QDir(s.folder.filePath("save")).count(), 2u + 4u);  // . and .. besides the four games
+    QCOMPARE(QDir(s.folder.filePath("save")).count(), 2u + 5u);  // . and .. besides the five games
 }
 
 void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
@@ -165,8 +169,7 @@ void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
     for (const QString& name : names) {
         s.saveAs(name);
         QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
-        QVERIFY2(s.form->MessagePanel->messageLabel->text().startsWith("Can not save the game "),
-                 qPrintable(name));
+        QCOMPARE(s.form->MessagePanel->messageLabel->text(), "Can not save the game " + name);
         press(*s.form, Qt::Key_Return);
         QCOMPARE(s.form->game.gamestate, MenuInGame);
         QCOMPARE(s.form->menus.menuitem, item::SaveName);
@@ -273,28 +276,112 @@ void SavedGames::anEntryDeletedWhileListedIsOnlyReadAgain()
     QCOMPARE(s.form->game.level, level);
 }
 
-void SavedGames::aShortFileChangesNothing()
+// A file that is short, damaged or far too large is chosen from the list: it
+// is refused with the message, and the suspended game goes on untouched.
+void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
 {
     Session s;
-    s.saveAs("whole");
-    QFile shortFile(s.save("short.kms"));
-    QVERIFY(shortFile.open(QIODevice::WriteOnly));
-    shortFile.write(contents(s.save("whole.kms")).left(5000));
-    shortFile.close();
     Game& game = s.form->game;
-    game.counters.lives = 9;
+    s.saveAs("whole");
+    const QByteArray whole = contents(s.save("whole.kms"));
+    QVERIFY(QFile::remove(s.save("whole.kms")));
+    QByteArray noDigger = whole;
+    noDigger.replace(char(11 + Player), char(11 + Empty));
+    const QString path = s.save("damaged.kms");
+    for (const QByteArray& damage : {whole.left(5000), noDigger, QByteArray()}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damage);
+        if (damage.isEmpty())
+            QVERIFY(file.resize(qint64(6) << 30));  // sparse: 6 GB that take no disk
+        file.close();
+        game.counters.lives = 9;
+        press(*s.form, Qt::Key_L);
+        press(*s.form, Qt::Key_Return);
+        QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not load the game damaged.kms"));
+        QCOMPARE(game.gamestate, MenuMessageInGame);
+        QCOMPARE(game.counters.lives, 9);
+        QCOMPARE(s.form->savename, s.save("whole.kms"));
+        press(*s.form, Qt::Key_Return);
+        QCOMPARE(game.gamestate, MenuInGame);
+        s.form->menus.activatemenuitem(item::BackToGame);
+        QCOMPARE(game.gamestate, Playing);
+    }
+}
+
+// With Pause bound to Enter, the Enter that saves from the name box or loads
+// from the list starts play and does not pause it as well.
+void SavedGames::aKeyPressActsOnceWhereverItGoesOn()
+{
+    Session s;
+    s.form->bindings.keys[static_cast<int>(Hotkey::pause)] = vk::Enter;
+    s.saveAs("once");
+    QCOMPARE(s.form->game.gamestate, Playing);
     press(*s.form, Qt::Key_L);
-    press(*s.form, Qt::Key_Down);
-    press(*s.form, Qt::Key_Down);
-    QCOMPARE(s.form->loadmenu->currentItem()->text(), QString("whole.kms"));
-    press(*s.form, Qt::Key_Up);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(game.gamestate, MenuInGame);
-    QCOMPARE(game.counters.lives, 9);
-    QCOMPARE(game.loading, false);
-    QCOMPARE(s.form->savename, s.save("whole.kms"));
+    QCOMPARE(s.form->game.gamestate, Playing);
     QVERIFY(!s.form->MessagePanel->isVisible());
-    QVERIFY(s.form->loadbevel->isVisible());
+}
+
+void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
+{
+    Session s;
+    const QString decoy = s.folder.filePath("decoy");
+    QFile file(decoy);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("precious");
+    file.close();
+    QVERIFY(QFile::link(decoy, s.save("link.kms")));
+    QVERIFY(QFile::link(s.folder.filePath("nowhere"), s.save("dangling.kms")));
+    QCOMPARE(::mkfifo(QFile::encodeName(s.save("pipe.kms")).constData(), 0600), 0);
+    QVERIFY(QDir(s.folder.filePath("save")).mkdir("folder.kms"));
+    for (const char* name : {"link", "dangling", "pipe", "folder"}) {
+        s.saveAs(name);
+        QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not save the game %1.kms").arg(name));
+        press(*s.form, Qt::Key_Return);
+        s.form->menus.activatemenuitem(item::BackToGame);
+    }
+    QCOMPARE(contents(decoy), QByteArray("precious"));
+    QVERIFY(QFileInfo(s.save("link.kms")).isSymLink());
+    QVERIFY(!QFile::exists(s.folder.filePath("nowhere")));
+    QVERIFY(s.form->savename.isEmpty());
+}
+
+void SavedGames::unfinishedSavesOfGoneGamesAreRemovedAtTheStart()
+{
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("save"));
+    const QString gone = ".kernmine-save-99999999-AbC123";  // beyond any process id
+    const QString running = QString(".kernmine-save-%1-AbC123").arg(QCoreApplication::applicationPid());
+    const QStringList kept{running, "a.kms.AbC123", "notes.txt"};
+    for (const QString& name : kept + QStringList{gone}) {
+        QFile file(folder.filePath("save/" + name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    TForm1 form(QSize(1024, 768), folder.path());
+    QDir save(folder.filePath("save"));
+    QCOMPARE(save.entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{running, "a.kms.AbC123", "notes.txt"}));
+}
+
+// Opened from the menus, the save panel lists what the folder holds now; Tab
+// into the list moves the highlight only, an arrow copies the entry it
+// chooses; the name in the box is selected, so typing replaces it.
+void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
+{
+    Session s;
+    s.saveAs("typed");
+    QVERIFY(writeSavedGame(s.save("behind.kms"), encodeSavedGame(s.form->game)));
+    press(*s.form, Qt::Key_Escape);
+    s.form->menus.activatemenuitem(item::SaveGame);
+    QCOMPARE(s.listed(s.form->savemenu2), (QStringList{"behind.kms", "typed.kms"}));
+    QCOMPARE(s.form->menus.menuitem, item::SaveName);
+    QCOMPARE(s.form->savemenu1->selectedText(), QString("typed"));
+    press(*s.form, Qt::Key_Tab);
+    QCOMPARE(s.form->menus.menuitem, item::SaveList);
+    QCOMPARE(s.form->savemenu1->text(), QString("typed"));
+    press(*s.form, Qt::Key_Down);
+    QVERIFY(s.form->savemenu2->currentItem());
+    QCOMPARE(s.form->savemenu1->text(), s.form->savemenu2->currentItem()->text());
 }
 
 void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
@@ -327,15 +414,18 @@ void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
 
 void SavedGames::aDeathWhoseSaveIsGoneEndsInTheMainMenu()
 {
-    for (const bool truncated : {false, true}) {
+    enum Harm { Removed, Truncated, ReplacedByAPipe };
+    for (const Harm harm : {Removed, Truncated, ReplacedByAPipe}) {
         Session s;
         s.saveAs("fragile");
-        if (truncated) {
+        if (harm == Truncated) {
             QFile file(s.save("fragile.kms"));
             QVERIFY(file.resize(100));
         } else {
             QVERIFY(QFile::remove(s.save("fragile.kms")));
         }
+        if (harm == ReplacedByAPipe)  // would wait for a writer for ever
+            QCOMPARE(::mkfifo(QFile::encodeName(s.save("fragile.kms")).constData(), 0600), 0);
         s.form->game.gamestate = Dead;
         press(*s.form, Qt::Key_Return);
         QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not load the game fragile.kms"));

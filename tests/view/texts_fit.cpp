@@ -113,8 +113,8 @@ void TextsFit::statusBarAndSkinsMenu()
     const MessageText caption = message::levelCaption(9999);
     for (const std::string& shown : {caption.english, caption.russian})
         QVERIFY(textWidth(level, QString::fromStdString(shown)) <= level->width());
-    const QLabel* lives = form.TopPanel->PlayerLabel;
-    QVERIFY(textWidth(lives, "99") <= lives->width());
+    for (const QLabel* counter : {form.TopPanel->PlayerLabel, form.TopPanel->BombLabel})
+        QVERIFY(textWidth(counter, QString::number(CounterLimit)) <= counter->width());
 
     const MessageText entry = message::defaultSkinEntry();
     const int room = form.skinsmenu1->viewport()->width();

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// The largest level text read, far above 40 lines of 60 symbols.
+constexpr std::size_t MaxLevelTextBytes = 1024 * 1024;
+
 // The cell codes of a level text, row by row from the top, or nothing (with the
 // reason in *error) when it is not 40 lines of 60 known symbols. The last line
 // may end in a newline; a carriage return ending a line is ignored.

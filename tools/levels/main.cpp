@@ -51,7 +51,7 @@ int main(int argc, char** argv)
 
     std::vector<Conversion> conversions;
     for (const fs::path& text : texts) {
-        const std::optional<std::vector<std::uint8_t>> content = readWholeFile(text.string());
+        const std::optional<std::vector<std::uint8_t>> content = readWholeFile(text.string(), MaxLevelTextBytes);
         if (!content) {
             std::cerr << "kernmine-levels: " << text.string() << ": cannot read\n";
             return 1;

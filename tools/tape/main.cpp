@@ -81,6 +81,15 @@ int number(const std::string& text, const std::string& what)
     return *value;
 }
 
+// Lives or bombs, at most as many as a player can hold.
+int counter(const std::string& text, const std::string& what)
+{
+    const int n = number(text, what);
+    if (n > CounterLimit)
+        throw BadInput{what + " above " + std::to_string(CounterLimit)};
+    return n;
+}
+
 Options parseArguments(int argc, char** argv)
 {
     Options o;
@@ -97,9 +106,9 @@ Options parseArguments(int argc, char** argv)
         else if (arg == "--save")
             o.save = value();
         else if (arg == "--lives")
-            o.lives = number(value(), "lives");
+            o.lives = counter(value(), "lives");
         else if (arg == "--bombs")
-            o.bombs = number(value(), "bombs");
+            o.bombs = counter(value(), "bombs");
         else if (arg == "--trace")
             o.trace = true;
         else if (arg == "--around")
@@ -129,9 +138,9 @@ Options parseArguments(int argc, char** argv)
     return o;
 }
 
-std::vector<std::uint8_t> readFile(const std::string& path, const std::string& what)
+std::vector<std::uint8_t> readFile(const std::string& path, const std::string& what, std::size_t maxBytes)
 {
-    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path);
+    std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path, maxBytes);
     if (!bytes)
         throw BadInput{"cannot read " + what + " " + path};
     return std::move(*bytes);
@@ -139,7 +148,7 @@ std::vector<std::uint8_t> readFile(const std::string& path, const std::string& w
 
 std::vector<TapeStep> readTape(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = path == "-" ? readWholeStream(std::cin) : readFile(path, "tape");
+    const std::vector<std::uint8_t> bytes = path == "-" ? readWholeStream(std::cin) : readFile(path, "tape", MaxTapeBytes);
     const std::string text(bytes.begin(), bytes.end());
     std::string error;
     std::optional<std::vector<TapeStep>> steps = parseTape(text, error);
@@ -154,8 +163,8 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
     game.counters.lives = o.lives.value_or(StartingLives);
     game.counters.bombs = o.bombs.value_or(StartingBombs);
     if (!o.load.empty()) {
-        if (!decodeSavedGame(readFile(o.load, "saved game"), game))
-            throw BadInput{"saved game " + o.load + " is too short"};
+        if (!decodeSavedGame(readFile(o.load, "saved game", MaxSavedGameBytes), game))
+            throw BadInput{"saved game " + o.load + " is short or damaged"};
         host.levelsFolder = std::filesystem::path(o.load).parent_path().string();
         if (o.lives)
             game.counters.lives = *o.lives;

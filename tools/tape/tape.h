@@ -14,6 +14,10 @@ struct TapeKey {
     bool bomb = false;
 };
 
+// The largest tape file read: a tape a token a tick of every level played
+// ten times over stays far below it.
+constexpr std::size_t MaxTapeBytes = 16 * 1024 * 1024;
+
 // The most times one token may be repeated.
 constexpr long MaxTapeRepeat = 10'000'000;
 
