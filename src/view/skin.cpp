@@ -20,6 +20,17 @@ QRect tileRect(int col, int row)
 {
     return {col * CellPixels, row * CellPixels, CellPixels, CellPixels};
 }
+
+// A picture smaller than the sheet lies over the built-in skin, which gives
+// the tiles and colours it lacks: play stays readable, never black on black.
+QImage overBuiltIn(const QImage& picture, const QImage& builtIn)
+{
+    if (picture.width() >= SkinWidth && picture.height() >= SkinHeight)
+        return picture;
+    QImage sheet = builtIn.copy();
+    QPainter(&sheet).drawImage(0, 0, picture);
+    return sheet;
+}
 }  // namespace
 
 QImage Skin::tile(int col, int row) const
@@ -70,7 +81,7 @@ bool Skin::load(const std::string& path)
     const auto picture = readBmpFile(path);
     if (!picture)
         return false;
-    skin = toQImage(*picture).convertToFormat(QImage::Format_RGB32);
+    skin = overBuiltIn(toQImage(*picture).convertToFormat(QImage::Format_RGB32), nativeskin);
     skinname = path;
     return true;
 }

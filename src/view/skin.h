@@ -34,7 +34,7 @@ class Skin {
 public:
     Skin();
 
-    // Tile (col, row), 30 x 30; whatever lies outside a smaller picture reads black.
+    // Tile (col, row), 30 x 30.
     QImage tile(int col, int row) const;
     // Paints tile (col, row) unscaled with its top-left corner at `at`.
     void drawTile(QPainter& painter, QPoint at, int col, int row) const;
@@ -42,12 +42,13 @@ public:
     // the sheet has the picture's format and holds the whole tile; false, and
     // nothing copied, where it does not.
     bool copyTile(QImage& target, QPoint at, int col, int row) const;
-    // One pixel of the skin; black outside it.
+    // One pixel of the skin; black outside the sheet.
     QColor sample(int x, int y) const;
     // The colour strip: band k sampled at (134, 3k + 1).
     std::array<QColor, StripBands> strip() const;
 
-    // Reads a skin file and makes it the active skin; on failure the active
+    // Reads a skin file and makes it the active skin, the built-in skin filling
+    // in where the picture is smaller than the sheet; on failure the active
     // skin stays and false comes back.
     bool load(const std::string& path);
     void useNative();
