@@ -2,11 +2,12 @@
 // headless, and prints where the play ended; or checks a level picture.
 //
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
-//                 [--trace [--around R]]
+//                 [--late N:K] [--trace [--around R]]
 //   kernmine-tape --check LEVEL.bmp
 //
-// --trace prints a line after every tick, and with --around R the board within R
-// cells of the player. --check exits with 0 for a good level, 1 for a level with
+// --late N:K presses the tape's key K (counted from 0, one a tick) and every key
+// after it N ticks late, as a slower player would. --trace prints a line after
+// every tick, and with --around R the board within R cells of the player. --check exits with 0 for a good level, 1 for a level with
 // problems and 2 for a file that is not a picture.
 #include "bmp.h"
 #include "decimal.h"
@@ -54,12 +55,19 @@ private:
     std::vector<std::string> raised_;
 };
 
+// Waits put into the tape before one of its keys.
+struct Lateness {
+    int ticks = 0;
+    int key = 0;  // counted from 0, one a tick
+};
+
 struct Options {
     std::string level;  // LEVEL.bmp or builtin:N
     std::string load;   // SAVE.kms
     std::string tape;
     std::string save;
     std::optional<int> lives, bombs;
+    std::optional<Lateness> late;
     bool trace = false;
     std::optional<int> around;  // cells each side of the player drawn after each traced tick
     std::string check;          // LEVEL.bmp to check instead of playing
@@ -70,7 +78,7 @@ constexpr int LevelFaulty = 1;   // --check: the picture is a level with problem
 constexpr std::string_view BuiltinLevelPrefix = "builtin:";
 constexpr std::size_t MaxNumberDigits = 9;
 constexpr const char* Usage = "usage: kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE "
-                              "[--save OUT.kms] [--lives N] [--bombs N] [--trace [--around R]], "
+                              "[--save OUT.kms] [--lives N] [--bombs N] [--late N:K] [--trace [--around R]], "
                               "or kernmine-tape --check LEVEL.bmp";
 
 int number(const std::string& text, const std::string& what)
@@ -79,6 +87,15 @@ int number(const std::string& text, const std::string& what)
     if (!value)
         throw BadInput{"bad " + what + " '" + text + "'"};
     return *value;
+}
+
+// N:K, N ticks late from the tape's key K on.
+Lateness lateness(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw BadInput{"bad lateness '" + text + "'"};
+    return {number(text.substr(0, colon), "lateness"), number(text.substr(colon + 1), "lateness")};
 }
 
 Options parseArguments(int argc, char** argv)
@@ -100,6 +117,8 @@ Options parseArguments(int argc, char** argv)
             o.lives = number(value(), "lives");
         else if (arg == "--bombs")
             o.bombs = number(value(), "bombs");
+        else if (arg == "--late")
+            o.late = lateness(value());
         else if (arg == "--trace")
             o.trace = true;
         else if (arg == "--around")
@@ -201,20 +220,30 @@ void pressKey(Game& game, const TapeKey& key)
 long play(Game& game, TapeHost& host, const std::vector<TapeStep>& tape, const Options& o)
 {
     long ticks = 0;
-    for (const TapeStep& step : tape) {
-        for (long i = 0; i < step.times; ++i) {
-            if (!game.worldTimer)
-                return ticks;
-            pressKey(game, step.key);
-            if (game.worldTimer) {
-                game.Timer1Timer();
-                ++ticks;
-            }
-            if (!o.trace)
-                continue;
-            traceTick(std::cout, ticks, step.key, game, host.takeRaised());
+    // The key and then the tick; false once the world timer has stopped.
+    const auto pressAndTick = [&](const TapeKey& key) {
+        if (!game.worldTimer)
+            return false;
+        pressKey(game, key);
+        if (game.worldTimer) {
+            game.Timer1Timer();
+            ++ticks;
+        }
+        if (o.trace) {
+            traceTick(std::cout, ticks, key, game, host.takeRaised());
             if (o.around)
                 drawAround(std::cout, game, *o.around);
+        }
+        return true;
+    };
+    long key = 0;
+    for (const TapeStep& step : tape) {
+        for (long i = 0; i < step.times; ++i, ++key) {
+            for (int wait = 0; o.late && key == o.late->key && wait < o.late->ticks; ++wait)
+                if (!pressAndTick(TapeKey{}))
+                    return ticks;
+            if (!pressAndTick(step.key))
+                return ticks;
         }
     }
     return ticks;
