@@ -261,6 +261,7 @@ TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
         {"builtin:31 " + t, "no built-in level 31"},
         {good + " " + t + " --lives x", "bad lives 'x'"},
         {good + " " + t + " --late 2", "bad lateness '2'"},
+        {good + " " + t + " --late 2:1", "the tape has no key 1"},
         {good + " " + t + " --fast", "unknown option --fast"},
         {good, "usage"},
         {good + " " + t + " --around 2", "--around goes with --trace"},

@@ -167,6 +167,15 @@ std::vector<TapeStep> readTape(const std::string& path)
     return *steps;
 }
 
+// The keys of a tape, one a tick.
+long keyCount(const std::vector<TapeStep>& tape)
+{
+    long keys = 0;
+    for (const TapeStep& step : tape)
+        keys += step.times;
+    return keys;
+}
+
 // Sets up the game as a freshly created window would and starts the level.
 void startPlay(const Options& o, Game& game, TapeHost& host)
 {
@@ -286,6 +295,8 @@ int main(int argc, char** argv)
         if (!options.check.empty())
             return check(options.check);
         const std::vector<TapeStep> tape = readTape(options.tape);
+        if (options.late && options.late->key >= keyCount(tape))
+            throw BadInput{"the tape has no key " + std::to_string(options.late->key)};
         TapeHost host;
         Game game(host);
         startPlay(options, game, host);
