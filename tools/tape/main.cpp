@@ -7,8 +7,9 @@
 //
 // --late N:K presses the tape's key K (counted from 0, one a tick) and every key
 // after it N ticks late, as a slower player would. --trace prints a line after
-// every tick, and with --around R the board within R cells of the player. --check exits with 0 for a good level, 1 for a level with
-// problems and 2 for a file that is not a picture.
+// every tick, and with --around R the board within R cells of the player. --check
+// exits with 0 for a good level, 1 for a level with problems and 2 for a file that
+// is not a picture.
 #include "bmp.h"
 #include "decimal.h"
 #include "files.h"
