@@ -156,6 +156,15 @@ TEST_F(TapeTool, SavedGamesCarryThePlayOn)
     EXPECT_EQ((*bytes)[2], 11) << "lives below zero are saved as 0";
 }
 
+TEST_F(TapeTool, ALateKeyIsPlayedAsThoughWaitsStoodBeforeIt)
+{
+    const std::string file = level("level1.bmp", {"#######", "#@.:..#", "#.....#", "#O:...#",
+                                                  "#:b..*#", "#######"});
+    const Outcome late = run(file + " " + tape("R*2 D BD .*3 R R") + " --late 2:1 --trace");
+    EXPECT_EQ(late.status, 0);
+    EXPECT_EQ(late.out, run(file + " " + tape("R . . R D BD .*3 R R") + " --trace").out);
+}
+
 TEST_F(TapeTool, ATraceFollowsThePlayTickByTick)
 {
     // The winning key is traced, with its message, though no tick follows it.
@@ -252,6 +261,8 @@ TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
         {good + " " + (dir / "nope.txt").string(), "cannot read tape"},
         {"builtin:31 " + t, "no built-in level 31"},
         {good + " " + t + " --lives x", "bad lives 'x'"},
+        {good + " " + t + " --late 2", "bad lateness '2'"},
+        {good + " " + t + " --late 2:1", "the tape has no key 1"},
         {good + " " + t + " --fast", "unknown option --fast"},
         {good, "usage"},
         {good + " " + t + " --around 2", "--around goes with --trace"},

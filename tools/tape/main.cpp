@@ -2,12 +2,14 @@
 // headless, and prints where the play ended; or checks a level picture.
 //
 //   kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE [--save OUT.kms] [--lives N] [--bombs N]
-//                 [--trace [--around R]]
+//                 [--late N:K] [--trace [--around R]]
 //   kernmine-tape --check LEVEL.bmp
 //
-// --trace prints a line after every tick, and with --around R the board within R
-// cells of the player. --check exits with 0 for a good level, 1 for a level with
-// problems and 2 for a file that is not a picture.
+// --late N:K presses the tape's key K (counted from 0, one a tick) and every key
+// after it N ticks late, as a slower player would. --trace prints a line after
+// every tick, and with --around R the board within R cells of the player. --check
+// exits with 0 for a good level, 1 for a level with problems and 2 for a file that
+// is not a picture.
 #include "bmp.h"
 #include "decimal.h"
 #include "files.h"
@@ -54,12 +56,19 @@ private:
     std::vector<std::string> raised_;
 };
 
+// Waits put into the tape before one of its keys.
+struct Lateness {
+    int ticks = 0;
+    int key = 0;  // counted from 0, one a tick
+};
+
 struct Options {
     std::string level;  // LEVEL.bmp or builtin:N
     std::string load;   // SAVE.kms
     std::string tape;
     std::string save;
     std::optional<int> lives, bombs;
+    std::optional<Lateness> late;
     bool trace = false;
     std::optional<int> around;  // cells each side of the player drawn after each traced tick
     std::string check;          // LEVEL.bmp to check instead of playing
@@ -70,7 +79,7 @@ constexpr int LevelFaulty = 1;   // --check: the picture is a level with problem
 constexpr std::string_view BuiltinLevelPrefix = "builtin:";
 constexpr std::size_t MaxNumberDigits = 9;
 constexpr const char* Usage = "usage: kernmine-tape (LEVEL.bmp | builtin:N | --load SAVE.kms) TAPE "
-                              "[--save OUT.kms] [--lives N] [--bombs N] [--trace [--around R]], "
+                              "[--save OUT.kms] [--lives N] [--bombs N] [--late N:K] [--trace [--around R]], "
                               "or kernmine-tape --check LEVEL.bmp";
 
 int number(const std::string& text, const std::string& what)
@@ -88,6 +97,15 @@ int counter(const std::string& text, const std::string& what)
     if (n > CounterLimit)
         throw BadInput{what + " above " + std::to_string(CounterLimit)};
     return n;
+}
+
+// N:K, N ticks late from the tape's key K on.
+Lateness lateness(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw BadInput{"bad lateness '" + text + "'"};
+    return {number(text.substr(0, colon), "lateness"), number(text.substr(colon + 1), "lateness")};
 }
 
 Options parseArguments(int argc, char** argv)
@@ -109,6 +127,8 @@ Options parseArguments(int argc, char** argv)
             o.lives = counter(value(), "lives");
         else if (arg == "--bombs")
             o.bombs = counter(value(), "bombs");
+        else if (arg == "--late")
+            o.late = lateness(value());
         else if (arg == "--trace")
             o.trace = true;
         else if (arg == "--around")
@@ -155,6 +175,15 @@ std::vector<TapeStep> readTape(const std::string& path)
     if (!steps)
         throw BadInput{path + ": " + error};
     return *steps;
+}
+
+// The keys of a tape, one a tick.
+long keyCount(const std::vector<TapeStep>& tape)
+{
+    long keys = 0;
+    for (const TapeStep& step : tape)
+        keys += step.times;
+    return keys;
 }
 
 // Sets up the game as a freshly created window would and starts the level.
@@ -210,20 +239,30 @@ void pressKey(Game& game, const TapeKey& key)
 long play(Game& game, TapeHost& host, const std::vector<TapeStep>& tape, const Options& o)
 {
     long ticks = 0;
-    for (const TapeStep& step : tape) {
-        for (long i = 0; i < step.times; ++i) {
-            if (!game.worldTimer)
-                return ticks;
-            pressKey(game, step.key);
-            if (game.worldTimer) {
-                game.Timer1Timer();
-                ++ticks;
-            }
-            if (!o.trace)
-                continue;
-            traceTick(std::cout, ticks, step.key, game, host.takeRaised());
+    // The key and then the tick; false once the world timer has stopped.
+    const auto pressAndTick = [&](const TapeKey& key) {
+        if (!game.worldTimer)
+            return false;
+        pressKey(game, key);
+        if (game.worldTimer) {
+            game.Timer1Timer();
+            ++ticks;
+        }
+        if (o.trace) {
+            traceTick(std::cout, ticks, key, game, host.takeRaised());
             if (o.around)
                 drawAround(std::cout, game, *o.around);
+        }
+        return true;
+    };
+    long key = 0;
+    for (const TapeStep& step : tape) {
+        for (long i = 0; i < step.times; ++i, ++key) {
+            for (int wait = 0; o.late && key == o.late->key && wait < o.late->ticks; ++wait)
+                if (!pressAndTick(TapeKey{}))
+                    return ticks;
+            if (!pressAndTick(step.key))
+                return ticks;
         }
     }
     return ticks;
@@ -266,6 +305,8 @@ int main(int argc, char** argv)
         if (!options.check.empty())
             return check(options.check);
         const std::vector<TapeStep> tape = readTape(options.tape);
+        if (options.late && options.late->key >= keyCount(tape))
+            throw BadInput{"the tape has no key " + std::to_string(options.late->key)};
         TapeHost host;
         Game game(host);
         startPlay(options, game, host);
