@@ -1,0 +1,186 @@
+// What a key does in each state of the game, through hosts that record what
+// the keyboard asks of the window: one group a state, with the edges of the
+// bindings and of the messages that can stand in it.
+#include "dispatch.h"
+
+#include "../game/play.h"
+#include "../menus/recordinghosts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+class RecordingKeyHost : public KeyHost {
+public:
+    Events events;
+
+    void skipTitle() override { events.push_back("skip title"); }
+    void closeMessage() override { events.push_back("close message"); }
+    void showMessage(const MessageText& message) override { events.push_back(message.english); }
+    void showKeyNames() override {}
+    void showCounters() override {}
+    void continueafterlevel() override { events.push_back("after level"); }
+    void continueafterdeath() override { events.push_back("after death"); }
+    void deletesavedgame() override { events.push_back("delete"); }
+    void exitGame() override { events.push_back("exit"); }
+};
+
+constexpr KeyModifiers Ctrl{.ctrl = true};
+constexpr KeyModifiers ShiftKey{.shift = true};
+
+struct Keys : ::testing::Test {
+    // The digger at (2, 1) with room on both sides and earth below.
+    Play play{{"######",
+               "#.@.*#",
+               "#::::#",
+               "######"}};
+    Game& game = play.game;
+    RecordingMenuHost menuHost;
+    RecordingSkinsHost skinsHost;
+    SkinsMenu skins{game, skinsHost};
+    Menus menus{game, menuHost, skins};
+    KeyBindings bindings;
+    RecordingKeyHost host;
+    KeyDispatch keys{game, menus, bindings, host};
+
+    Keys() { skinsHost.events = &menuHost.events; }
+    void press(int key, KeyModifiers held = {}) { keys.FormKeyDown(key, held); }
+    void bind(Hotkey action, int key) { bindings.keys[static_cast<int>(action)] = static_cast<std::uint8_t>(key); }
+};
+
+TEST_F(Keys, TheFirstTitleTakesNoKeyAndALaterOneOnlyEnds)
+{
+    game.gamestate = Title;
+    for (const int key : {vk::Enter, vk::Down, vk::Escape})
+        press(key);
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_EQ(game.gamestate, Title);
+
+    game.gamestate = TitleSkippable;
+    press(vk::Down);
+    EXPECT_EQ(host.events, Events{"skip title"});
+    EXPECT_EQ(menus.menuitem, item::NewGame) << "the key that ends the title is not a menu key too";
+}
+
+TEST_F(Keys, AMessageOverTheMenusWaitsForEnter)
+{
+    for (const auto& [shown, after] : {std::pair{MenuMessage, Menu}, {MenuMessageInGame, MenuInGame}}) {
+        game.gamestate = shown;
+        menus.menuitem = item::LoadList;
+        for (const int key : {vk::Down, vk::Left, vk::Right, vk::Delete, vk::Escape})
+            press(key);
+        EXPECT_TRUE(host.events.empty());
+        EXPECT_EQ(menus.menuitem, item::LoadList);
+        press(vk::Enter);
+        EXPECT_EQ(host.events, Events{"close message"});
+        EXPECT_EQ(game.gamestate, after);
+        host.events.clear();
+    }
+    // Over the field of a game that could not be reloaded, Enter leads to the main menu.
+    menus.showplayscreen();
+    game.gamestate = MenuMessage;
+    press(vk::Enter);
+    EXPECT_EQ(game.gamestate, Menu);
+    EXPECT_FALSE(menus.playScreenShown());
+}
+
+TEST_F(Keys, MenuKeysMoveAndAKeyNameCapturesAnyKeyOnce)
+{
+    game.gamestate = Menu;
+    press(vk::Down);
+    EXPECT_NE(menus.menuitem, item::NewGame);
+    press(vk::Up);
+    EXPECT_EQ(menus.menuitem, item::NewGame);
+    press(vk::Delete);
+    EXPECT_TRUE(host.events.empty()) << "Delete acts only on the load list";
+    menus.menuitem = item::LoadList;
+    press(vk::Delete);
+    EXPECT_EQ(host.events, Events{"delete"});
+
+    const int action = item::FirstAction + static_cast<int>(Hotkey::pause);
+    for (const int key : {vk::Enter, vk::Left, vk::Escape}) {
+        menus.menuitem = action + item::KeyNameOffset;
+        press(key);
+        EXPECT_EQ(binding(bindings.keys, Hotkey::pause), key);
+        EXPECT_EQ(menus.menuitem, action) << "a capture lasts one key";
+    }
+    EXPECT_EQ(binding(bindings.keys, Hotkey::menu), 0) << "Esc was taken from the menu key";
+}
+
+TEST_F(Keys, AfterALevelOrADeathOnlyEnterGoesOn)
+{
+    for (const auto& [state, goesOn] : {std::pair{LevelEnd, "after level"}, {Dead, "after death"}}) {
+        game.gamestate = state;
+        for (const int key : {vk::Down, vk::Escape, vk::Pause, int('T')})
+            press(key);
+        EXPECT_TRUE(host.events.empty());
+        press(vk::Enter);
+        EXPECT_EQ(host.events, Events{goesOn});
+        host.events.clear();
+    }
+}
+
+// A key bound to pause and to a move does both in play; while paused it only
+// resumes. Moves and self-destruction wait; the menu key leaves.
+TEST_F(Keys, PausedTheKeysResumeOrLeaveButNeverPlay)
+{
+    bind(Hotkey::left, 'P');
+    bind(Hotkey::pause, 'P');
+    press('P');
+    EXPECT_EQ(game.playerx, 1);
+    EXPECT_EQ(game.gamestate, Paused);
+    EXPECT_FALSE(game.worldTimer);
+    EXPECT_EQ(host.events, Events{"P A U S E"});
+
+    for (const int key : {vk::Right, int('T')})
+        press(key);
+    EXPECT_EQ(game.playerx, 1);
+    EXPECT_EQ(game.board.blast_a(1, 1) + game.board.blast_b(1, 1), 0);
+    press('P');
+    EXPECT_EQ(game.gamestate, Playing);
+    EXPECT_TRUE(game.worldTimer);
+    EXPECT_EQ(game.playerx, 1) << "resuming is not a move too";
+
+    play.ticks(1);
+    bind(Hotkey::pause, vk::Pause);
+    press(vk::Pause);
+    press(vk::Escape);
+    EXPECT_EQ(game.gamestate, MenuInGame);
+    EXPECT_FALSE(game.worldTimer);
+}
+
+TEST_F(Keys, InPlayOneActionATickWithTheModifiersOfTheBindings)
+{
+    bind(Hotkey::exit, 0);
+    press(0);
+    EXPECT_TRUE(host.events.empty()) << "no key is no binding";
+
+    press(vk::Down, ShiftKey);  // eats the earth below without stepping
+    EXPECT_EQ(play.at(2, 2), Empty);
+    EXPECT_EQ(game.playery, 1);
+    for (const int key : {vk::Right, vk::Pause, vk::Escape})
+        press(key);
+    EXPECT_EQ(game.playerx, 2) << "every key is lost once the player has acted";
+    EXPECT_EQ(game.gamestate, Playing);
+
+    play.ticks(1);
+    press(vk::Right, Ctrl);
+    EXPECT_EQ(play.at(3, 1), Bomb);
+    EXPECT_EQ(game.counters.bombs, StartingBombs - 1);
+
+    play.ticks(1);
+    press(vk::Left, KeyModifiers{.shift = true, .ctrl = true});
+    EXPECT_EQ(play.at(1, 1), Bomb) << "with both held the bomb is dropped";
+
+    play.ticks(1);
+    bind(Hotkey::bomb, vk::Alt);
+    press(vk::Down, Ctrl);
+    EXPECT_EQ(game.playery, 2) << "Ctrl is no longer the bomb key: a plain step";
+}
+}  // namespace
