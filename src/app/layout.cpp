@@ -53,7 +53,7 @@ QString designCaption(const char* widget)
 {
     for (int i = 0; i < CaptionCount; ++i)
         if (Captions[i].widget == widget)
-            return QString::fromUtf8(Captions[i].english.data(), Captions[i].english.size());
+            return uiText(Captions[i].english);
     return widget;
 }
 
@@ -87,7 +87,7 @@ void TForm1::createSubmenus()
         const QString action = QString("keysmenu%1").arg(i + 1);
         keysmenu[i] = makeItem(keysbevel, action.toLatin1().constData(), i, colour::white);
         keysmenuKeys[i] = makeBox(keysbevel, QString("keysmenu%1_%1").arg(i + 1),
-                                  {KeyNameLeft, lineTop(i), 78, 13}, QString::fromUtf8(NoKeyName.data(), NoKeyName.size()), colour::white);
+                                  {KeyNameLeft, lineTop(i), 78, 13}, uiText(NoKeyName), colour::white);
         setBackground(keysmenuKeys[i], colour::gray);
     }
 
@@ -182,13 +182,9 @@ void TForm1::placeWidgets()
     mainbevel->move((w - MainWidth) / 2, 3 * (h - MainHeight) / 5);
     const int left = mainbevel->x() + MainWidth;
     const int top = mainbevel->y();
-    const std::pair<QFrame*, int> panels[] = {
-        {newbevel, item::NewGame},     {loadbevel, item::LoadGame},   {savebevel, item::SaveGame},
-        {keysbevel, item::Controls},   {aboutbevel, item::LevelsInfo}, {skinsbevel, item::Skins},
-        {languagebevel, item::Language},
-    };
-    for (const auto& [panel, opener] : panels)
-        panel->move(left, panelTop(top, opener));
+    for (const auto& [panel, frame] : panelFrames())
+        if (const int opener = openerOf(panel))
+            frame->move(left, panelTop(top, opener));
 
     skinerror->move(skinsbevel->x() + ItemLeft, skinsbevel->y() + skinsbevel->height() + 2);
     MessagePanel->move((w - MessagePanel->width()) / 2, (h - MessagePanel->height()) / 2);

@@ -18,10 +18,6 @@ const QColor& lookColour(bool highlighted, bool usable)
     return usable ? colour::white : colour::gray;
 }
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 }  // namespace
 
 void TForm1::setItemLook(int id, bool highlighted, bool usable)
@@ -30,14 +26,18 @@ void TForm1::setItemLook(int id, bool highlighted, bool usable)
         setTextColour(widget, lookColour(highlighted, usable));
 }
 
-void TForm1::setPanelVisible(Panel panel, bool visible)
+std::vector<std::pair<Panel, QFrame*>> TForm1::panelFrames() const
 {
-    const std::pair<Panel, QFrame*> panels[] = {
+    return {
         {Panel::Main, mainbevel},   {Panel::New, newbevel},     {Panel::Load, loadbevel},
         {Panel::Save, savebevel},   {Panel::Keys, keysbevel},   {Panel::About, aboutbevel},
         {Panel::Skins, skinsbevel}, {Panel::Language, languagebevel},
     };
-    for (const auto& [which, frame] : panels) {
+}
+
+void TForm1::setPanelVisible(Panel panel, bool visible)
+{
+    for (const auto& [which, frame] : panelFrames()) {
         if (which != panel)
             continue;
         // A list or edit box of a closed panel keeps no focus: the next key is
@@ -89,8 +89,8 @@ void TForm1::setlanguage()
     const bool english = game.english;
     for (int i = 0; i < CaptionCount; ++i) {
         const Caption& caption = Captions[i];
-        const QString shown = text(english ? caption.english : caption.russian);
-        auto* widget = findChild<QWidget*>(text(caption.widget));
+        const QString shown = uiText(english ? caption.english : caption.russian);
+        auto* widget = findChild<QWidget*>(uiText(caption.widget));
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(shown);
             label->adjustSize();

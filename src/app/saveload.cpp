@@ -39,7 +39,7 @@ bool TForm1::saveGame(const QString& path)
     MessagePanel->hideProgress();
     if (!writeSavedGame(path, bytes)) {
         showMessage(message::cannotSaveGame(fileNameOf(path)));
-        game.gamestate = MenuMessageInGame;
+        game.gamestate = withMessage(game.gamestate);
         return false;
     }
     savename = path;
@@ -62,7 +62,7 @@ bool TForm1::loadGame(const QString& path)
     if (!file || !decodeSavedGame(*file, game, progressBar())) {
         MessagePanel->hideProgress();
         showMessage(message::cannotLoadGame(fileNameOf(path)));
-        game.gamestate = game.gamestate == MenuInGame ? MenuMessageInGame : MenuMessage;
+        game.gamestate = withMessage(game.gamestate);
         return false;
     }
     savename = path;
@@ -112,7 +112,7 @@ void TForm1::saveUnderTypedName()
         return;
     if (!isSafeFileName(*name)) {
         showMessage(message::cannotSaveGame(typed.toStdString()));
-        game.gamestate = MenuMessageInGame;
+        game.gamestate = withMessage(game.gamestate);
         return;
     }
     loadsavegame(folder("save") + "/" + *name, Save);
@@ -146,6 +146,6 @@ void TForm1::deletesavedgame()
     file.remove();
     showMessage(file.exists() ? message::cannotDeleteGame(entry.toStdString())
                               : message::gameDeleted(entry.toStdString()));
-    game.gamestate = game.gamestate == MenuInGame ? MenuMessageInGame : MenuMessage;
+    game.gamestate = withMessage(game.gamestate);
     refreshSaveList(item::LoadList);
 }

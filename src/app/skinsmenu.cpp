@@ -3,16 +3,10 @@
 #include "tform1.h"
 
 #include "vk.h"
+#include "widgets.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-QString text(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-}  // namespace
 
 std::vector<std::string> TForm1::skinFiles()
 {
@@ -30,7 +24,7 @@ void TForm1::showSkinEntries(const std::vector<std::string>& entries)
 {
     skinsmenu1->clear();
     for (const std::string& entry : entries)
-        skinsmenu1->addItem(text(entry));
+        skinsmenu1->addItem(uiText(entry));
 }
 
 int TForm1::selectedSkinEntry()
@@ -47,12 +41,12 @@ SkinFile TForm1::activeSkinFile()
 {
     if (skin.skinname == BuiltInSkin)
         return std::nullopt;
-    return QFileInfo(text(skin.skinname)).fileName().toStdString();
+    return QFileInfo(uiText(skin.skinname)).fileName().toStdString();
 }
 
 std::string TForm1::skinPath(const std::string& file) const
 {
-    return (folder("skins") + "/" + text(file)).toStdString();
+    return (folder("skins") + "/" + uiText(file)).toStdString();
 }
 
 bool TForm1::useSkin(const SkinFile& file)
@@ -90,7 +84,7 @@ void TForm1::runPreview(bool on)
 
 void TForm1::showUnreadablePreview(bool shown)
 {
-    skinerror->setText(text(message::skinUnreadable().in(game.english)));
+    skinerror->setText(uiText(message::skinUnreadable().in(game.english)));
     skinerror->adjustSize();
     skinerror->setVisible(shown);
 }

@@ -32,6 +32,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TForm1 : public QWidget, public GameHost, public MenuHost, public SkinsHost, public KeyHost {
     Q_OBJECT
@@ -194,6 +196,8 @@ private:
         bool passOn = false;  // lists and the edit box still handle the mouse themselves
     };
 
+    // Each menu panel and the frame that shows it.
+    std::vector<std::pair<Panel, QFrame*>> panelFrames() const;
     void createMenus();
     void createSubmenus();
     void createTitle();

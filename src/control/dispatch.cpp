@@ -4,6 +4,16 @@
 
 #include <utility>
 
+namespace {
+static_assert(item::LastKeyName - item::FirstKeyName + 1 == HotkeyCount, "a key name for every binding");
+
+// The key names of the Controls panel stand in binding order.
+Hotkey bindingShownBy(int keyName)
+{
+    return static_cast<Hotkey>(keyName - item::FirstKeyName);
+}
+}  // namespace
+
 void KeyDispatch::FormKeyDown(int key, KeyModifiers shift)
 {
     switch (game_.gamestate) {
@@ -47,7 +57,7 @@ void KeyDispatch::closeMenuMessage()
     if (menus_.playScreenShown())
         menus_.endtomenu();
     else
-        game_.gamestate = game_.gamestate == MenuMessageInGame ? MenuInGame : Menu;
+        game_.gamestate = withoutMessage(game_.gamestate);
 }
 
 void KeyDispatch::menuKeys(int key)
@@ -84,7 +94,7 @@ void KeyDispatch::menuKeys(int key)
 // Whatever key comes while a key name is highlighted becomes its binding.
 void KeyDispatch::captureKey(int key)
 {
-    bindings_.set_hotkey(menus_.menuitem, static_cast<std::uint8_t>(key & 0xff), false);
+    bindings_.set_hotkey(bindingShownBy(menus_.menuitem), static_cast<std::uint8_t>(key & 0xff), false);
     host_.showKeyNames();
     menus_.endCapture(menus_.menuitem);
 }

@@ -64,9 +64,9 @@ KeyBindings::KeyBindings()
     captions.fill(std::string(NoKeyName));
 }
 
-void KeyBindings::set_hotkey(int item, std::uint8_t key, bool startup)
+void KeyBindings::set_hotkey(Hotkey action, std::uint8_t key, bool startup)
 {
-    const int index = item - FirstKeyCaption;
+    const int index = static_cast<int>(action);
     if (!startup)
         clearClashes(index, key);
     showName(index, key);
@@ -77,12 +77,10 @@ void KeyBindings::set_hotkey(int item, std::uint8_t key, bool startup)
 void KeyBindings::useStored(const Hotkeys& stored)
 {
     for (int i = 0; i < HotkeyCount; ++i)
-        set_hotkey(FirstKeyCaption + i, stored[i], true);
+        set_hotkey(static_cast<Hotkey>(i), stored[i], true);
     keys = stored;
-    if (binding(keys, Hotkey::menu) == 0 && binding(keys, Hotkey::exit) == 0) {
-        const int menu = static_cast<int>(Hotkey::menu);
-        set_hotkey(FirstKeyCaption + menu, DefaultHotkeys[menu], false);
-    }
+    if (binding(keys, Hotkey::menu) == 0 && binding(keys, Hotkey::exit) == 0)
+        set_hotkey(Hotkey::menu, binding(DefaultHotkeys, Hotkey::menu), false);
 }
 
 // A modifier key is taken from the other modifier binding, a named key from

@@ -12,10 +12,6 @@
 
 constexpr std::string_view NoKeyName = "<none>";
 
-// The key caption of "Move up" is menu item 80; the others follow in binding
-// order, each 40 after its action line.
-constexpr int FirstKeyCaption = 80;
-
 // "Drop bomb" and "Eat cell" act only as Shift, Ctrl or Alt held with a
 // movement key; the other ten bindings are plain keys.
 constexpr bool isModifierBinding(int index)
@@ -40,12 +36,12 @@ class KeyBindings {
 public:
     KeyBindings();
 
-    // Shows the name of key in the caption of item (a key caption, 80 to 91).
-    // Unless startup, this is a capture: equal bindings of the same class are
-    // cleared first, and key is stored when it may be bound. The shown name
-    // and the stored key can disagree: a key the binding's class does not name
-    // leaves the caption as it was. Stored settings rely on this.
-    void set_hotkey(int item, std::uint8_t key, bool startup);
+    // Shows the name of key in the caption of the binding. Unless startup,
+    // this is a capture: equal bindings of the same class are cleared first,
+    // and key is stored when it may be bound. The shown name and the stored
+    // key can disagree: a key the binding's class does not name leaves the
+    // caption as it was. Stored settings rely on this.
+    void set_hotkey(Hotkey action, std::uint8_t key, bool startup);
 
     // The bindings stored in the settings, shown and used. A player left with
     // neither a menu key nor a quick-exit key could never leave play: then the

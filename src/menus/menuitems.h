@@ -7,6 +7,17 @@
 #include <cstdint>
 #include <string_view>
 
+// A message over the menus waits for Enter in a state of its own, which
+// remembers whether a game is suspended beneath.
+constexpr GameState withMessage(GameState menus)
+{
+    return menus == MenuInGame ? MenuMessageInGame : MenuMessage;
+}
+constexpr GameState withoutMessage(GameState shown)
+{
+    return shown == MenuMessageInGame ? MenuInGame : Menu;
+}
+
 // The main menu and the panels that open to its right.
 enum class Panel : std::uint8_t { None, Main, New, Load, Save, Keys, About, Skins, Language };
 

@@ -1,5 +1,7 @@
 #include "skinsmenu.h"
 
+#include "menuitems.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -40,7 +42,7 @@ void SkinsMenu::loadskin()
 {
     if (host_.selectedSkinEntry() < 0)
         host_.selectSkinEntry(DefaultSkinEntry);
-    game_.gamestate = MenuMessage;
+    game_.gamestate = withMessage(game_.gamestate);
     const SkinFile file = fileOf(host_.selectedSkinEntry());
     if (!file) {
         host_.useSkin(file);

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 namespace colour {
 inline const QColor black{0, 0, 0};
 inline const QColor white{255, 255, 255};
@@ -27,6 +29,12 @@ constexpr const char* TextFontFamily = "DejaVu Sans Condensed";  // fonts-dejavu
 constexpr int TextPixels = 11;
 constexpr const char* MessageFontFamily = "Liberation Sans Narrow";  // fonts-liberation
 constexpr int MessagePixels = 16;
+
+// A text of the game's tables and messages, which are UTF-8.
+inline QString uiText(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);

@@ -8,12 +8,6 @@
 
 namespace {
 
-// The key caption of a binding.
-constexpr int item(Hotkey which)
-{
-    return FirstKeyCaption + static_cast<int>(which);
-}
-
 constexpr int index(Hotkey which)
 {
     return static_cast<int>(which);
@@ -29,7 +23,7 @@ KeyBindings startedWith(const Hotkeys& keys)
 
 void capture(KeyBindings& bindings, Hotkey which, std::uint8_t key)
 {
-    bindings.set_hotkey(item(which), key, false);
+    bindings.set_hotkey(which, key, false);
 }
 
 // The named keys as listed for the players: 8, 13, 19, 27, 32 to 40, 45, 46,
