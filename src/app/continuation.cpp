@@ -9,6 +9,7 @@ void TForm1::FormKeyDown(int key, KeyModifiers shift)
     keys.FormKeyDown(key, shift);
 }
 
+// Settings that cannot be kept are said as soon as the menu stands.
 void TForm1::skipTitle()
 {
     titlepanel->hide();
@@ -16,6 +17,10 @@ void TForm1::skipTitle()
     game.gamestate = Menu;
     titlestep = 0;
     showPointer(true);
+    if (!settings_->writable()) {
+        showMessage(message::settingsNotSaved());
+        game.gamestate = withMessage(game.gamestate);
+    }
 }
 
 void TForm1::showKeyNames()

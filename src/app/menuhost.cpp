@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -101,9 +102,10 @@ void TForm1::setlanguage()
     showLevelCaption();
 }
 
-void TForm1::openwebpage(const std::string& page)
+bool TForm1::openwebpage(const std::string& page)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder("site") + "/" + QString::fromStdString(page)));
+    const QString file = folder("site") + "/" + uiText(page);
+    return QFileInfo(file).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 void TForm1::menu1Click(QWidget* sender)

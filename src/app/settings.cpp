@@ -90,6 +90,11 @@ void SettingsStore::write(const Settings& settings)
                      qPrintable(fileName()));
 }
 
+bool SettingsStore::writable() const
+{
+    return store_->isWritable();
+}
+
 QString SettingsStore::fileName() const
 {
     return store_->fileName();

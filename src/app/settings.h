@@ -42,6 +42,8 @@ public:
     void write(const Settings& settings);
 
     QString fileName() const;
+    // Whether the file can be written (or made), as far as can be told before a write.
+    bool writable() const;
 
 private:
     void open();

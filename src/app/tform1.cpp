@@ -202,9 +202,9 @@ void TForm1::FormCreate()
 // On the very first run the title cannot be skipped.
 void TForm1::readSettings()
 {
-    registry_ = std::make_unique<SettingsStore>();
-    game.gamestate = registry_->firstRun() ? Title : TitleSkippable;
-    const Settings settings = registry_->read();
+    settings_ = std::make_unique<SettingsStore>();
+    game.gamestate = settings_->firstRun() ? Title : TitleSkippable;
+    const Settings settings = settings_->read();
     game.english = settings.english;
     skin.loadAtStartup(settings.skin);
     bindings.useStored(settings.hotkeys);
@@ -213,7 +213,7 @@ void TForm1::readSettings()
 void TForm1::FormClose()
 {
     may_close_ = true;
-    registry_->write({bindings.keys, game.english, skin.skinname});
+    settings_->write({bindings.keys, game.english, skin.skinname});
 }
 
 void TForm1::makeFolders()

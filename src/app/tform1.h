@@ -66,7 +66,7 @@ public:
     void saveUnderTypedName() override;
     bool copySaveSelection() override;
     void setlanguage() override;
-    void openwebpage(const std::string& page) override;
+    bool openwebpage(const std::string& page) override;
     void stopSkinPreview() override;
     void exitGame() override;
     // What the skins menu asks of the window.
@@ -233,6 +233,6 @@ private:
     bool pointerHidden_ = false;
     bool pressPending_ = false;  // a key press has come in and not yet been acted on
     bool may_close_ = false;  // only the game's own exit closes the window
-    std::unique_ptr<SettingsStore> registry_;
+    std::unique_ptr<SettingsStore> settings_;
 
 };

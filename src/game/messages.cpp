@@ -72,4 +72,12 @@ MessageText cannotDeleteGame(const std::string& file)
 {
     return around("Can not delete the game ", file, "", "Не удается удалить игру ", "");
 }
+MessageText cannotOpenPage(const std::string& page)
+{
+    return around("Can not open the page ", page, "", "Не удается открыть страницу ", "");
+}
+MessageText settingsNotSaved()
+{
+    return {"The settings can not be saved", "Настройки не удается сохранить"};
+}
 }  // namespace message

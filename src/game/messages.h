@@ -32,4 +32,6 @@ MessageText cannotLoadGame(const std::string& file);
 MessageText cannotSaveGame(const std::string& file);
 MessageText gameDeleted(const std::string& file);
 MessageText cannotDeleteGame(const std::string& file);
+MessageText cannotOpenPage(const std::string& page);  // a guide of the game's own site
+MessageText settingsNotSaved();  // the settings file cannot be written
 }  // namespace message

@@ -146,6 +146,15 @@ void Menus::openPanelOf(int mainItem)
 }
 
 // The unbroken run level1, level2, ... of external level files.
+// A page that cannot be opened is said over the menus.
+void Menus::openPage(const std::string& name)
+{
+    if (host_.openwebpage(name))
+        return;
+    host_.showMessage(message::cannotOpenPage(name.substr(name.rfind('/') + 1)));
+    game_.gamestate = withMessage(game_.gamestate);
+}
+
 void Menus::countExternalLevels()
 {
     int count = 0;
@@ -206,7 +215,7 @@ void Menus::activatemenuitem(int id)
             ShowMenu(item::SaveList, item::SaveName);
         break;
     case item::LevelsSite:
-        host_.openwebpage(page("programs/km_levels_eng.htm", "programs/km_levels.htm"));
+        openPage(page("programs/km_levels_eng.htm", "programs/km_levels.htm"));
         break;
     case item::English:
     case item::Russian:
@@ -217,7 +226,7 @@ void Menus::activatemenuitem(int id)
         skins_.loadskin();
         break;
     case item::SkinsSite:
-        host_.openwebpage(page("programs/km_skins_eng.htm", "programs/km_skins.htm"));
+        openPage(page("programs/km_skins_eng.htm", "programs/km_skins.htm"));
         break;
     default:
         break;

@@ -35,7 +35,9 @@ public:
     // edit box; false when the list is empty.
     virtual bool copySaveSelection() = 0;
     virtual void setlanguage() = 0;
-    virtual void openwebpage(const std::string& page) = 0;
+    // Opens a page of the game's site in the browser; false when none took it.
+    virtual bool openwebpage(const std::string& page) = 0;
+    virtual void showMessage(const MessageText& message) = 0;
     virtual void stopSkinPreview() = 0;
     virtual void exitGame() = 0;
 };
@@ -84,6 +86,7 @@ private:
     void openSavePanel(int previous);
     void startGame(bool internal);
     void countExternalLevels();
+    void openPage(const std::string& name);
     std::string page(const char* english, const char* russian) const;
 
     Game& game_;

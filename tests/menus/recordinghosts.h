@@ -44,7 +44,13 @@ public:
     void saveUnderTypedName() override { events.push_back("save"); }
     bool copySaveSelection() override { return !saveListEmpty; }
     void setlanguage() override { events.push_back("language"); }
-    void openwebpage(const std::string& page) override { events.push_back(page); }
+    bool pagesOpen = true;  // whether a browser takes the pages
+    bool openwebpage(const std::string& page) override
+    {
+        events.push_back(page);
+        return pagesOpen;
+    }
+    void showMessage(const MessageText& message) override { events.push_back(message.english); }
     void stopSkinPreview() override { events.push_back("stop preview"); }
     void exitGame() override { events.push_back("exit"); }
 

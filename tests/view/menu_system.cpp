@@ -279,6 +279,11 @@ void MenuSystem::skinsCannotBeOpenedDuringAGame()
 void MenuSystem::webPagesAreTheGamesOwnFiles()
 {
     Session s;
+    QVERIFY(QDir(s.folder.path()).mkpath("site/programs"));
+    for (const char* page : {"site/programs/km_levels_eng.htm", "site/programs/km_levels.htm"}) {
+        QFile file(s.folder.filePath(page));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
     PageCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
     s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
@@ -286,12 +291,19 @@ void MenuSystem::webPagesAreTheGamesOwnFiles()
     press(*s.form, Qt::Key_Return);
     s.form->game.english = false;
     press(*s.form, Qt::Key_Return);
-    QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.opened.size(), 2);
     QCOMPARE(catcher.opened[0], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels_eng.htm")));
     QCOMPARE(catcher.opened[1], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels.htm")));
     QCOMPARE(s.form->game.gamestate, Menu);
     QVERIFY(s.form->aboutbevel->isVisible());
+
+    // A guide that is not there is said, not silently skipped.
+    QVERIFY(QFile::remove(s.folder.filePath("site/programs/km_levels.htm")));
+    press(*s.form, Qt::Key_Return);
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(catcher.opened.size(), 2);
+    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Не удается открыть страницу km_levels.htm"));
+    QCOMPARE(s.form->game.gamestate, MenuMessage);
 }
 
 void MenuSystem::clicksMoveTheHighlightAndDoubleClicksPerform()

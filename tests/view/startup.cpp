@@ -384,6 +384,9 @@ void Startup::settingsThatCannotBeWrittenCostTheGameNothing()
         auto form = shownForm();
         QCOMPARE(form->game.gamestate, Title);
         ticks(*form, 71);
+        QCOMPARE(form->game.gamestate, MenuMessage);  // said once the menu stands
+        QCOMPARE(form->MessagePanel->messageLabel->text(), QString("The settings can not be saved"));
+        press(*form, Qt::Key_Return);
         QCOMPARE(form->game.gamestate, Menu);
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Return);  // level 1

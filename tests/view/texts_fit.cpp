@@ -35,7 +35,8 @@ QList<MessageText> everyMessage()
             message::defaultSkinLoaded(),       message::skinLoaded(skinFile),
             message::skinCorrupt(skinFile),     message::cannotLoadGame(file),
             message::cannotSaveGame(file),      message::gameDeleted(file),
-            message::cannotDeleteGame(file)};
+            message::cannotDeleteGame(file),    message::cannotOpenPage("km_levels_eng.htm"),
+            message::settingsNotSaved()};
 }
 
 }  // namespace
