@@ -4,7 +4,7 @@
 #include "benchlevels.h"
 #include "game.h"
 #include "headlesshost.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 
 #include <benchmark/benchmark.h>
 

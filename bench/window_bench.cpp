@@ -191,7 +191,7 @@ void BM_WindowSave(benchmark::State& state)
     Window& w = window();
     w.play({true, 1});
     for (auto _ : state) {
-        if (!w.form->saveGame(w.savePath()))
+        if (!w.form->saves().loadsavegame(w.savePath(), SavedGameScreens::Mode::Save))
             state.SkipWithError("the game could not be saved");
         w.paint();
     }
@@ -201,9 +201,9 @@ void BM_WindowLoad(benchmark::State& state)
 {
     Window& w = window();
     w.play({true, 1});
-    w.form->saveGame(w.savePath());
+    w.form->saves().loadsavegame(w.savePath(), SavedGameScreens::Mode::Save);
     for (auto _ : state) {
-        if (!w.form->loadGame(w.savePath()))
+        if (!w.form->saves().loadsavegame(w.savePath(), SavedGameScreens::Mode::Load))
             state.SkipWithError("the game could not be loaded");
         w.paint();
     }

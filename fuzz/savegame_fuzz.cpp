@@ -4,7 +4,7 @@
 // step once, in order.
 #include "game.h"
 #include "headlesshost.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 #include "checks.h"
 
 #include <span>

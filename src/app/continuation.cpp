@@ -44,8 +44,8 @@ void TForm1::continueafterdeath()
 {
     game.setWorldTimer(false);
     closeMessage();
-    if (!savename.isEmpty())
-        loadsavegame(savename, Load);  // one that cannot be loaded says so; Enter leads to the main menu
+    if (!saves_.savename().isEmpty())  // one that cannot be loaded says so; Enter leads to the main menu
+        saves_.loadsavegame(saves_.savename(), SavedGameScreens::Mode::Load);
     else if (game.counters.lives >= 1)
         startlevel(game.level);
     else

@@ -4,7 +4,7 @@
 #include "levels.h"
 #include "messages.h"
 #include "pictures.h"
-#include "savedgames.h"
+#include "savefolder.h"
 #include "widgets.h"
 
 #include <QApplication>

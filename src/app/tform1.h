@@ -11,7 +11,7 @@
 #include "menus.h"
 #include "messagedisplay.h"
 #include "settings.h"
-#include "savegame.h"
+#include "savedgamescreens.h"
 #include "skin.h"
 #include "skinpreview.h"
 #include "statusbar.h"
@@ -35,7 +35,12 @@
 #include <utility>
 #include <vector>
 
-class TForm1 : public QWidget, public GameHost, public MenuHost, public SkinsHost, public KeyHost {
+class TForm1 : public QWidget,
+               public GameHost,
+               public MenuHost,
+               public SkinsHost,
+               public KeyHost,
+               public SavedGameView {
     Q_OBJECT
 
 public:
@@ -115,12 +120,17 @@ public:
     void skinsmenu1Enter(QWidget* sender);
     void skinsfilelistEnter(QWidget* sender);
 
-    // Saved games: mode 1 loads the file at path, mode 0 saves the game to it.
-    // A failure is said in the message panel, and false comes back.
-    enum SaveMode { Save = 0, Load = 1 };
-    bool loadsavegame(const QString& path, int mode);
-    bool saveGame(const QString& path);
-    bool loadGame(const QString& path);
+    // What the saved-game screens ask of the window.
+    void showProgress(const MessageText& caption) override;
+    void setProgress(int step) override;
+    void hideProgress() override;
+    void showEntries(int list, const QStringList& entries) override;
+    QString selectedEntry(int list) override;
+    bool selectFirstEntry(int list) override;
+    QString typedName() override;
+    void setTypedName(const QString& name) override;
+
+    SavedGameScreens& saves() { return saves_; }
 
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
@@ -129,7 +139,6 @@ public:
     Menus menus{game, *this, skins};
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
-    QString savename;  // the saved game the play came from; a death reloads it
     int titlestep = 0;
 
     QLabel* paper;
@@ -219,7 +228,6 @@ private:
     void drawPreviewStep();
 
     void showLevelCaption();
-    SaveProgress progressBar();  // the message panel's bar follows the work
     QString folder(const char* name) const;
     std::string skinPath(const std::string& file) const;
     std::string levelsFolder() const;
@@ -231,8 +239,10 @@ private:
     QHash<int, QWidget*> items_;
     QHash<QWidget*, int> itemIds_;
     bool pointerHidden_ = false;
-    bool pressPending_ = false;  // a key press has come in and not yet been acted on
+    bool pressPending_ = false;
+    QListWidget* savedGameList(int list) const;  // a key press has come in and not yet been acted on
     bool may_close_ = false;  // only the game's own exit closes the window
     std::unique_ptr<SettingsStore> settings_;
+    SavedGameScreens saves_{game, menus, *this, folder("save")};
 
 };

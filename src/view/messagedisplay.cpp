@@ -1,7 +1,7 @@
 #include "messagedisplay.h"
 
 #include "cells.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 #include "skin.h"
 #include "widgets.h"
 

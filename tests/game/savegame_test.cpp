@@ -1,6 +1,6 @@
 // The saved-game byte format.
 #include "play.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 
 #include <gtest/gtest.h>
 

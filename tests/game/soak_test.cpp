@@ -8,7 +8,7 @@
 // run in docs/reliability.md sets 24000 in the sanitizer build.
 #include "bmp.h"
 #include "play.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "bmp.h"
 #include "files.h"
 #include "levels.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 #include "tape.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The files of the save folder: the list, safe names, and a save that fails
 // part-way never harming the game saved before.
-#include "savedgames.h"
+#include "savefolder.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // Saved games from the menus: saving under a typed name, the two lists, loading,
 // deleting, and what a death does after a load; with names, folders and
 // writes that go wrong.
-#include "savedgames.h"
-#include "savegame.h"
+#include "savefolder.h"
+#include "savedgameformat.h"
 #include "gamefolder.h"
 #include "tform1.h"
 
@@ -97,7 +97,7 @@ void SavedGames::saveListLoadAndDelete()
     QVERIFY(s.form->gamefield->isVisible());
     QCOMPARE(contents(s.save("first.kms")),
              QByteArray(reinterpret_cast<const char*>(expected.data()), qsizetype(expected.size())));
-    QCOMPARE(s.form->savename, s.save("first.kms"));
+    QCOMPARE(s.form->saves().savename(), s.save("first.kms"));
     QCOMPARE(s.listed(s.form->loadmenu), QStringList{"first.kms"});
     QCOMPARE(s.listed(s.form->savemenu2), QStringList{"first.kms"});
 
@@ -179,7 +179,7 @@ void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
     QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QCOMPARE(QDir(s.folder.filePath("save")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
-    QVERIFY(s.form->savename.isEmpty());
+    QVERIFY(s.form->saves().savename().isEmpty());
 }
 
 void SavedGames::aMissingOrBlockedFolderFailsWithTheMessage()
@@ -198,7 +198,7 @@ void SavedGames::aMissingOrBlockedFolderFailsWithTheMessage()
     blocker.close();
     s.saveAs("lost");
     QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
-    QVERIFY(s.form->savename.isEmpty());
+    QVERIFY(s.form->saves().savename().isEmpty());
 }
 
 void SavedGames::aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame()
@@ -223,7 +223,7 @@ void SavedGames::aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame()
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(contents(s.save("kept.kms")), kept);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"kept.kms"});
-    QCOMPARE(s.form->savename, s.save("kept.kms"));
+    QCOMPARE(s.form->saves().savename(), s.save("kept.kms"));
 }
 
 // The lists are only a view of the folder: what is loaded or deleted is what
@@ -301,7 +301,7 @@ void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
         QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not load the game damaged.kms"));
         QCOMPARE(game.gamestate, MenuMessageInGame);
         QCOMPARE(game.counters.lives, 9);
-        QCOMPARE(s.form->savename, s.save("whole.kms"));
+        QCOMPARE(s.form->saves().savename(), s.save("whole.kms"));
         press(*s.form, Qt::Key_Return);
         QCOMPARE(game.gamestate, MenuInGame);
         s.form->menus.activatemenuitem(item::BackToGame);
@@ -344,7 +344,7 @@ void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
     QCOMPARE(contents(decoy), QByteArray("precious"));
     QVERIFY(QFileInfo(s.save("link.kms")).isSymLink());
     QVERIFY(!QFile::exists(s.folder.filePath("nowhere")));
-    QVERIFY(s.form->savename.isEmpty());
+    QVERIFY(s.form->saves().savename().isEmpty());
 }
 
 void SavedGames::unfinishedSavesOfGoneGamesAreRemovedAtTheStart()
@@ -404,7 +404,7 @@ void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
     game.gamestate = LevelEnd;
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.level, 2);
-    QVERIFY(s.form->savename.isEmpty());
+    QVERIFY(s.form->saves().savename().isEmpty());
     game.counters.lives = 1;
     game.gamestate = Dead;
     press(*s.form, Qt::Key_Return);

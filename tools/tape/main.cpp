@@ -17,7 +17,7 @@
 #include "headlesshost.h"
 #include "levelcheck.h"
 #include "levels.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 #include "tape.h"
 #include "trace.h"
 

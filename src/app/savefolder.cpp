@@ -1,7 +1,7 @@
-#include "savedgames.h"
+#include "savefolder.h"
 
 #include "files.h"
-#include "savegame.h"
+#include "savedgameformat.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "savegame.h"
+#include "savedgameformat.h"
 
 #include "levels.h"
 
