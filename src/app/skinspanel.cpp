@@ -55,7 +55,7 @@ bool TForm1::useSkin(const SkinFile& file)
         skin.useNative();
     else if (!skin.load(skinPath(*file)))
         return false;
-    drawtoppanel();
+    applySkin();
     return true;
 }
 
@@ -76,10 +76,7 @@ void TForm1::previewActiveSkin()
 
 void TForm1::runPreview(bool on)
 {
-    if (on)
-        Timer3->start();
-    else
-        Timer3->stop();
+    title_.runPreview(on);
 }
 
 void TForm1::showUnreadablePreview(bool shown)
@@ -91,8 +88,7 @@ void TForm1::showUnreadablePreview(bool shown)
 
 void TForm1::stopSkinPreview()
 {
-    Timer3->stop();
-    titlestep = 0;
+    title_.stopPreview();
 }
 
 void TForm1::skinsmenu1Click(QWidget*)
@@ -109,10 +105,7 @@ void TForm1::skinsmenu1KeyUp(QWidget*, int key, KeyModifiers)
         skins.previewSelected();
 }
 
-void TForm1::drawPreviewStep()
+void TForm1::showPreviewStep(int step)
 {
-    if (titlestep == PreviewSteps)
-        titlestep = 0;
-    skinpreview->draw(preview, titlestep);
-    ++titlestep;
+    skinpreview->draw(preview, step);
 }

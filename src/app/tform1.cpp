@@ -186,17 +186,16 @@ void TForm1::FormCreate()
 {
     showPointer(false);
     may_close_ = false;
-    titlestep = 0;
     placeWidgets();
     readSettings();
-    drawtoppanel();
+    applySkin();
     showKeyNames();
     setlanguage();
     makeFolders();
     removeUnfinishedSaves(folder("save"));
     menus.menuitem = item::NewGame;
     Timer2Timer();
-    Timer3->start();
+    title_.start();
 }
 
 // On the very first run the title cannot be skipped.
@@ -274,7 +273,8 @@ void TForm1::drawitem(int spritecol, int spriterow, int x, int y)
     gamefield->drawitem(spritecol, spriterow, x, y);
 }
 
-void TForm1::drawtoppanel()
+// The status bar and the message panel take the active skin's tiles and colours.
+void TForm1::applySkin()
 {
     TopPanel->drawtoppanel(skin);
     const auto strip = skin.strip();
@@ -360,17 +360,48 @@ void TForm1::startlevel(int n)
 
 void TForm1::Timer3Timer()
 {
-    if (game.gamestate != Title && game.gamestate != TitleSkippable) {
-        drawPreviewStep();
-        return;
-    }
-    if (playTitle(titlestep, titlename, titlepresents))
-        endTitle();
-    ++titlestep;
+    title_.Timer3Timer();
 }
 
-void TForm1::endTitle()
+bool TForm1::showTitleStep(int step)
 {
-    skipTitle();
+    return playTitle(step, titlename, titlepresents);
+}
+
+// Settings that cannot be kept are said as soon as the menu stands.
+void TForm1::titleEnded()
+{
+    titlepanel->hide();
     mainbevel->show();
+    showPointer(true);
+    if (!settings_->writable()) {
+        showMessage(message::settingsNotSaved());
+        game.gamestate = withMessage(game.gamestate);
+    }
+}
+
+void TForm1::runInterfaceTimer(bool on)
+{
+    if (on)
+        Timer3->start();
+    else
+        Timer3->stop();
+}
+
+// --- the keys ---
+
+void TForm1::FormKeyDown(int key, KeyModifiers shift)
+{
+    keys.FormKeyDown(key, shift);
+}
+
+void TForm1::skipTitle()
+{
+    title_.endTitle();
+}
+
+void TForm1::showKeyNames()
+{
+    for (int i = 0; i < HotkeyCount; ++i)
+        keysmenuKeys[i]->setText(uiText(bindings.captions[i]));
 }

@@ -16,6 +16,7 @@
 #include "skinpreview.h"
 #include "statusbar.h"
 #include "title.h"
+#include "titleandpreview.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -40,7 +41,8 @@ class TForm1 : public QWidget,
                public MenuHost,
                public SkinsHost,
                public KeyHost,
-               public SavedGameView {
+               public SavedGameView,
+               public TitleScreen {
     Q_OBJECT
 
 public:
@@ -103,7 +105,7 @@ public:
 
     // The keyboard, with the game's key code and the held modifiers.
     void FormKeyDown(int key, KeyModifiers shift);
-    void drawtoppanel();
+    void applySkin();
 
     void Timer1Timer();
     void Timer2Timer();
@@ -132,6 +134,14 @@ public:
 
     SavedGameScreens& saves() { return saves_; }
 
+    // What the title and the preview ask of the window.
+    bool showTitleStep(int step) override;
+    void titleEnded() override;
+    void showPreviewStep(int step) override;
+    void runInterfaceTimer(bool on) override;
+
+    const TitleAndPreview& title() const { return title_; }
+
     Skin skin;
     Skin preview;  // previewImage: the sheet the skins menu shows
     Game game{*this};
@@ -139,7 +149,6 @@ public:
     Menus menus{game, *this, skins};
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
-    int titlestep = 0;
 
     QLabel* paper;
     FieldWidget* gamefield;
@@ -224,8 +233,6 @@ private:
     void makeFolders();
     void showPointer(bool shown);
     void readSettings();
-    void endTitle();
-    void drawPreviewStep();
 
     void showLevelCaption();
     QString folder(const char* name) const;
@@ -244,5 +251,6 @@ private:
     bool may_close_ = false;  // only the game's own exit closes the window
     std::unique_ptr<SettingsStore> settings_;
     SavedGameScreens saves_{game, menus, *this, folder("save")};
+    TitleAndPreview title_{game, *this};
 
 };

@@ -120,7 +120,7 @@ void HiDpi::picturesGrowByWholePixels()
     QFETCH(QString, name);
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(numbered.toStdString()));
-    form.drawtoppanel();
+    form.applySkin();
     form.MessagePanel->Timer2Timer(form.skin);
     form.skinpreview->draw(form.skin, 1);
 

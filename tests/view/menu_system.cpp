@@ -205,7 +205,7 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
     s.openSkins();
     // The player's cell of the preview, drawn from the previewed sheet.
     const auto playerTileShown = [&] {
-        const int facing = s.form->titlestep % 12 % 4;
+        const int facing = s.form->title().titlestep() % 12 % 4;
         s.form->Timer3Timer();
         return QColor(s.form->skinpreview->pixmap().toImage().pixel(0, 0)).blue() == tileId(facing, 0);
     };

@@ -241,7 +241,7 @@ void SkinDrawing::statusBarBackgroundTiles()
 {
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
-    form.drawtoppanel();
+    form.applySkin();
 
     // 1024 div 30 + 2 = 36 tiles, the last starting at 1050, beyond the edge.
     const QImage background = pixmapOf(form.TopPanel->topimage);
@@ -256,7 +256,7 @@ void SkinDrawing::statusBarIconsSeeThroughBlack()
 {
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
-    form.drawtoppanel();
+    form.applySkin();
 
     const QImage player = pixmapOf(form.TopPanel->PlayerImage);
     QCOMPARE(player.size(), QSize(60, 20));
@@ -290,7 +290,7 @@ void SkinDrawing::colourStripSetsTheLabels()
         for (int x = 120; x < 150; ++x)
             redLives.setPixel(x, y, qRgb(255, 0, 0));
     QVERIFY(form.skin.load(writeSkin(dir, "redlives.bmp", redLives).toStdString()));
-    form.drawtoppanel();
+    form.applySkin();
 
     auto text = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
     const StatusBar* bar = form.TopPanel;
@@ -322,7 +322,7 @@ void SkinDrawing::tenDistinctBandsGiveTenDistinctColours()
         different.insert(band.rgb());
     QCOMPARE(different.size(), StripBands);
     QVERIFY(form.skin.load(writeSkin(dir, "banded.bmp", banded).toStdString()));
-    form.drawtoppanel();
+    form.applySkin();
 
     QProgressBar* gauge = form.MessagePanel->gauge;
     gauge->setValue(gauge->maximum() / 2);

@@ -100,7 +100,7 @@ void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
     QCOMPARE(form->game.gamestate, Menu);
     QVERIFY(!form->titlepanel->isVisible());
     QVERIFY(form->mainbevel->isVisible());
-    QCOMPARE(form->titlestep, 1);
+    QCOMPARE(form->title().titlestep(), 1);
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(form->menus.menuitem, item::NewGame);
 }
@@ -146,7 +146,7 @@ void Startup::laterRunsSkipTheTitleWithAnyKey()
     ticks(*form, 15);
     press(*form, Qt::Key_Down);
     QCOMPARE(form->game.gamestate, Menu);
-    QCOMPARE(form->titlestep, 0);
+    QCOMPARE(form->title().titlestep(), 0);
     QVERIFY(!form->titlepanel->isVisible());
     QVERIFY(!form->Timer3->isActive());
     QCOMPARE(form->menus.menuitem, item::NewGame);  // the key only ended the title
@@ -288,17 +288,17 @@ void Startup::thePreviewTurnsAndAnimates()
     QCOMPARE(form->skinsmenu1->currentRow(), 0);
     form->Timer3->stop();
     for (int step = 0; step < 14; ++step) {
-        const int shown = form->titlestep % 12;
+        const int shown = form->title().titlestep() % 12;
         form->Timer3Timer();
         QCOMPARE(previewCell(*form, 0, 0), form->skin.tile(shown % 4, PlayerSpriteRow));
         QCOMPARE(previewCell(*form, 2, 0), form->skin.tile(shown % 4, OliveSpriteRow));
         QCOMPARE(previewCell(*form, 6, 0), form->skin.tile(shown % 6, ExplosionSpriteRow));
         QCOMPARE(previewCell(*form, 0, 1), form->skin.tile(ExtraLifeSprite.col, ExtraLifeSprite.row));
         QCOMPARE(previewCell(*form, 7, 1), form->skin.tile(BombCrateSprite.col, BombCrateSprite.row));
-        QVERIFY(form->titlestep >= 1 && form->titlestep <= 12);
+        QVERIFY(form->title().titlestep() >= 1 && form->title().titlestep() <= 12);
     }
     press(*form, Qt::Key_Left);
-    QCOMPARE(form->titlestep, 0);
+    QCOMPARE(form->title().titlestep(), 0);
     QVERIFY(!form->Timer3->isActive());
 }
 
