@@ -115,7 +115,7 @@ public:
     // kept from firing in between; the benchmarks call its handler themselves.
     void paint()
     {
-        form->Timer1->stop();
+        form->findChild<QTimer*>("Timer1")->stop();
         QCoreApplication::processEvents();
     }
     QString savePath() const { return folder_.path() + "/save/bench.kms"; }

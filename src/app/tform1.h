@@ -150,6 +150,13 @@ public:
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
 
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The window's widgets and timers, each named as it is found by name.
     QLabel* paper;
     FieldWidget* gamefield;
     QFrame* newbevel;
@@ -201,11 +208,6 @@ public:
     QTimer* Timer2;
     QTimer* Timer3;
 
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     using Handler = void (TForm1::*)(QWidget*);
     struct MouseWiring {
         QWidget* sender = nullptr;

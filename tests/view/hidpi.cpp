@@ -4,6 +4,7 @@
 #include "testskins.h"
 #include "gamefolder.h"
 #include "tform1.h"
+#include "named.h"
 
 #include <QtTest>
 
@@ -71,8 +72,8 @@ void HiDpi::layoutStaysInLogicalPixels()
 {
     TForm1 form({1024, 768}, gameFolder());
     QCOMPARE(form.size(), QSize(1024, 768));
-    QCOMPARE(form.gamefield->size(), QSize(1800, 1200));
-    const QPixmap field = form.gamefield->grab();
+    QCOMPARE(named<FieldWidget>(form, "gamefield")->size(), QSize(1800, 1200));
+    const QPixmap field = named<FieldWidget>(form, "gamefield")->grab();
     QCOMPARE(field.size(), QSize(3600, 2400));
     QCOMPARE(field.deviceIndependentSize(), QSizeF(1800, 1200));
 }
@@ -98,7 +99,7 @@ void HiDpi::fieldTilesGrowByWholePixels()
     QVERIFY(form.skin.load(numbered.toStdString()));
     form.drawitem(col, row, x, y);
 
-    const QImage device = grabbed(form.gamefield);
+    const QImage device = grabbed(named<FieldWidget>(form, "gamefield"));
     const QImage tile = form.skin.tile(col, row);
     const QString fault = blockFault(device, tile, Ratio, QPoint(x, y) * 30 * Ratio);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
@@ -121,8 +122,8 @@ void HiDpi::picturesGrowByWholePixels()
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(numbered.toStdString()));
     form.applySkin();
-    form.MessagePanel->Timer2Timer(form.skin);
-    form.skinpreview->draw(form.skin, 1);
+    named<MessageDisplay>(form, "MessagePanel")->Timer2Timer(form.skin);
+    named<SkinPreview>(form, "skinpreview")->draw(form.skin, 1);
 
     auto* picture = form.findChild<QLabel*>(name);
     QVERIFY(picture);
@@ -143,9 +144,9 @@ void HiDpi::paperStretchesWithoutBlur()
     TForm1 form({1000, 800}, gameFolder());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QImage source = form.paper->pixmap().toImage();
-    QCOMPARE(form.paper->size(), source.size() * 2);
-    const QString fault = blockFault(grabbed(form.paper), source, 2 * Ratio);
+    const QImage source = named<QLabel>(form, "paper")->pixmap().toImage();
+    QCOMPARE(named<QLabel>(form, "paper")->size(), source.size() * 2);
+    const QString fault = blockFault(grabbed(named<QLabel>(form, "paper")), source, 2 * Ratio);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 

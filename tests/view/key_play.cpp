@@ -3,6 +3,7 @@
 #include "keycodes.h"
 #include "gamefolder.h"
 #include "tform1.h"
+#include "named.h"
 
 #include <QtTest>
 
@@ -85,7 +86,7 @@ void KeyPlay::titleIgnoresKeys()
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_A);
     QCOMPARE(form->game.gamestate, Title);
-    QVERIFY(form->titlepanel->isVisible());
+    QVERIFY(named<QFrame>(*form, "titlepanel")->isVisible());
 }
 
 void KeyPlay::keyOnlyEndsTheTitle()
@@ -94,9 +95,9 @@ void KeyPlay::keyOnlyEndsTheTitle()
     QCOMPARE(form->game.gamestate, TitleSkippable);
     press(*form, Qt::Key_Return);
     QCOMPARE(form->game.gamestate, Menu);
-    QVERIFY(!form->titlepanel->isVisible());
-    QVERIFY(form->mainbevel->isVisible());
-    QVERIFY(!form->TopPanel->isVisible());
+    QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
+    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
+    QVERIFY(!named<StatusBar>(*form, "TopPanel")->isVisible());
 }
 
 void KeyPlay::enterStartsTheBuiltinLevels()
@@ -105,26 +106,26 @@ void KeyPlay::enterStartsTheBuiltinLevels()
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);
     QCOMPARE(form->game.gamestate, Menu);
-    QVERIFY(form->newbevel->isVisible());
+    QVERIFY(named<QFrame>(*form, "newbevel")->isVisible());
     press(*form, Qt::Key_Return);
 
     const Game& game = form->game;
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.level, 1);
     QCOMPARE(game.internal, true);
-    QVERIFY(form->Timer1->isActive());
-    QVERIFY(form->TopPanel->isVisible());
-    QVERIFY(form->gamefield->isVisible());
-    QVERIFY(!form->mainbevel->isVisible());
-    QVERIFY(!form->paper->isVisible());
-    QCOMPARE(form->TopPanel->PlayerLabel->text(), QString("3"));
-    QCOMPARE(form->TopPanel->BombLabel->text(), QString("5"));
-    QCOMPARE(form->TopPanel->levellabel->text(), QString("Level 1"));
+    QVERIFY(named<QTimer>(*form, "Timer1")->isActive());
+    QVERIFY(named<StatusBar>(*form, "TopPanel")->isVisible());
+    QVERIFY(named<FieldWidget>(*form, "gamefield")->isVisible());
+    QVERIFY(!named<QFrame>(*form, "mainbevel")->isVisible());
+    QVERIFY(!named<QLabel>(*form, "paper")->isVisible());
+    QCOMPARE(named<QLabel>(*form, "PlayerLabel")->text(), QString("3"));
+    QCOMPARE(named<QLabel>(*form, "BombLabel")->text(), QString("5"));
+    QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Level 1"));
     QVERIFY(game.counters.diamonds > 0);
-    QCOMPARE(form->TopPanel->DiamondLabel->text(), QString::number(game.counters.diamonds));
-    QCOMPARE(form->TopPanel->YellowLabel->text(), QString::number(game.counters.yellow));
-    QCOMPARE(form->TopPanel->OliveLabel->text(), QString::number(game.counters.olive));
-    QCOMPARE(form->gamefield->pos(), QPoint(game.field.left, game.field.top));
+    QCOMPARE(named<QLabel>(*form, "DiamondLabel")->text(), QString::number(game.counters.diamonds));
+    QCOMPARE(named<QLabel>(*form, "YellowLabel")->text(), QString::number(game.counters.yellow));
+    QCOMPARE(named<QLabel>(*form, "OliveLabel")->text(), QString::number(game.counters.olive));
+    QCOMPARE(named<FieldWidget>(*form, "gamefield")->pos(), QPoint(game.field.left, game.field.top));
 }
 
 void KeyPlay::oneMovePerTick()
@@ -154,7 +155,7 @@ void KeyPlay::bombAndEatModifiers()
     QCOMPARE(game.board.cells(6, 5), Bomb);
     QCOMPARE(game.playerx, 5);
     QCOMPARE(game.counters.bombs, 4);
-    QCOMPARE(form->TopPanel->BombLabel->text(), QString("4"));
+    QCOMPARE(named<QLabel>(*form, "BombLabel")->text(), QString("4"));
 
     form->Timer1Timer();
     game.board.cells.set(4, 5, Earth);
@@ -179,19 +180,19 @@ void KeyPlay::pauseAndResume()
 
     press(*form, Qt::Key_Pause);
     QCOMPARE(game.gamestate, Paused);
-    QVERIFY(!form->Timer1->isActive());
-    QVERIFY(form->Timer2->isActive());
-    QVERIFY(form->MessagePanel->isVisible());
-    QCOMPARE(form->MessagePanel->messageLabel->text(), QString("P A U S E"));
+    QVERIFY(!named<QTimer>(*form, "Timer1")->isActive());
+    QVERIFY(named<QTimer>(*form, "Timer2")->isActive());
+    QVERIFY(named<MessageDisplay>(*form, "MessagePanel")->isVisible());
+    QCOMPARE(named<QLabel>(*form, "messageLabel")->text(), QString("P A U S E"));
 
     press(*form, Qt::Key_Right);
     QCOMPARE(game.playerx, 5);
 
     press(*form, Qt::Key_Pause);
     QCOMPARE(game.gamestate, Playing);
-    QVERIFY(form->Timer1->isActive());
-    QVERIFY(!form->Timer2->isActive());
-    QVERIFY(!form->MessagePanel->isVisible());
+    QVERIFY(named<QTimer>(*form, "Timer1")->isActive());
+    QVERIFY(!named<QTimer>(*form, "Timer2")->isActive());
+    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
     // The key that resumed play did not also act as a play key.
     QCOMPARE(game.player_moved, false);
 }
@@ -199,18 +200,18 @@ void KeyPlay::pauseAndResume()
 void KeyPlay::keyActsOnceWhileAWidgetHasFocus()
 {
     auto form = playing();
-    form->savebevel->show();
+    named<QFrame>(*form, "savebevel")->show();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    form->savemenu1->setFocus();
-    QCOMPARE(QApplication::focusWidget(), form->savemenu1);
+    named<QLineEdit>(*form, "savemenu1")->setFocus();
+    QCOMPARE(QApplication::focusWidget(), named<QLineEdit>(*form, "savemenu1"));
 
     // The edit box ignores Pause, so Qt offers the press again to its panel and
     // the window; acting on each offer would pause and resume at once.
     press(*form, Qt::Key_Pause);
     QCOMPARE(form->game.gamestate, Paused);
     press(*form, Qt::Key_X);
-    QCOMPARE(form->savemenu1->text(), QString("x"));
+    QCOMPARE(named<QLineEdit>(*form, "savemenu1")->text(), QString("x"));
 }
 
 void KeyPlay::selfDestruction()
@@ -226,8 +227,8 @@ void KeyPlay::labelsFollowTheCountersAfterATick()
     form->game.counters.olive = 4;
     form->game.counters.lives = 7;
     form->Timer1Timer();
-    QCOMPARE(form->TopPanel->OliveLabel->text(), QString("4"));
-    QCOMPARE(form->TopPanel->PlayerLabel->text(), QString("7"));
+    QCOMPARE(named<QLabel>(*form, "OliveLabel")->text(), QString("4"));
+    QCOMPARE(named<QLabel>(*form, "PlayerLabel")->text(), QString("7"));
 }
 
 void KeyPlay::enterAfterALevel()
@@ -244,10 +245,10 @@ void KeyPlay::enterAfterALevel()
     press(*form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.level, 4);
-    QCOMPARE(form->TopPanel->levellabel->text(), QString("Level 4"));
-    QVERIFY(!form->MessagePanel->isVisible());
-    QVERIFY(!form->Timer2->isActive());
-    QVERIFY(form->Timer1->isActive());
+    QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Level 4"));
+    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
+    QVERIFY(!named<QTimer>(*form, "Timer2")->isActive());
+    QVERIFY(named<QTimer>(*form, "Timer1")->isActive());
 }
 
 void KeyPlay::enterAfterTheLastLevel()
@@ -260,11 +261,11 @@ void KeyPlay::enterAfterTheLastLevel()
 
     press(*form, Qt::Key_Return);
     QCOMPARE(form->game.gamestate, Menu);
-    QVERIFY(form->mainbevel->isVisible());
-    QVERIFY(form->paper->isVisible());
-    QVERIFY(!form->TopPanel->isVisible());
-    QVERIFY(!form->gamefield->isVisible());
-    QVERIFY(!form->MessagePanel->isVisible());
+    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
+    QVERIFY(named<QLabel>(*form, "paper")->isVisible());
+    QVERIFY(!named<StatusBar>(*form, "TopPanel")->isVisible());
+    QVERIFY(!named<FieldWidget>(*form, "gamefield")->isVisible());
+    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
 }
 
 void KeyPlay::enterAfterDeath()
@@ -279,15 +280,15 @@ void KeyPlay::enterAfterDeath()
     press(*form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.level, 2);
-    QVERIFY(form->Timer1->isActive());
-    QVERIFY(!form->MessagePanel->isVisible());
+    QVERIFY(named<QTimer>(*form, "Timer1")->isActive());
+    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
 
     game.counters.lives = 0;
     game.gamestate = Dead;
     press(*form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Menu);
-    QVERIFY(!form->Timer1->isActive());
-    QVERIFY(form->mainbevel->isVisible());
+    QVERIFY(!named<QTimer>(*form, "Timer1")->isActive());
+    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
 }
 
 KERNMINE_WINDOW_TEST_MAIN(KeyPlay)

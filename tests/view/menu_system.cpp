@@ -5,6 +5,7 @@
 #include "levels.h"
 #include "testskins.h"
 #include "tform1.h"
+#include "named.h"
 
 #include <QDesktopServices>
 #include <QtTest>
@@ -56,13 +57,13 @@ struct Session {
     {
         form->menus.ShowMenu(item::NewGame, item::Skins);
         press(*form, Qt::Key_Right);
-        form->Timer3->stop();
+        named<QTimer>(*form, "Timer3")->stop();
     }
     QStringList skinEntries() const
     {
         QStringList entries;
-        for (int i = 0; i < form->skinsmenu1->count(); ++i)
-            entries << form->skinsmenu1->item(i)->text();
+        for (int i = 0; i < named<QListWidget>(*form, "skinsmenu1")->count(); ++i)
+            entries << named<QListWidget>(*form, "skinsmenu1")->item(i)->text();
         return entries;
     }
     void startPlaying()
@@ -70,7 +71,7 @@ struct Session {
         form->menus.ShowMenu(form->menus.menuitem, item::NewGame);
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Return);
-        form->Timer1->stop();
+        named<QTimer>(*form, "Timer1")->stop();
     }
 };
 
@@ -113,12 +114,12 @@ void MenuSystem::skinsAreListedAfterTheBuiltInOneWithoutCase()
         writeSkin(s.folder, "skins/" + QString(name), numberedSkin());
     s.openSkins();
     QCOMPARE(s.skinEntries(), (QStringList{"<default skin>", "Apple.bmp", "bee.bmp", "cherry.BMP"}));
-    QVERIFY(!s.form->skinsmenu1->font().bold());
+    QVERIFY(!named<QListWidget>(*s.form, "skinsmenu1")->font().bold());
     QCOMPARE(s.form->menus.menuitem, item::SkinsList);
-    QCOMPARE(QApplication::focusWidget(), s.form->skinsmenu1);
+    QCOMPARE(QApplication::focusWidget(), named<QListWidget>(*s.form, "skinsmenu1"));
 
     writeSkin(s.folder, "skins/0first.bmp", numberedSkin());  // shows at the next opening
-    QCOMPARE(s.form->skinsmenu1->count(), 4);
+    QCOMPARE(named<QListWidget>(*s.form, "skinsmenu1")->count(), 4);
     press(*s.form, Qt::Key_Left);
     s.form->game.english = false;
     press(*s.form, Qt::Key_Right);
@@ -128,7 +129,7 @@ void MenuSystem::skinsAreListedAfterTheBuiltInOneWithoutCase()
     QVERIFY(QDir(s.skins()).removeRecursively());
     press(*s.form, Qt::Key_Left);
     press(*s.form, Qt::Key_Right);
-    QCOMPARE(s.form->skinsmenu1->count(), 1);
+    QCOMPARE(named<QListWidget>(*s.form, "skinsmenu1")->count(), 1);
 }
 
 void MenuSystem::theActiveSkinIsSelectedAndPreviewed()
@@ -137,20 +138,20 @@ void MenuSystem::theActiveSkinIsSelectedAndPreviewed()
     writeSkin(s.folder, "skins/numbered.bmp", numberedSkin());
     writeSkin(s.folder, "skins/other.bmp", numberedSkin());
     s.openSkins();
-    QCOMPARE(s.form->skinsmenu1->currentRow(), 0);
+    QCOMPARE(named<QListWidget>(*s.form, "skinsmenu1")->currentRow(), 0);
     QVERIFY(s.form->skin.load(s.folder.filePath("skins/NUMBERED.bmp").toStdString()) ||
             s.form->skin.load(s.folder.filePath("skins/numbered.bmp").toStdString()));
     press(*s.form, Qt::Key_Left);
     press(*s.form, Qt::Key_Right);
-    QCOMPARE(s.form->skinsmenu1->currentItem()->text(), QString("numbered.bmp"));
+    QCOMPARE(named<QListWidget>(*s.form, "skinsmenu1")->currentItem()->text(), QString("numbered.bmp"));
     s.form->Timer3Timer();
-    const QImage shown = s.form->skinpreview->pixmap().toImage();
+    const QImage shown = named<SkinPreview>(*s.form, "skinpreview")->pixmap().toImage();
     QCOMPARE(QColor(shown.pixel(0, 0)).blue(), tileId(0, 0));  // the preview shows the active sheet
 
     QVERIFY(QFile::remove(s.folder.filePath("skins/numbered.bmp")));
     press(*s.form, Qt::Key_Left);
     press(*s.form, Qt::Key_Right);
-    QCOMPARE(s.form->skinsmenu1->currentRow(), -1);  // no longer listed: nothing selected
+    QCOMPARE(named<QListWidget>(*s.form, "skinsmenu1")->currentRow(), -1);  // no longer listed: nothing selected
     press(*s.form, Qt::Key_Return);  // performing it then loads the built-in skin
     QCOMPARE(s.form->skin.skinname, std::string("<none>"));
 }
@@ -174,23 +175,23 @@ void MenuSystem::loadingSkinsAndTheirMessages()
     press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, MenuMessage);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin red.bmp has been loaded"));
-    QCOMPARE(s.form->MessagePanel->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The skin red.bmp has been loaded"));
+    QCOMPARE(named<MessageDisplay>(*s.form, "MessagePanel")->palette().color(QPalette::Window), QColor(255, 0, 0));
     QCOMPARE(s.form->skin.skinname, s.folder.filePath("skins/red.bmp").toStdString());
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, Menu);
-    QVERIFY(s.form->skinsbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "skinsbevel")->isVisible());
     QCOMPARE(s.form->menus.menuitem, item::SkinsList);
 
     press(*s.form, Qt::Key_Up);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin junk.bmp is corrupt"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The skin junk.bmp is corrupt"));
     QCOMPARE(s.form->skin.skinname, s.folder.filePath("skins/red.bmp").toStdString());
     press(*s.form, Qt::Key_Return);
 
     press(*s.form, Qt::Key_Up);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The default skin has been loaded"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The default skin has been loaded"));
     QCOMPARE(s.form->skin.skinname, std::string("<none>"));
     QVERIFY(s.form->skin.skin == s.form->skin.nativeskin);
 }
@@ -207,27 +208,27 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
     const auto playerTileShown = [&] {
         const int facing = s.form->title().titlestep() % 12 % 4;
         s.form->Timer3Timer();
-        return QColor(s.form->skinpreview->pixmap().toImage().pixel(0, 0)).blue() == tileId(facing, 0);
+        return QColor(named<SkinPreview>(*s.form, "skinpreview")->pixmap().toImage().pixel(0, 0)).blue() == tileId(facing, 0);
     };
     press(*s.form, Qt::Key_Down);  // good.bmp
-    s.form->Timer3->stop();
+    named<QTimer>(*s.form, "Timer3")->stop();
     QVERIFY(playerTileShown());
-    QVERIFY(!s.form->skinerror->isVisible());
+    QVERIFY(!named<QLabel>(*s.form, "skinerror")->isVisible());
 
     press(*s.form, Qt::Key_Down);  // zz.bmp cannot be read
-    QVERIFY(s.form->skinerror->isVisible());
-    QCOMPARE(s.form->skinerror->text(), QString("This file is not a readable picture"));
-    QVERIFY(!s.form->MessagePanel->isVisible());
-    QVERIFY(s.form->Timer3->isActive());  // the preview runs on
-    s.form->Timer3->stop();
+    QVERIFY(named<QLabel>(*s.form, "skinerror")->isVisible());
+    QCOMPARE(named<QLabel>(*s.form, "skinerror")->text(), QString("This file is not a readable picture"));
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
+    QVERIFY(named<QTimer>(*s.form, "Timer3")->isActive());  // the preview runs on
+    named<QTimer>(*s.form, "Timer3")->stop();
     QVERIFY(playerTileShown());
 
     press(*s.form, Qt::Key_Tab);  // to the hidden file list: the web-site line
     QCOMPARE(s.form->menus.menuitem, item::SkinsSite);
-    QCOMPARE(textColour(s.form->skinsmenu2), Aqua);
+    QCOMPARE(textColour(named<QLabel>(*s.form, "skinsmenu2")), Aqua);
 
     press(*s.form, Qt::Key_Left);
-    QVERIFY(!s.form->skinerror->isVisible());
+    QVERIFY(!named<QLabel>(*s.form, "skinerror")->isVisible());
 }
 
 // The list is only a view of the folder: a skin file deleted behind it cannot
@@ -242,9 +243,9 @@ void MenuSystem::aListedSkinDeletedOrReplacedIsTakenAsItIsNow()
 
     QVERIFY(QFile::remove(s.folder.filePath("skins/gone.bmp")));
     press(*s.form, Qt::Key_Down);
-    QVERIFY(s.form->skinerror->isVisible());
+    QVERIFY(named<QLabel>(*s.form, "skinerror")->isVisible());
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin gone.bmp is corrupt"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The skin gone.bmp is corrupt"));
     QCOMPARE(s.form->skin.skinname, std::string("<none>"));
     QVERIFY(s.form->skin.skin == s.form->skin.nativeskin);
     press(*s.form, Qt::Key_Return);
@@ -255,10 +256,10 @@ void MenuSystem::aListedSkinDeletedOrReplacedIsTakenAsItIsNow()
             red.setPixel(x, y, qRgb(255, 0, 0));
     writeSkin(s.folder, "skins/swapped.bmp", red);
     press(*s.form, Qt::Key_Down);
-    QVERIFY(!s.form->skinerror->isVisible());
+    QVERIFY(!named<QLabel>(*s.form, "skinerror")->isVisible());
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The skin swapped.bmp has been loaded"));
-    QCOMPARE(s.form->MessagePanel->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The skin swapped.bmp has been loaded"));
+    QCOMPARE(named<MessageDisplay>(*s.form, "MessagePanel")->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
 void MenuSystem::skinsCannotBeOpenedDuringAGame()
@@ -266,13 +267,13 @@ void MenuSystem::skinsCannotBeOpenedDuringAGame()
     Session s;
     s.startPlaying();
     press(*s.form, Qt::Key_Escape);
-    QCOMPARE(textColour(s.form->menu7), Gray);
+    QCOMPARE(textColour(named<QLabel>(*s.form, "menu7")), Gray);
     s.form->menus.ShowMenu(item::NewGame, item::Skins);
-    QCOMPARE(textColour(s.form->menu7), Silver);
+    QCOMPARE(textColour(named<QLabel>(*s.form, "menu7")), Silver);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Return);
-    click(s.form->menu7);
-    QVERIFY(!s.form->skinsbevel->isVisible());
+    click(named<QLabel>(*s.form, "menu7"));
+    QVERIFY(!named<QFrame>(*s.form, "skinsbevel")->isVisible());
     QCOMPARE(s.form->menus.menuitem, item::Skins);
 }
 
@@ -295,52 +296,52 @@ void MenuSystem::webPagesAreTheGamesOwnFiles()
     QCOMPARE(catcher.opened[0], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels_eng.htm")));
     QCOMPARE(catcher.opened[1], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels.htm")));
     QCOMPARE(s.form->game.gamestate, Menu);
-    QVERIFY(s.form->aboutbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "aboutbevel")->isVisible());
 
     // A guide that is not there is said, not silently skipped.
     QVERIFY(QFile::remove(s.folder.filePath("site/programs/km_levels.htm")));
     press(*s.form, Qt::Key_Return);
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.opened.size(), 2);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Не удается открыть страницу km_levels.htm"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Не удается открыть страницу km_levels.htm"));
     QCOMPARE(s.form->game.gamestate, MenuMessage);
 }
 
 void MenuSystem::clicksMoveTheHighlightAndDoubleClicksPerform()
 {
     Session s;
-    click(s.form->menu4);  // Save game without a game: silver, no panel
-    QCOMPARE(textColour(s.form->menu4), Silver);
-    QVERIFY(!s.form->savebevel->isVisible());
+    click(named<QLabel>(*s.form, "menu4"));  // Save game without a game: silver, no panel
+    QCOMPARE(textColour(named<QLabel>(*s.form, "menu4")), Silver);
+    QVERIFY(!named<QFrame>(*s.form, "savebevel")->isVisible());
     press(*s.form, Qt::Key_Return);
-    QVERIFY(!s.form->savebevel->isVisible());
+    QVERIFY(!named<QFrame>(*s.form, "savebevel")->isVisible());
 
-    click(s.form->menu5);
-    QVERIFY(s.form->keysbevel->isVisible());
-    QCOMPARE(textColour(s.form->menu4), Gray);
-    click(s.form->keysmenu[3]);
+    click(named<QLabel>(*s.form, "menu5"));
+    QVERIFY(named<QFrame>(*s.form, "keysbevel")->isVisible());
+    QCOMPARE(textColour(named<QLabel>(*s.form, "menu4")), Gray);
+    click(actionLabel(*s.form, 3));
     QCOMPARE(s.form->menus.menuitem, item::FirstAction + 3);
-    QCOMPARE(textColour(s.form->keysmenu[3]), Aqua);
-    doubleClick(s.form->keysmenuKeys[3]);  // a key name acts on its action line
+    QCOMPARE(textColour(actionLabel(*s.form, 3)), Aqua);
+    doubleClick(keyNameLabel(*s.form, 3));  // a key name acts on its action line
     QCOMPARE(s.form->menus.menuitem, item::FirstKeyName + 3);
     press(*s.form, Qt::Key_D);
-    QCOMPARE(s.form->keysmenuKeys[3]->text(), QString("D"));
+    QCOMPARE(keyNameLabel(*s.form, 3)->text(), QString("D"));
 
-    click(s.form->menu8);
-    QVERIFY(!s.form->keysbevel->isVisible());
-    QVERIFY(s.form->languagebevel->isVisible());
+    click(named<QLabel>(*s.form, "menu8"));
+    QVERIFY(!named<QFrame>(*s.form, "keysbevel")->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "languagebevel")->isVisible());
     QCOMPARE(s.form->menus.menuitem, item::English);
-    doubleClick(s.form->languagemenu2);
-    QCOMPARE(s.form->menu1->text(), QString("Новая игра"));
+    doubleClick(named<QLabel>(*s.form, "languagemenu2"));
+    QCOMPARE(named<QLabel>(*s.form, "menu1")->text(), QString("Новая игра"));
     QCOMPARE(s.form->menus.menuitem, item::Russian);
 
-    click(s.form->Image1);  // the flags take no clicks
+    click(named<QLabel>(*s.form, "Image1"));  // the flags take no clicks
     QCOMPARE(s.form->menus.menuitem, item::Russian);
-    doubleClick(s.form->menu1);
-    QVERIFY(s.form->newbevel->isVisible());
-    doubleClick(s.form->newmenu1);
+    doubleClick(named<QLabel>(*s.form, "menu1"));
+    QVERIFY(named<QFrame>(*s.form, "newbevel")->isVisible());
+    doubleClick(named<QLabel>(*s.form, "newmenu1"));
     QCOMPARE(s.form->game.gamestate, Playing);
-    click(s.form->menu9);  // clicks do nothing in play
+    click(named<QLabel>(*s.form, "menu9"));  // clicks do nothing in play
     QVERIFY(s.form->isVisible());
 }
 
@@ -349,22 +350,22 @@ void MenuSystem::doubleClickingTheSaveListFillsTheName()
     Session s;
     s.startPlaying();
     press(*s.form, Qt::Key_S);
-    s.form->savemenu1->setText("first");
+    named<QLineEdit>(*s.form, "savemenu1")->setText("first");
     press(*s.form, Qt::Key_Return);
     press(*s.form, Qt::Key_S);
-    s.form->savemenu1->clear();
-    QWidget* rows = s.form->savemenu2->viewport();
-    doubleClick(rows, s.form->savemenu2->visualItemRect(s.form->savemenu2->item(0)).center());
-    QCOMPARE(s.form->savemenu1->text(), QString("first.kms"));
+    named<QLineEdit>(*s.form, "savemenu1")->clear();
+    QWidget* rows = named<QListWidget>(*s.form, "savemenu2")->viewport();
+    doubleClick(rows, named<QListWidget>(*s.form, "savemenu2")->visualItemRect(named<QListWidget>(*s.form, "savemenu2")->item(0)).center());
+    QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("first.kms"));
     QCOMPARE(s.form->menus.menuitem, item::SaveName);
-    QCOMPARE(QApplication::focusWidget(), s.form->savemenu1);
-    doubleClick(s.form->savemenu1);  // the edit box is performed by Enter only
+    QCOMPARE(QApplication::focusWidget(), named<QLineEdit>(*s.form, "savemenu1"));
+    doubleClick(named<QLineEdit>(*s.form, "savemenu1"));  // the edit box is performed by Enter only
     QCOMPARE(s.form->game.gamestate, MenuInGame);
 
     press(*s.form, Qt::Key_Tab);  // Tab hands the highlight along with the focus
-    QCOMPARE(QApplication::focusWidget(), s.form->savemenu2);
+    QCOMPARE(QApplication::focusWidget(), named<QListWidget>(*s.form, "savemenu2"));
     QCOMPARE(s.form->menus.menuitem, item::SaveList);
-    QCOMPARE(textColour(s.form->savemenu1), White);
+    QCOMPARE(textColour(named<QLineEdit>(*s.form, "savemenu1")), White);
     press(*s.form, Qt::Key_Tab);
     QCOMPARE(s.form->menus.menuitem, item::SaveName);
 }
@@ -376,15 +377,15 @@ void MenuSystem::aFailedFirstLevelKeepsTheLevelLabel()
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("BM broken");
     broken.close();
-    const QString before = s.form->TopPanel->levellabel->text();
+    const QString before = named<QLabel>(*s.form, "levellabel")->text();
     s.form->menus.ShowMenu(item::NewGame, item::NewGame);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Down);
-    QCOMPARE(textColour(s.form->newmenu2), Aqua);
+    QCOMPARE(textColour(named<QLabel>(*s.form, "newmenu2")), Aqua);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, LevelEnd);
-    QCOMPARE(s.form->TopPanel->levellabel->text(), before);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
+    QCOMPARE(named<QLabel>(*s.form, "levellabel")->text(), before);
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Congratulations! You have passed all levels"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, Menu);
 }
@@ -400,36 +401,36 @@ void MenuSystem::externalLevelsRunToTheFirstMissingFile()
     }
     s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
     press(*s.form, Qt::Key_Right);
-    QCOMPARE(s.form->aboutmenu2_2->text(), QString("2"));
-    QCOMPARE(s.form->aboutmenu1_1->text(), QString("30"));
+    QCOMPARE(named<QLabel>(*s.form, "aboutmenu2_2")->text(), QString("2"));
+    QCOMPARE(named<QLabel>(*s.form, "aboutmenu1_1")->text(), QString("30"));
     press(*s.form, Qt::Key_Left);
 
     s.form->menus.ShowMenu(item::LevelsInfo, item::NewGame);
     press(*s.form, Qt::Key_Right);
-    QCOMPARE(textColour(s.form->newmenu2), White);
+    QCOMPARE(textColour(named<QLabel>(*s.form, "newmenu2")), White);
     press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Return);
     Game& game = s.form->game;
-    s.form->Timer1->stop();
+    named<QTimer>(*s.form, "Timer1")->stop();
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.internal, 0);
-    QCOMPARE(s.form->TopPanel->DiamondLabel->text(), QString("1"));
+    QCOMPARE(named<QLabel>(*s.form, "DiamondLabel")->text(), QString("1"));
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Right);  // the same tick: lost
     s.form->Timer1Timer();
     press(*s.form, Qt::Key_Right);  // takes the diamond
     QCOMPARE(game.gamestate, LevelEnd);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("You have passed level 1 !!!"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("You have passed level 1 !!!"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.level, 2);
     s.form->Timer1Timer();
     press(*s.form, Qt::Key_Right);
     s.form->Timer1Timer();
     press(*s.form, Qt::Key_Right);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Congratulations! You have passed all levels"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Menu);
-    QVERIFY(s.form->mainbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
 }
 
 // What the levels folder holds when a level is needed counts, not what it held
@@ -448,7 +449,7 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
         writeLevel(n, winnable);
     Game& game = s.form->game;
     const auto passLevel = [&] {
-        s.form->Timer1->stop();
+        named<QTimer>(*s.form, "Timer1")->stop();
         s.form->Timer1Timer();  // a key waits for the level's first tick
         press(*s.form, Qt::Key_Right);
         QCOMPARE(game.gamestate, LevelEnd);
@@ -460,7 +461,7 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     QVERIFY(QFile::remove(s.folder.filePath("levels/level1.bmp")));
     press(*s.form, Qt::Key_Return);  // the first level went since the panel opened
     QCOMPARE(game.gamestate, Menu);
-    QVERIFY(s.form->newbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "newbevel")->isVisible());
 
     writeLevel(1, winnable);
     press(*s.form, Qt::Key_Return);
@@ -468,11 +469,11 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     passLevel();
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, LevelEnd);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The external level 2 is corrupt"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The external level 2 is corrupt"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.level, 3);
-    QCOMPARE(s.form->TopPanel->levellabel->text(), QString("Level 3"));
+    QCOMPARE(named<QLabel>(*s.form, "levellabel")->text(), QString("Level 3"));
 
     s.form->menus.suspendtomenu();
     s.form->menus.activatemenuitem(item::NewGame);
@@ -480,10 +481,10 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     press(*s.form, Qt::Key_Return);
     QVERIFY(QFile::remove(s.folder.filePath("levels/level2.bmp")));
     passLevel();  // no level follows it any more
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Congratulations! You have passed all levels"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Congratulations! You have passed all levels"));
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Menu);
-    QVERIFY(s.form->mainbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
 }
 
 void MenuSystem::pauseKeysTestEachBindingInTurn()
@@ -492,7 +493,7 @@ void MenuSystem::pauseKeysTestEachBindingInTurn()
     s.startPlaying();
     press(*s.form, Qt::Key_Pause);
     QCOMPARE(s.form->game.gamestate, Paused);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("P A U S E"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("P A U S E"));
     const int x = s.form->game.playerx;
     press(*s.form, Qt::Key_Right);  // no moves while paused
     press(*s.form, Qt::Key_T);
@@ -500,13 +501,13 @@ void MenuSystem::pauseKeysTestEachBindingInTurn()
     QCOMPARE(s.form->game.board.blast_a(x, s.form->game.playery), 0);
     press(*s.form, Qt::Key_Pause);  // resumes, and is no play key in the same press
     QCOMPARE(s.form->game.gamestate, Playing);
-    QVERIFY(!s.form->MessagePanel->isVisible());
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
 
     press(*s.form, Qt::Key_Pause);
     press(*s.form, Qt::Key_L);
     QCOMPARE(s.form->game.gamestate, MenuInGame);
-    QVERIFY(!s.form->MessagePanel->isVisible());
-    QVERIFY(s.form->loadbevel->isVisible());
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
     QCOMPARE(s.form->menus.menuitem, item::LoadList);
 }
 
@@ -518,13 +519,13 @@ void MenuSystem::messagesOverTheMenusWaitForEnter()
     QCOMPARE(s.form->game.gamestate, MenuMessage);
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Left, Qt::Key_Escape, Qt::Key_F10})
         press(*s.form, key);
-    QVERIFY(s.form->skinsbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "skinsbevel")->isVisible());
     QVERIFY(s.form->isVisible());
     QCOMPARE(s.form->menus.menuitem, item::SkinsList);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, Menu);
-    QVERIFY(!s.form->MessagePanel->isVisible());
-    QVERIFY(!s.form->Timer2->isActive());
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
+    QVERIFY(!named<QTimer>(*s.form, "Timer2")->isActive());
 }
 
 void MenuSystem::keyCaptureTakesEveryKey()
@@ -537,17 +538,17 @@ void MenuSystem::keyCaptureTakesEveryKey()
         press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Return);  // Enter starts the capture too
     press(*s.form, Qt::Key_Return);  // and is captured like any key
-    QCOMPARE(s.form->keysmenuKeys[pause]->text(), QString("ENTER"));
+    QCOMPARE(keyNameLabel(*s.form, pause)->text(), QString("ENTER"));
     QCOMPARE(s.form->bindings.keys[pause], 13);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Tab);  // no key to bind: the capture ends, nothing changes
-    QCOMPARE(s.form->keysmenuKeys[pause]->text(), QString("ENTER"));
+    QCOMPARE(keyNameLabel(*s.form, pause)->text(), QString("ENTER"));
     QCOMPARE(s.form->bindings.keys[pause], 13);
     QCOMPARE(s.form->menus.menuitem, item::FirstAction + pause);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Up);  // an arrow is bound, not followed: it takes Up from "Move up"
-    QCOMPARE(s.form->keysmenuKeys[pause]->text(), QString("UP"));
-    QCOMPARE(s.form->keysmenuKeys[int(Hotkey::up)]->text(), QString("<none>"));
+    QCOMPARE(keyNameLabel(*s.form, pause)->text(), QString("UP"));
+    QCOMPARE(keyNameLabel(*s.form, int(Hotkey::up))->text(), QString("<none>"));
     QCOMPARE(s.form->menus.menuitem, item::FirstAction + pause);
 }
 

@@ -5,6 +5,7 @@
 #include "savedgameformat.h"
 #include "gamefolder.h"
 #include "tform1.h"
+#include "named.h"
 
 #include "../ordinaryuser.h"
 
@@ -34,21 +35,21 @@ struct Session {
     Session()
     {
         form = std::make_unique<TForm1>(QSize(1024, 768), folder.path());
-        form->Timer3->stop();
+        named<QTimer>(*form, "Timer3")->stop();
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qFatal("the window was not shown");
         press(*form, Qt::Key_Return);  // the title
         press(*form, Qt::Key_Return);  // New game
         press(*form, Qt::Key_Return);  // Start with internal levels
-        form->Timer1->stop();          // the world is driven by hand
+        named<QTimer>(*form, "Timer1")->stop();  // the world is driven by hand
     }
     QString save(const QString& name) const { return folder.filePath("save/" + name); }
     // The save key, a name typed into the edit box, Enter.
     void saveAs(const QString& name)
     {
         press(*form, Qt::Key_S);
-        form->savemenu1->setText(name);
+        named<QLineEdit>(*form, "savemenu1")->setText(name);
         press(*form, Qt::Key_Return);
     }
     QStringList listed(QListWidget* list) const
@@ -93,28 +94,28 @@ void SavedGames::saveListLoadAndDelete()
 
     s.saveAs("first");
     QCOMPARE(game.gamestate, Playing);
-    QVERIFY(s.form->Timer1->isActive());
-    QVERIFY(s.form->gamefield->isVisible());
+    QVERIFY(named<QTimer>(*s.form, "Timer1")->isActive());
+    QVERIFY(named<FieldWidget>(*s.form, "gamefield")->isVisible());
     QCOMPARE(contents(s.save("first.kms")),
              QByteArray(reinterpret_cast<const char*>(expected.data()), qsizetype(expected.size())));
     QCOMPARE(s.form->saves().savename(), s.save("first.kms"));
-    QCOMPARE(s.listed(s.form->loadmenu), QStringList{"first.kms"});
-    QCOMPARE(s.listed(s.form->savemenu2), QStringList{"first.kms"});
+    QCOMPARE(s.listed(named<QListWidget>(*s.form, "loadmenu")), QStringList{"first.kms"});
+    QCOMPARE(s.listed(named<QListWidget>(*s.form, "savemenu2")), QStringList{"first.kms"});
 
     const Board saved = game.board;
     game.counters.lives = 1;
     game.counters.bombs = 0;
     game.board.cells.set(3, 3, Diamond);
     press(*s.form, Qt::Key_L);
-    QVERIFY(s.form->loadbevel->isVisible());
+    QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
     QCOMPARE(s.form->menus.menuitem, item::LoadList);
-    QCOMPARE(s.form->loadmenu->currentRow(), -1);
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->currentRow(), -1);
     press(*s.form, Qt::Key_Return);  // no entry selected: the first is loaded
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.counters.lives, 23);
     QCOMPARE(game.counters.bombs, 21);
     QVERIFY(game.board.cells.bytes() == saved.cells.bytes());
-    QVERIFY(!s.form->loadbevel->isVisible());
+    QVERIFY(!named<QFrame>(*s.form, "loadbevel")->isVisible());
     game.counters.lives = 0;  // a death after loading brings the loaded game back
     game.gamestate = Dead;
     press(*s.form, Qt::Key_Return);
@@ -125,17 +126,17 @@ void SavedGames::saveListLoadAndDelete()
     press(*s.form, Qt::Key_Delete);  // nothing selected: nothing deleted
     QVERIFY(QFile::exists(s.save("first.kms")));
     press(*s.form, Qt::Key_Down);  // the list's own key: selects the entry
-    QCOMPARE(s.form->loadmenu->currentRow(), 0);
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->currentRow(), 0);
     press(*s.form, Qt::Key_Delete);
     QVERIFY(!QFile::exists(s.save("first.kms")));
     QCOMPARE(game.gamestate, MenuMessageInGame);
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("The game first.kms has been deleted"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The game first.kms has been deleted"));
     press(*s.form, Qt::Key_Up);  // a message over the menus waits for Enter
     QCOMPARE(s.form->menus.menuitem, item::LoadList);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, MenuInGame);
-    QVERIFY(s.form->loadbevel->isVisible());
-    QCOMPARE(s.form->loadmenu->count(), 0);
+    QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 0);
 }
 
 void SavedGames::typedNamesAndTheirExtension()
@@ -144,15 +145,15 @@ void SavedGames::typedNamesAndTheirExtension()
     for (const char* name : {"already.kms", "c.KMS", "mid.kms.old", "Zebra", "apple"})
         s.saveAs(name);
     s.saveAs("c.KMS");  // chosen again from the list: the same file
-    QCOMPARE(s.listed(s.form->savemenu2),
+    QCOMPARE(s.listed(named<QListWidget>(*s.form, "savemenu2")),
              (QStringList{"already.kms", "apple.kms", "c.KMS", "mid.kms.old.kms", "Zebra.kms"}));
 
     for (const char* nothing : {"", ".kms"}) {
         press(*s.form, Qt::Key_S);
-        s.form->savemenu1->setText(nothing);
+        named<QLineEdit>(*s.form, "savemenu1")->setText(nothing);
         press(*s.form, Qt::Key_Return);
         QCOMPARE(s.form->game.gamestate, MenuInGame);
-        QVERIFY(!s.form->MessagePanel->isVisible());
+        QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
         press(*s.form, Qt::Key_Escape);  // not a menu key: the menus stay
         QCOMPARE(s.form->game.gamestate, MenuInGame);
         s.form->menus.activatemenuitem(item::BackToGame);
@@ -169,7 +170,7 @@ void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
     for (const QString& name : names) {
         s.saveAs(name);
         QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
-        QCOMPARE(s.form->MessagePanel->messageLabel->text(), "Can not save the game " + name);
+        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), "Can not save the game " + name);
         press(*s.form, Qt::Key_Return);
         QCOMPARE(s.form->game.gamestate, MenuInGame);
         QCOMPARE(s.form->menus.menuitem, item::SaveName);
@@ -187,10 +188,10 @@ void SavedGames::aMissingOrBlockedFolderFailsWithTheMessage()
     Session s;
     QVERIFY(QDir(s.folder.path()).rmdir("save"));
     s.saveAs("lost");
-    QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not save the game lost.kms"));
+    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not save the game lost.kms"));
     QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->loadmenu->count(), 0);
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 0);
     s.form->menus.activatemenuitem(item::BackToGame);
 
     QFile blocker(s.folder.filePath("save"));  // a file where the folder should be
@@ -213,10 +214,10 @@ void SavedGames::aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame()
         s.form->game.counters.lives = 9;
         for (const char* name : {"kept", "new"}) {
             s.saveAs(name);
-            QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not save the game %1.kms").arg(name));
+            QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not save the game %1.kms").arg(name));
             QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
             press(*s.form, Qt::Key_Return);
-            QVERIFY(s.form->savebevel->isVisible());
+            QVERIFY(named<QFrame>(*s.form, "savebevel")->isVisible());
             s.form->menus.activatemenuitem(item::BackToGame);
         }
     }
@@ -235,7 +236,7 @@ void SavedGames::aListedGameReplacedOrRemovedIsTakenAsItIsNow()
     s.saveAs("swap");
     s.saveAs("twice");
     press(*s.form, Qt::Key_L);
-    QCOMPARE(s.listed(s.form->loadmenu), (QStringList{"swap.kms", "twice.kms"}));
+    QCOMPARE(s.listed(named<QListWidget>(*s.form, "loadmenu")), (QStringList{"swap.kms", "twice.kms"}));
 
     game.counters.lives = 17;  // another game takes the first name behind the menu's back
     QVERIFY(writeSavedGame(s.save("swap.kms"), encodeSavedGame(game)));
@@ -249,16 +250,16 @@ void SavedGames::aListedGameReplacedOrRemovedIsTakenAsItIsNow()
     QVERIFY(QDir(s.folder.filePath("save")).mkdir("swap.kms"));  // a folder is no saved game
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, MenuInGame);
-    QVERIFY(!s.form->MessagePanel->isVisible());
-    QCOMPARE(s.listed(s.form->loadmenu), QStringList{"twice.kms"});
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
+    QCOMPARE(s.listed(named<QListWidget>(*s.form, "loadmenu")), QStringList{"twice.kms"});
     QCOMPARE(game.counters.lives, 17);
 
     press(*s.form, Qt::Key_Down);  // selects twice.kms
     QVERIFY(QFile::remove(s.save("twice.kms")));
     press(*s.form, Qt::Key_Delete);
     QCOMPARE(game.gamestate, MenuInGame);
-    QVERIFY(!s.form->MessagePanel->isVisible());
-    QCOMPARE(s.form->loadmenu->count(), 0);
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 0);
 }
 
 void SavedGames::anEntryDeletedWhileListedIsOnlyReadAgain()
@@ -266,13 +267,13 @@ void SavedGames::anEntryDeletedWhileListedIsOnlyReadAgain()
     Session s;
     s.saveAs("gone");
     press(*s.form, Qt::Key_L);
-    QCOMPARE(s.form->loadmenu->count(), 1);
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 1);
     QVERIFY(QFile::remove(s.save("gone.kms")));
     const int level = s.form->game.level;
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, MenuInGame);
-    QCOMPARE(s.form->loadmenu->count(), 0);
-    QVERIFY(!s.form->MessagePanel->isVisible());
+    QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 0);
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
     QCOMPARE(s.form->game.level, level);
 }
 
@@ -298,7 +299,7 @@ void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
         game.counters.lives = 9;
         press(*s.form, Qt::Key_L);
         press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not load the game damaged.kms"));
+        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not load the game damaged.kms"));
         QCOMPARE(game.gamestate, MenuMessageInGame);
         QCOMPARE(game.counters.lives, 9);
         QCOMPARE(s.form->saves().savename(), s.save("whole.kms"));
@@ -320,7 +321,7 @@ void SavedGames::aKeyPressActsOnceWhereverItGoesOn()
     press(*s.form, Qt::Key_L);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(s.form->game.gamestate, Playing);
-    QVERIFY(!s.form->MessagePanel->isVisible());
+    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
 }
 
 void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
@@ -337,7 +338,7 @@ void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
     QVERIFY(QDir(s.folder.filePath("save")).mkdir("folder.kms"));
     for (const char* name : {"link", "dangling", "pipe", "folder"}) {
         s.saveAs(name);
-        QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not save the game %1.kms").arg(name));
+        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not save the game %1.kms").arg(name));
         press(*s.form, Qt::Key_Return);
         s.form->menus.activatemenuitem(item::BackToGame);
     }
@@ -373,15 +374,15 @@ void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
     QVERIFY(writeSavedGame(s.save("behind.kms"), encodeSavedGame(s.form->game)));
     press(*s.form, Qt::Key_Escape);
     s.form->menus.activatemenuitem(item::SaveGame);
-    QCOMPARE(s.listed(s.form->savemenu2), (QStringList{"behind.kms", "typed.kms"}));
+    QCOMPARE(s.listed(named<QListWidget>(*s.form, "savemenu2")), (QStringList{"behind.kms", "typed.kms"}));
     QCOMPARE(s.form->menus.menuitem, item::SaveName);
-    QCOMPARE(s.form->savemenu1->selectedText(), QString("typed"));
+    QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->selectedText(), QString("typed"));
     press(*s.form, Qt::Key_Tab);
     QCOMPARE(s.form->menus.menuitem, item::SaveList);
-    QCOMPARE(s.form->savemenu1->text(), QString("typed"));
+    QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("typed"));
     press(*s.form, Qt::Key_Down);
-    QVERIFY(s.form->savemenu2->currentItem());
-    QCOMPARE(s.form->savemenu1->text(), s.form->savemenu2->currentItem()->text());
+    QVERIFY(named<QListWidget>(*s.form, "savemenu2")->currentItem());
+    QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), named<QListWidget>(*s.form, "savemenu2")->currentItem()->text());
 }
 
 void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
@@ -398,7 +399,7 @@ void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.counters.lives, 2);
     QCOMPARE(game.counters.bombs, 7);
-    QCOMPARE(s.form->TopPanel->BombLabel->text(), QString("7"));
+    QCOMPARE(named<QLabel>(*s.form, "BombLabel")->text(), QString("7"));
 
     // A passed level forgets the save: the next death restarts that level.
     game.gamestate = LevelEnd;
@@ -428,14 +429,14 @@ void SavedGames::aDeathWhoseSaveIsGoneEndsInTheMainMenu()
             QCOMPARE(::mkfifo(QFile::encodeName(s.save("fragile.kms")).constData(), 0600), 0);
         s.form->game.gamestate = Dead;
         press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->MessagePanel->messageLabel->text(), QString("Can not load the game fragile.kms"));
+        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not load the game fragile.kms"));
         QCOMPARE(s.form->game.gamestate, MenuMessage);
         press(*s.form, Qt::Key_Return);
         QCOMPARE(s.form->game.gamestate, Menu);
-        QVERIFY(s.form->mainbevel->isVisible());
-        QVERIFY(s.form->paper->isVisible());
-        QVERIFY(!s.form->gamefield->isVisible());
-        QVERIFY(!s.form->TopPanel->isVisible());
+        QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
+        QVERIFY(named<QLabel>(*s.form, "paper")->isVisible());
+        QVERIFY(!named<FieldWidget>(*s.form, "gamefield")->isVisible());
+        QVERIFY(!named<StatusBar>(*s.form, "TopPanel")->isVisible());
         QCOMPARE(s.form->menus.menuitem, item::NewGame);
     }
 }

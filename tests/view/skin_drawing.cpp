@@ -2,6 +2,7 @@
 #include "testskins.h"
 #include "gamefolder.h"
 #include "tform1.h"
+#include "named.h"
 
 #include <QPaintEvent>
 #include <QSet>
@@ -188,7 +189,7 @@ void SkinDrawing::drawitemCopiesOneTile()
 
     form.drawitem(col, row, x, y);
 
-    const QImage& field = form.gamefield->picture();
+    const QImage& field = named<FieldWidget>(form, "gamefield")->picture();
     QCOMPARE(field.size(), QSize(1800, 1200));
     const QRect cell(30 * x, 30 * y, 30, 30);
     for (int py = 0; py < field.height(); ++py)
@@ -203,13 +204,13 @@ void SkinDrawing::drawitemCopiesOneTile()
 void SkinDrawing::drawitemRepaintsOnlyItsCell()
 {
     TForm1 form({1024, 768}, gameFolder());
-    form.titlepanel->hide();
-    form.gamefield->show();
+    named<QFrame>(form, "titlepanel")->hide();
+    named<FieldWidget>(form, "gamefield")->show();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCoreApplication::processEvents();
 
-    PaintSpy spy(form.gamefield);
+    PaintSpy spy(named<FieldWidget>(form, "gamefield"));
     form.drawitem(0, 5, 12, 3);
     QCoreApplication::processEvents();
     QCOMPARE(spy.painted, QRegion(360, 90, 30, 30));
@@ -223,14 +224,14 @@ void SkinDrawing::drawitemRepaintsOnlyItsCell()
         drawn += QRect(x * 30, y * 30, 30, 30);
     }
     QCoreApplication::processEvents();
-    QCOMPARE(spy.painted, drawn & form.gamefield->visibleRegion());
+    QCOMPARE(spy.painted, drawn & named<FieldWidget>(form, "gamefield")->visibleRegion());
 
     // A level start draws every cell: the whole visible field is repainted,
     // and after that paint single cells again.
     spy.painted = QRegion();
     form.startlevel(1);
     QCoreApplication::processEvents();
-    QCOMPARE(spy.painted, QRegion(form.gamefield->visibleRegion()));
+    QCOMPARE(spy.painted, QRegion(named<FieldWidget>(form, "gamefield")->visibleRegion()));
     spy.painted = QRegion();
     form.drawitem(0, 5, 12, 3);
     QCoreApplication::processEvents();
@@ -244,7 +245,7 @@ void SkinDrawing::statusBarBackgroundTiles()
     form.applySkin();
 
     // 1024 div 30 + 2 = 36 tiles, the last starting at 1050, beyond the edge.
-    const QImage background = pixmapOf(form.TopPanel->topimage);
+    const QImage background = pixmapOf(named<QLabel>(form, "topimage"));
     QCOMPARE(background.size(), QSize(36 * 30, 30));
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < background.width(); ++x)
@@ -258,7 +259,7 @@ void SkinDrawing::statusBarIconsSeeThroughBlack()
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
     form.applySkin();
 
-    const QImage player = pixmapOf(form.TopPanel->PlayerImage);
+    const QImage player = pixmapOf(named<QLabel>(form, "PlayerImage"));
     QCOMPARE(player.size(), QSize(60, 20));
     QCOMPARE(qAlpha(player.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(player.pixel(30, 10)), 0);
@@ -273,7 +274,7 @@ void SkinDrawing::statusBarIconsSeeThroughBlack()
     }
     QCOMPARE(qAlpha(player.pixel(21, 10)), 0);
 
-    const QImage bombs = pixmapOf(form.TopPanel->BombImage);
+    const QImage bombs = pixmapOf(named<QLabel>(form, "BombImage"));
     QCOMPARE(bombs.size(), QSize(100, 20));
     const std::pair<int, int> bombIcons[] = {{1, 2}, {40, 3}, {80, 4}};
     for (const auto& [left, row] : bombIcons) {
@@ -293,15 +294,15 @@ void SkinDrawing::colourStripSetsTheLabels()
     form.applySkin();
 
     auto text = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
-    const StatusBar* bar = form.TopPanel;
+    const StatusBar* bar = named<StatusBar>(form, "TopPanel");
     QCOMPARE(text(bar->PlayerLabel), QColor(255, 0, 0));
     QCOMPARE(text(bar->BombLabel), QColor(0, 255, 0));
     QCOMPARE(text(bar->levellabel), QColor(192, 192, 192));
     QCOMPARE(text(bar->DiamondLabel), QColor(0, 255, 255));
     QCOMPARE(text(bar->YellowLabel), QColor(0, 255, 255));
     QCOMPARE(text(bar->OliveLabel), QColor(0, 255, 255));
-    QCOMPARE(form.MessagePanel->palette().color(QPalette::Window), QColor(0, 0, 255));
-    QCOMPARE(text(form.MessagePanel->messageLabel), QColor(0, 0, 255));
+    QCOMPARE(named<MessageDisplay>(form, "MessagePanel")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    QCOMPARE(text(named<QLabel>(form, "messageLabel")), QColor(0, 0, 255));
 }
 
 // Each of the ten things the strip colours takes its own band: a strip of ten
@@ -324,13 +325,13 @@ void SkinDrawing::tenDistinctBandsGiveTenDistinctColours()
     QVERIFY(form.skin.load(writeSkin(dir, "banded.bmp", banded).toStdString()));
     form.applySkin();
 
-    QProgressBar* gauge = form.MessagePanel->gauge;
+    QProgressBar* gauge = named<QProgressBar>(form, "gauge");
     gauge->setValue(gauge->maximum() / 2);
     const QImage bar = gauge->grab().toImage();
     auto text = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
-    const StatusBar* top = form.TopPanel;
+    const StatusBar* top = named<StatusBar>(form, "TopPanel");
     const std::array<QColor, StripBands> shown{
-        form.MessagePanel->palette().color(QPalette::Window), text(form.MessagePanel->messageLabel),
+        named<MessageDisplay>(form, "MessagePanel")->palette().color(QPalette::Window), text(named<QLabel>(form, "messageLabel")),
         bar.pixelColor(bar.width() - 2, bar.height() / 2),  bar.pixelColor(1, bar.height() / 2),
         text(top->PlayerLabel), text(top->BombLabel), text(top->levellabel),
         text(top->DiamondLabel), text(top->YellowLabel), text(top->OliveLabel)};
@@ -344,9 +345,9 @@ void SkinDrawing::messageShowsAndAnimates()
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
     form.showmessageimage("P A U S E", "П А У З А");
 
-    MessageDisplay* panel = form.MessagePanel;
+    MessageDisplay* panel = named<MessageDisplay>(form, "MessagePanel");
     QVERIFY(panel->isVisibleTo(&form));
-    QVERIFY(form.Timer2->isActive());
+    QVERIFY(named<QTimer>(form, "Timer2")->isActive());
     QCOMPARE(panel->messageLabel->text(), QString("P A U S E"));
     QCOMPARE(panel->msgframe, 0);
 
@@ -366,8 +367,8 @@ void SkinDrawing::secondMessageIsDropped()
     form.Timer2Timer();
     form.showmessageimage("The diamond has been destroyed by an explosive wave",
                           "Алмаз был уничтожен взрывной волной");
-    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("The stone has been fell on you"));
-    QCOMPARE(form.MessagePanel->msgframe, 1);
+    QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("The stone has been fell on you"));
+    QCOMPARE(named<MessageDisplay>(form, "MessagePanel")->msgframe, 1);
 }
 
 void SkinDrawing::languageChosenWhenShown()
@@ -375,10 +376,10 @@ void SkinDrawing::languageChosenWhenShown()
     TForm1 form({1024, 768}, gameFolder());
     form.game.english = false;
     form.showmessageimage("P A U S E", "П А У З А");
-    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
+    QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("П А У З А"));
 
     form.game.english = true;
-    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("П А У З А"));
+    QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("П А У З А"));
 }
 
 void SkinDrawing::newMessageStartsAtFrameZero()
@@ -388,13 +389,13 @@ void SkinDrawing::newMessageStartsAtFrameZero()
     form.showmessageimage("first", "первое");
     for (int i = 0; i < 3; ++i)
         form.Timer2Timer();
-    form.MessagePanel->hide();
+    named<MessageDisplay>(form, "MessagePanel")->hide();
 
     form.showmessageimage("second", "второе");
-    QCOMPARE(form.MessagePanel->messageLabel->text(), QString("second"));
-    QCOMPARE(form.MessagePanel->msgframe, 0);
+    QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("second"));
+    QCOMPARE(named<MessageDisplay>(form, "MessagePanel")->msgframe, 0);
     form.Timer2Timer();
-    QCOMPARE(pixmapOf(form.MessagePanel->MessageImage).pixel(0, 0), tilePixel(0, 7, 0, 0));
+    QCOMPARE(pixmapOf(named<QLabel>(form, "MessageImage")).pixel(0, 0), tilePixel(0, 7, 0, 0));
 }
 
 KERNMINE_WINDOW_TEST_MAIN(SkinDrawing)

@@ -7,6 +7,7 @@
 #include "shutdownsignals.h"
 #include "testskins.h"
 #include "tform1.h"
+#include "named.h"
 
 #include "../ordinaryuser.h"
 
@@ -37,7 +38,7 @@ std::unique_ptr<TForm1> shownForm(const QString& folder = gameFolder())
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         qFatal("the window was not shown");
-    form->Timer3->stop();  // the title is driven by hand
+    named<QTimer>(*form, "Timer3")->stop();  // the title is driven by hand
     return form;
 }
 
@@ -49,7 +50,7 @@ void ticks(TForm1& form, int n)
 
 QImage previewCell(TForm1& form, int col, int row)
 {
-    return form.skinpreview->pixmap().toImage().copy(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
+    return named<SkinPreview>(form, "skinpreview")->pixmap().toImage().copy(col * CellPixels, row * CellPixels, CellPixels, CellPixels);
 }
 
 }  // namespace
@@ -87,19 +88,19 @@ void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
     auto form = shownForm();
     QCOMPARE(form->game.gamestate, Title);
     QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value(Key + "exit").toInt(), 121);
-    QCOMPARE(form->keysmenuKeys[int(Hotkey::bomb)]->text(), QString("CTRL"));
-    QCOMPARE(form->menu1->text(), QString("New game"));
+    QCOMPARE(keyNameLabel(*form, int(Hotkey::bomb))->text(), QString("CTRL"));
+    QCOMPARE(named<QLabel>(*form, "menu1")->text(), QString("New game"));
     QVERIFY(QGuiApplication::overrideCursor());
 
     ticks(*form, 70);
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Down);
     QCOMPARE(form->game.gamestate, Title);
-    QVERIFY(form->titlepanel->isVisible());
+    QVERIFY(named<QFrame>(*form, "titlepanel")->isVisible());
     ticks(*form, 1);  // the 71st tick
     QCOMPARE(form->game.gamestate, Menu);
-    QVERIFY(!form->titlepanel->isVisible());
-    QVERIFY(form->mainbevel->isVisible());
+    QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
+    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
     QCOMPARE(form->title().titlestep(), 1);
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(form->menus.menuitem, item::NewGame);
@@ -109,25 +110,25 @@ void Startup::theTitleStepByStep()
 {
     auto form = shownForm();
     ticks(*form, 10);
-    QVERIFY(!form->titlename->isVisible());
+    QVERIFY(!named<QLabel>(*form, "titlename")->isVisible());
     ticks(*form, 1);
-    QVERIFY(form->titlename->isVisible());
+    QVERIFY(named<QLabel>(*form, "titlename")->isVisible());
     ticks(*form, 9);
-    QVERIFY(!form->titlepresents->isVisible());
+    QVERIFY(!named<QLabel>(*form, "titlepresents")->isVisible());
     ticks(*form, 1);
-    QVERIFY(form->titlepresents->isVisible());
+    QVERIFY(named<QLabel>(*form, "titlepresents")->isVisible());
     ticks(*form, 19);
-    QCOMPARE(form->titlename->height(), 80);
-    QCOMPARE(form->titlepresents->height(), 30);
+    QCOMPARE(named<QLabel>(*form, "titlename")->height(), 80);
+    QCOMPARE(named<QLabel>(*form, "titlepresents")->height(), 30);
 
     int name = 80, presents = 30;
     for (int step = 40; step <= 60; ++step) {
         ticks(*form, 1);
-        QVERIFY(form->titlename->height() < name || name == 0);
-        QVERIFY(form->titlepresents->height() < presents || presents == 0);
-        name = form->titlename->height();
-        presents = form->titlepresents->height();
-        QCOMPARE(form->titlename->y() + 0, form->titlepresents->y() - 80);  // the pictures keep their tops
+        QVERIFY(named<QLabel>(*form, "titlename")->height() < name || name == 0);
+        QVERIFY(named<QLabel>(*form, "titlepresents")->height() < presents || presents == 0);
+        name = named<QLabel>(*form, "titlename")->height();
+        presents = named<QLabel>(*form, "titlepresents")->height();
+        QCOMPARE(named<QLabel>(*form, "titlename")->y() + 0, named<QLabel>(*form, "titlepresents")->y() - 80);  // the pictures keep their tops
     }
     QCOMPARE(name, 0);
     QCOMPARE(presents, 0);
@@ -135,20 +136,20 @@ void Startup::theTitleStepByStep()
     QCOMPARE(form->game.gamestate, TitleSkippable);
     ticks(*form, 1);
     QCOMPARE(form->game.gamestate, Menu);
-    QVERIFY(!form->Timer3->isActive());
+    QVERIFY(!named<QTimer>(*form, "Timer3")->isActive());
 }
 
 void Startup::laterRunsSkipTheTitleWithAnyKey()
 {
     auto form = shownForm();
     QCOMPARE(form->game.gamestate, TitleSkippable);
-    form->Timer3->start();
+    named<QTimer>(*form, "Timer3")->start();
     ticks(*form, 15);
     press(*form, Qt::Key_Down);
     QCOMPARE(form->game.gamestate, Menu);
     QCOMPARE(form->title().titlestep(), 0);
-    QVERIFY(!form->titlepanel->isVisible());
-    QVERIFY(!form->Timer3->isActive());
+    QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
+    QVERIFY(!named<QTimer>(*form, "Timer3")->isActive());
     QCOMPARE(form->menus.menuitem, item::NewGame);  // the key only ended the title
     QVERIFY(!QGuiApplication::overrideCursor());
 }
@@ -164,13 +165,13 @@ void Startup::storedBindingsAreCutToTheirLowByte()
     auto form = shownForm();
     QCOMPARE(form->bindings.keys[int(Hotkey::left)], 44);
     QCOMPARE(form->bindings.keys[int(Hotkey::right)], 38);
-    QCOMPARE(form->keysmenuKeys[int(Hotkey::right)]->text(), QString("UP"));
-    QCOMPARE(form->keysmenuKeys[int(Hotkey::up)]->text(), QString("<none>"));
+    QCOMPARE(keyNameLabel(*form, int(Hotkey::right))->text(), QString("UP"));
+    QCOMPARE(keyNameLabel(*form, int(Hotkey::up))->text(), QString("<none>"));
 
     press(*form, Qt::Key_Return);  // the title
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);  // level 1
-    form->Timer1->stop();
+    named<QTimer>(*form, "Timer1")->stop();
     Game& game = form->game;
     for (int x = 1; x < BoardColumns - 1; ++x)
         for (int y = 1; y < BoardRows - 1; ++y)
@@ -195,14 +196,14 @@ void Startup::changesAreThereAtTheNextStart()
         press(*form, Qt::Key_Right);  // capture for "Pause"
         QCOMPARE(form->menus.menuitem, item::FirstKeyName + int(Hotkey::pause));
         press(*form, Qt::Key_P);
-        QCOMPARE(form->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
+        QCOMPARE(keyNameLabel(*form, int(Hotkey::pause))->text(), QString("P"));
         QCOMPARE(form->menus.menuitem, item::FirstAction + int(Hotkey::pause));
         press(*form, Qt::Key_Left);
         form->menus.ShowMenu(item::Controls, item::Language);
         press(*form, Qt::Key_Right);
         press(*form, Qt::Key_Down);
         press(*form, Qt::Key_Return);
-        QCOMPARE(form->menu9->text(), QString("Выход"));
+        QCOMPARE(named<QLabel>(*form, "menu9")->text(), QString("Выход"));
         press(*form, Qt::Key_Left);
         form->menus.ShowMenu(item::Language, item::Skins);
         press(*form, Qt::Key_Right);
@@ -217,9 +218,9 @@ void Startup::changesAreThereAtTheNextStart()
     auto again = shownForm();
     QCOMPARE(again->game.gamestate, TitleSkippable);
     QCOMPARE(again->bindings.keys[int(Hotkey::pause)], 'P');
-    QCOMPARE(again->keysmenuKeys[int(Hotkey::pause)]->text(), QString("P"));
+    QCOMPARE(keyNameLabel(*again, int(Hotkey::pause))->text(), QString("P"));
     QCOMPARE(again->game.english, false);
-    QCOMPARE(again->menu1->text(), QString("Новая игра"));
+    QCOMPARE(named<QLabel>(*again, "menu1")->text(), QString("Новая игра"));
     QCOMPARE(again->skin.skinname, skin.toStdString());
     QCOMPARE(again->skin.skin, numberedSkin());
     QVERIFY(QFile::remove(skin));
@@ -255,7 +256,7 @@ void Startup::everyCaptionInBothLanguages()
             QCOMPARE(shown, QString::fromUtf8(expected.data(), expected.size()));
         }
     }
-    QCOMPARE(form->aboutmenu2->text(), QString("External levels"));  // without the design's colon
+    QCOMPARE(named<QLabel>(*form, "aboutmenu2")->text(), QString("External levels"));  // without the design's colon
 }
 
 void Startup::theLevelLabelFollowsTheLanguageAndNothingElse()
@@ -264,17 +265,17 @@ void Startup::theLevelLabelFollowsTheLanguageAndNothingElse()
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);  // level 1
-    form->Timer1->stop();
+    named<QTimer>(*form, "Timer1")->stop();
     press(*form, Qt::Key_Escape);  // suspended
     form->menus.ShowMenu(item::NewGame, item::Language);
     press(*form, Qt::Key_Right);
     press(*form, Qt::Key_Down);
     press(*form, Qt::Key_Return);
-    QCOMPARE(form->TopPanel->levellabel->text(), QString("Уровень 1"));
+    QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Уровень 1"));
     form->Timer1Timer();
     form->menus.activatemenuitem(item::BackToGame);
     form->Timer1Timer();
-    QCOMPARE(form->TopPanel->levellabel->text(), QString("Уровень 1"));
+    QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Уровень 1"));
 }
 
 void Startup::thePreviewTurnsAndAnimates()
@@ -283,10 +284,10 @@ void Startup::thePreviewTurnsAndAnimates()
     press(*form, Qt::Key_Return);  // the title
     form->menus.ShowMenu(item::NewGame, item::Skins);
     press(*form, Qt::Key_Right);
-    QVERIFY(form->skinsbevel->isVisible());
-    QVERIFY(form->Timer3->isActive());
-    QCOMPARE(form->skinsmenu1->currentRow(), 0);
-    form->Timer3->stop();
+    QVERIFY(named<QFrame>(*form, "skinsbevel")->isVisible());
+    QVERIFY(named<QTimer>(*form, "Timer3")->isActive());
+    QCOMPARE(named<QListWidget>(*form, "skinsmenu1")->currentRow(), 0);
+    named<QTimer>(*form, "Timer3")->stop();
     for (int step = 0; step < 14; ++step) {
         const int shown = form->title().titlestep() % 12;
         form->Timer3Timer();
@@ -299,7 +300,7 @@ void Startup::thePreviewTurnsAndAnimates()
     }
     press(*form, Qt::Key_Left);
     QCOMPARE(form->title().titlestep(), 0);
-    QVERIFY(!form->Timer3->isActive());
+    QVERIFY(!named<QTimer>(*form, "Timer3")->isActive());
 }
 
 void Startup::sigtermLeavesTheSettingsWritten()
@@ -350,9 +351,9 @@ void Startup::sigtermDuringPlayWritesTheSettingsAndHarmsNoSavedGame()
     form->menus.ShowMenu(item::Controls, item::NewGame);
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);  // level 1
-    form->Timer1->stop();
+    named<QTimer>(*form, "Timer1")->stop();
     press(*form, Qt::Key_S);
-    form->savemenu1->setText("before");
+    named<QLineEdit>(*form, "savemenu1")->setText("before");
     press(*form, Qt::Key_Return);
     QFile file(folder.filePath("save/before.kms"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -385,7 +386,7 @@ void Startup::settingsThatCannotBeWrittenCostTheGameNothing()
         QCOMPARE(form->game.gamestate, Title);
         ticks(*form, 71);
         QCOMPARE(form->game.gamestate, MenuMessage);  // said once the menu stands
-        QCOMPARE(form->MessagePanel->messageLabel->text(), QString("The settings can not be saved"));
+        QCOMPARE(named<QLabel>(*form, "messageLabel")->text(), QString("The settings can not be saved"));
         press(*form, Qt::Key_Return);
         QCOMPARE(form->game.gamestate, Menu);
         press(*form, Qt::Key_Return);
@@ -424,22 +425,22 @@ void Startup::aGameFolderThatCannotBeWrittenStillPlays()
         press(*form, Qt::Key_Return);  // the title
         form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
         press(*form, Qt::Key_Right);
-        QCOMPARE(form->aboutmenu2_2->text(), QString("0"));
+        QCOMPARE(named<QLabel>(*form, "aboutmenu2_2")->text(), QString("0"));
         press(*form, Qt::Key_Left);
         form->menus.ShowMenu(item::LevelsInfo, item::Skins);
         press(*form, Qt::Key_Right);
-        QCOMPARE(form->skinsmenu1->count(), 1);
+        QCOMPARE(named<QListWidget>(*form, "skinsmenu1")->count(), 1);
         press(*form, Qt::Key_Left);
         form->menus.ShowMenu(item::Skins, item::NewGame);
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Return);  // level 1
-        form->Timer1->stop();
+        named<QTimer>(*form, "Timer1")->stop();
         press(*form, Qt::Key_S);
-        form->savemenu1->setText("lost");
+        named<QLineEdit>(*form, "savemenu1")->setText("lost");
         press(*form, Qt::Key_Return);
-        QCOMPARE(form->MessagePanel->messageLabel->text(), QString("Can not save the game lost.kms"));
+        QCOMPARE(named<QLabel>(*form, "messageLabel")->text(), QString("Can not save the game lost.kms"));
         press(*form, Qt::Key_Return);
-        QCOMPARE(form->loadmenu->count(), 0);
+        QCOMPARE(named<QListWidget>(*form, "loadmenu")->count(), 0);
         form->menus.activatemenuitem(item::BackToGame);
         QCOMPARE(form->game.gamestate, Playing);
         press(*form, Qt::Key_F10);

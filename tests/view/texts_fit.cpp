@@ -5,6 +5,7 @@
 #include "keybindings.h"
 #include "messages.h"
 #include "tform1.h"
+#include "named.h"
 
 #include <QtTest>
 
@@ -68,28 +69,28 @@ void TextsFit::menuCaptions()
 
     // Items with a ">" end before it; the others before the panel's edge.
     const int arrowLeft = form.findChild<QLabel*>("Label1")->x();
-    for (QLabel* item : {form.menu1, form.menu3, form.menu4, form.menu5, form.menu6, form.menu7, form.menu8})
+    for (QLabel* item : {named<QLabel>(form, "menu1"), named<QLabel>(form, "menu3"), named<QLabel>(form, "menu4"), named<QLabel>(form, "menu5"), named<QLabel>(form, "menu6"), named<QLabel>(form, "menu7"), named<QLabel>(form, "menu8")})
         QVERIFY2(textEnd(item) < arrowLeft, qPrintable(item->text()));
-    for (QLabel* item : {form.menu2, form.menu110, form.menu9})
-        QVERIFY2(textEnd(item) <= form.mainbevel->width(), qPrintable(item->text()));
-    for (QLabel* item : {form.newmenu1, form.newmenu2})
-        QVERIFY2(textEnd(item) <= form.newbevel->width(), qPrintable(item->text()));
+    for (QLabel* item : {named<QLabel>(form, "menu2"), named<QLabel>(form, "menu110"), named<QLabel>(form, "menu9")})
+        QVERIFY2(textEnd(item) <= named<QFrame>(form, "mainbevel")->width(), qPrintable(item->text()));
+    for (QLabel* item : {named<QLabel>(form, "newmenu1"), named<QLabel>(form, "newmenu2")})
+        QVERIFY2(textEnd(item) <= named<QFrame>(form, "newbevel")->width(), qPrintable(item->text()));
     for (int i = 0; i < HotkeyCount; ++i)
-        QVERIFY2(textEnd(form.keysmenu[i]) < form.keysmenuKeys[i]->x(), qPrintable(form.keysmenu[i]->text()));
-    QVERIFY(textEnd(form.aboutmenu1) < form.aboutmenu1_1->x());
-    QVERIFY(textEnd(form.aboutmenu2) < form.aboutmenu2_2->x() + form.aboutmenu2_2->width() -
-                                           textWidth(form.aboutmenu2_2, "9999"));
-    QVERIFY(textEnd(form.aboutmenu3) <= form.aboutbevel->width());
-    QVERIFY(textEnd(form.skinsmenu2) <= form.skinsbevel->width());
-    QVERIFY(textWidth(form.GroupBox1, form.GroupBox1->title()) < form.GroupBox1->width());
-    for (QLabel* item : {form.languagemenu1, form.languagemenu2})
-        QVERIFY2(textEnd(item) <= form.languagebevel->width(), qPrintable(item->text()));
+        QVERIFY2(textEnd(actionLabel(form, i)) < keyNameLabel(form, i)->x(), qPrintable(actionLabel(form, i)->text()));
+    QVERIFY(textEnd(named<QLabel>(form, "aboutmenu1")) < named<QLabel>(form, "aboutmenu1_1")->x());
+    QVERIFY(textEnd(named<QLabel>(form, "aboutmenu2")) < named<QLabel>(form, "aboutmenu2_2")->x() + named<QLabel>(form, "aboutmenu2_2")->width() -
+                                           textWidth(named<QLabel>(form, "aboutmenu2_2"), "9999"));
+    QVERIFY(textEnd(named<QLabel>(form, "aboutmenu3")) <= named<QFrame>(form, "aboutbevel")->width());
+    QVERIFY(textEnd(named<QLabel>(form, "skinsmenu2")) <= named<QFrame>(form, "skinsbevel")->width());
+    QVERIFY(textWidth(named<QGroupBox>(form, "GroupBox1"), named<QGroupBox>(form, "GroupBox1")->title()) < named<QGroupBox>(form, "GroupBox1")->width());
+    for (QLabel* item : {named<QLabel>(form, "languagemenu1"), named<QLabel>(form, "languagemenu2")})
+        QVERIFY2(textEnd(item) <= named<QFrame>(form, "languagebevel")->width(), qPrintable(item->text()));
 }
 
 void TextsFit::keyNames()
 {
     TForm1 form({1024, 768}, gameFolder());
-    const QLabel* box = form.keysmenuKeys[0];
+    const QLabel* box = keyNameLabel(form, 0);
     for (int code = 0; code < 256; ++code) {
         for (const auto& name : {plainKeyName(std::uint8_t(code)), modifierKeyName(std::uint8_t(code))})
             if (name)
@@ -100,7 +101,7 @@ void TextsFit::keyNames()
 void TextsFit::messages()
 {
     TForm1 form({1024, 768}, gameFolder());
-    const QLabel* label = form.MessagePanel->messageLabel;
+    const QLabel* label = named<QLabel>(form, "messageLabel");
     for (const MessageText& text : everyMessage()) {
         for (const std::string& shown : {text.english, text.russian})
             QVERIFY2(textWidth(label, QString::fromStdString(shown)) <= label->width(), shown.c_str());
@@ -110,20 +111,20 @@ void TextsFit::messages()
 void TextsFit::statusBarAndSkinsMenu()
 {
     TForm1 form({1024, 768}, gameFolder());
-    const QLabel* level = form.TopPanel->levellabel;
+    const QLabel* level = named<QLabel>(form, "levellabel");
     const MessageText caption = message::levelCaption(9999);
     for (const std::string& shown : {caption.english, caption.russian})
         QVERIFY(textWidth(level, QString::fromStdString(shown)) <= level->width());
-    for (const QLabel* counter : {form.TopPanel->PlayerLabel, form.TopPanel->BombLabel})
+    for (const QLabel* counter : {named<QLabel>(form, "PlayerLabel"), named<QLabel>(form, "BombLabel")})
         QVERIFY(textWidth(counter, QString::number(CounterLimit)) <= counter->width());
 
     const MessageText entry = message::defaultSkinEntry();
-    const int room = form.skinsmenu1->viewport()->width();
+    const int room = named<QListWidget>(form, "skinsmenu1")->viewport()->width();
     for (const std::string& shown : {entry.english, entry.russian})
-        QVERIFY(textWidth(form.skinsmenu1, QString::fromStdString(shown)) <= room);
+        QVERIFY(textWidth(named<QListWidget>(form, "skinsmenu1"), QString::fromStdString(shown)) <= room);
     const MessageText unreadable = message::skinUnreadable();
     for (const std::string& shown : {unreadable.english, unreadable.russian})
-        QVERIFY(textWidth(form.skinerror, QString::fromStdString(shown)) <= form.skinsbevel->width());
+        QVERIFY(textWidth(named<QLabel>(form, "skinerror"), QString::fromStdString(shown)) <= named<QFrame>(form, "skinsbevel")->width());
 }
 
 KERNMINE_WINDOW_TEST_MAIN(TextsFit)

@@ -1,6 +1,7 @@
 // The window and where every widget stands on 1024 x 768 and 1920 x 1080 screens.
 #include "gamefolder.h"
 #include "tform1.h"
+#include "named.h"
 #include "widgets.h"
 
 #include <QFontInfo>
@@ -107,8 +108,8 @@ void WindowLayout::windowCoversTheScreen()
     QCOMPARE(form.palette().color(QPalette::Window), QColor(0, 0, 0));
     QCOMPARE(form.game.windowWidth, 1920);
     QCOMPARE(form.game.windowHeight, 1080);
-    QCOMPARE(form.paper->geometry(), QRect(0, 0, 1920, 1080));
-    QCOMPARE(form.titlepanel->geometry(), QRect(0, 0, 1920, 1080));
+    QCOMPARE(named<QLabel>(form, "paper")->geometry(), QRect(0, 0, 1920, 1080));
+    QCOMPARE(named<QFrame>(form, "titlepanel")->geometry(), QRect(0, 0, 1920, 1080));
 }
 
 void WindowLayout::sizes_data()
@@ -157,22 +158,22 @@ void WindowLayout::panelsOpenLevelWithTheirItems()
     for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
         TForm1 form(screen, gameFolder());
         const std::tuple<QWidget*, QWidget*, QWidget*> panels[] = {
-            {form.newbevel, form.newmenu1, form.menu1},       {form.loadbevel, form.loadmenu, form.menu3},
-            {form.savebevel, form.savemenu1, form.menu4},     {form.keysbevel, form.keysmenu[0], form.menu5},
-            {form.aboutbevel, form.aboutmenu1, form.menu6},   {form.skinsbevel, form.skinsmenu1, form.menu7},
-            {form.languagebevel, form.languagemenu1, form.menu8},
+            {named<QFrame>(form, "newbevel"), named<QLabel>(form, "newmenu1"), named<QLabel>(form, "menu1")},       {named<QFrame>(form, "loadbevel"), named<QListWidget>(form, "loadmenu"), named<QLabel>(form, "menu3")},
+            {named<QFrame>(form, "savebevel"), named<QLineEdit>(form, "savemenu1"), named<QLabel>(form, "menu4")},     {named<QFrame>(form, "keysbevel"), actionLabel(form, 0), named<QLabel>(form, "menu5")},
+            {named<QFrame>(form, "aboutbevel"), named<QLabel>(form, "aboutmenu1"), named<QLabel>(form, "menu6")},   {named<QFrame>(form, "skinsbevel"), named<QListWidget>(form, "skinsmenu1"), named<QLabel>(form, "menu7")},
+            {named<QFrame>(form, "languagebevel"), named<QLabel>(form, "languagemenu1"), named<QLabel>(form, "menu8")},
         };
         for (const auto& [panel, firstLine, opener] : panels) {
-            QCOMPARE(panel->x(), form.mainbevel->geometry().right() + 1);
+            QCOMPARE(panel->x(), named<QFrame>(form, "mainbevel")->geometry().right() + 1);
             QCOMPARE(firstLine->mapTo(&form, QPoint()).y(), opener->mapTo(&form, QPoint()).y());
         }
     }
     TForm1 form({1024, 768}, gameFolder());
     const auto below = [](QWidget* list) { return list->parentWidget()->height() - list->geometry().bottom(); };
-    QCOMPARE(below(form.savemenu2), below(form.loadmenu));
-    QCOMPARE(form.savemenu2->x(), form.loadmenu->x());
-    QCOMPARE(form.savemenu2->size(), form.loadmenu->size());
-    QCOMPARE(form.savebevel->width(), form.loadbevel->width());
+    QCOMPARE(below(named<QListWidget>(form, "savemenu2")), below(named<QListWidget>(form, "loadmenu")));
+    QCOMPARE(named<QListWidget>(form, "savemenu2")->x(), named<QListWidget>(form, "loadmenu")->x());
+    QCOMPARE(named<QListWidget>(form, "savemenu2")->size(), named<QListWidget>(form, "loadmenu")->size());
+    QCOMPARE(named<QFrame>(form, "savebevel")->width(), named<QFrame>(form, "loadbevel")->width());
 }
 
 void WindowLayout::visibleAtStart()
@@ -193,63 +194,63 @@ void WindowLayout::captionsAndColours()
     TForm1 form({1024, 768}, gameFolder());
     const QColor aqua(0, 255, 255), white(255, 255, 255), gray(128, 128, 128);
 
-    QCOMPARE(form.menu1->text(), QString("New game"));
-    QCOMPARE(textColour(form.menu1), aqua);
-    QVERIFY(form.menu1->font().bold());
-    QCOMPARE(form.menu110->text(), QString("Terminate current game"));
-    QCOMPARE(form.menu110->pos(), QPoint(8, 40));
-    QCOMPARE(textColour(form.menu110), gray);
-    QCOMPARE(textColour(form.menu4), gray);
-    QCOMPARE(textColour(form.menu5), white);
-    QCOMPARE(form.menu9->pos(), QPoint(8, 152));
+    QCOMPARE(named<QLabel>(form, "menu1")->text(), QString("New game"));
+    QCOMPARE(textColour(named<QLabel>(form, "menu1")), aqua);
+    QVERIFY(named<QLabel>(form, "menu1")->font().bold());
+    QCOMPARE(named<QLabel>(form, "menu110")->text(), QString("Terminate current game"));
+    QCOMPARE(named<QLabel>(form, "menu110")->pos(), QPoint(8, 40));
+    QCOMPARE(textColour(named<QLabel>(form, "menu110")), gray);
+    QCOMPARE(textColour(named<QLabel>(form, "menu4")), gray);
+    QCOMPARE(textColour(named<QLabel>(form, "menu5")), white);
+    QCOMPARE(named<QLabel>(form, "menu9")->pos(), QPoint(8, 152));
 
     auto* arrow = qobject_cast<QLabel*>(widget(form, "Label8"));
     QCOMPARE(arrow->text(), QString(">"));
     QCOMPARE(arrow->pos(), QPoint(168, 120));
     QVERIFY(!arrow->font().bold());
 
-    QCOMPARE(textColour(form.newmenu2), gray);
-    QCOMPARE(form.keysmenu[7]->text(), QString("Self-destruction"));
-    QCOMPARE(form.keysmenu[7]->pos(), QPoint(8, 120));
-    QCOMPARE(form.keysmenuKeys[11]->objectName(), QString("keysmenu12_12"));
-    QCOMPARE(form.keysmenuKeys[11]->text(), QString("F10"));  // the stored binding of "Quick exit"
-    QCOMPARE(form.keysmenuKeys[11]->pos(), QPoint(136, 184));
-    QCOMPARE(form.keysmenuKeys[11]->palette().color(QPalette::Window), gray);
-    QCOMPARE(form.aboutmenu1_1->text(), QString("30"));
-    QCOMPARE(form.aboutmenu2_2->geometry().right() + 1, 169);
-    QCOMPARE(form.GroupBox1->title(), QString("preview"));
-    QCOMPARE(form.languagemenu2->text(), QString("Russian"));
-    QCOMPARE(form.TopPanel->levellabel->text(), QString("Level 1"));
-    QCOMPARE(form.TopPanel->OliveLabel->text(), QString("0"));
-    QCOMPARE(form.TopPanel->OliveLabel->alignment(), Qt::AlignCenter);
-    QCOMPARE(form.MessagePanel->gauge->maximum(), 240);
-    QVERIFY(!form.MessagePanel->gauge->isTextVisible());
-    QCOMPARE(form.mainbevel->palette().color(QPalette::Window), QColor(0, 0, 0));
+    QCOMPARE(textColour(named<QLabel>(form, "newmenu2")), gray);
+    QCOMPARE(actionLabel(form, 7)->text(), QString("Self-destruction"));
+    QCOMPARE(actionLabel(form, 7)->pos(), QPoint(8, 120));
+    QCOMPARE(keyNameLabel(form, 11)->objectName(), QString("keysmenu12_12"));
+    QCOMPARE(keyNameLabel(form, 11)->text(), QString("F10"));  // the stored binding of "Quick exit"
+    QCOMPARE(keyNameLabel(form, 11)->pos(), QPoint(136, 184));
+    QCOMPARE(keyNameLabel(form, 11)->palette().color(QPalette::Window), gray);
+    QCOMPARE(named<QLabel>(form, "aboutmenu1_1")->text(), QString("30"));
+    QCOMPARE(named<QLabel>(form, "aboutmenu2_2")->geometry().right() + 1, 169);
+    QCOMPARE(named<QGroupBox>(form, "GroupBox1")->title(), QString("preview"));
+    QCOMPARE(named<QLabel>(form, "languagemenu2")->text(), QString("Russian"));
+    QCOMPARE(named<QLabel>(form, "levellabel")->text(), QString("Level 1"));
+    QCOMPARE(named<QLabel>(form, "OliveLabel")->text(), QString("0"));
+    QCOMPARE(named<QLabel>(form, "OliveLabel")->alignment(), Qt::AlignCenter);
+    QCOMPARE(named<QProgressBar>(form, "gauge")->maximum(), 240);
+    QVERIFY(!named<QProgressBar>(form, "gauge")->isTextVisible());
+    QCOMPARE(named<QFrame>(form, "mainbevel")->palette().color(QPalette::Window), QColor(0, 0, 0));
 }
 
 void WindowLayout::stacking()
 {
     TForm1 form({1024, 768}, gameFolder());
-    QCOMPARE(stackIndex(form, form.paper), 0);
-    QCOMPARE(stackIndex(form, form.gamefield), 1);
-    QVERIFY(stackIndex(form, form.titlepanel) > stackIndex(form, form.mainbevel));
-    QVERIFY(stackIndex(form, form.titlepanel) > stackIndex(form, form.MessagePanel));
+    QCOMPARE(stackIndex(form, named<QLabel>(form, "paper")), 0);
+    QCOMPARE(stackIndex(form, named<FieldWidget>(form, "gamefield")), 1);
+    QVERIFY(stackIndex(form, named<QFrame>(form, "titlepanel")) > stackIndex(form, named<QFrame>(form, "mainbevel")));
+    QVERIFY(stackIndex(form, named<QFrame>(form, "titlepanel")) > stackIndex(form, named<MessageDisplay>(form, "MessagePanel")));
 
     form.showmessageimage("on top", "сверху");
     QWidget* top = nullptr;
     for (QObject* child : form.children())
         if (child->isWidgetType())
             top = static_cast<QWidget*>(child);
-    QCOMPARE(top, form.MessagePanel);
+    QCOMPARE(top, named<MessageDisplay>(form, "MessagePanel"));
 }
 
 void WindowLayout::fonts()
 {
     TForm1 form({1024, 768}, gameFolder());
-    const QFont text = form.menu3->font();
+    const QFont text = named<QLabel>(form, "menu3")->font();
     QCOMPARE(QFontInfo(text).family(), QString(TextFontFamily));
     QCOMPARE(text.pixelSize(), 11);
-    const QFont message = form.MessagePanel->messageLabel->font();
+    const QFont message = named<QLabel>(form, "messageLabel")->font();
     QCOMPARE(QFontInfo(message).family(), QString(MessageFontFamily));
     QCOMPARE(message.pixelSize(), 16);
     QVERIFY(message.bold());
@@ -260,28 +261,28 @@ void WindowLayout::fonts()
 void WindowLayout::listRows()
 {
     TForm1 form({1024, 768}, gameFolder());
-    form.skinsbevel->show();
+    named<QFrame>(form, "skinsbevel")->show();
     form.show();
     for (const char* name : {"one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "six.bmp"})
-        form.skinsmenu1->addItem(name);
-    QCOMPARE(form.skinsmenu1->visualItemRect(form.skinsmenu1->item(1)).height(), 13);
+        named<QListWidget>(form, "skinsmenu1")->addItem(name);
+    QCOMPARE(named<QListWidget>(form, "skinsmenu1")->visualItemRect(named<QListWidget>(form, "skinsmenu1")->item(1)).height(), 13);
     // The skins list shows five whole rows and nothing of a sixth.
-    QCOMPARE(form.skinsmenu1->viewport()->height(), 5 * 13);
-    QVERIFY(!form.skinsmenu1->font().bold());
-    QVERIFY(form.loadmenu->font().bold());
+    QCOMPARE(named<QListWidget>(form, "skinsmenu1")->viewport()->height(), 5 * 13);
+    QVERIFY(!named<QListWidget>(form, "skinsmenu1")->font().bold());
+    QVERIFY(named<QListWidget>(form, "loadmenu")->font().bold());
 }
 
 void WindowLayout::timers()
 {
     TForm1 form({1024, 768}, gameFolder());
-    for (QTimer* timer : {form.Timer1, form.Timer2, form.Timer3}) {
+    for (QTimer* timer : {named<QTimer>(form, "Timer1"), named<QTimer>(form, "Timer2"), named<QTimer>(form, "Timer3")}) {
         QCOMPARE(timer->interval(), 150);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     }
     // Only the title runs at start.
-    QVERIFY(!form.Timer1->isActive());
-    QVERIFY(!form.Timer2->isActive());
-    QVERIFY(form.Timer3->isActive());
+    QVERIFY(!named<QTimer>(form, "Timer1")->isActive());
+    QVERIFY(!named<QTimer>(form, "Timer2")->isActive());
+    QVERIFY(named<QTimer>(form, "Timer3")->isActive());
 }
 
 void WindowLayout::foldersBesideTheGame()
