@@ -223,11 +223,12 @@ void KeyPlay::selfDestruction()
 void KeyPlay::labelsFollowTheCountersAfterATick()
 {
     auto form = playing();
-    form->game.counters.olive = 4;
-    form->game.counters.lives = 7;
+    form->game.counters = {7, 8, 9, 3, 4};  // a different value for each label
     form->Timer1Timer();
-    QCOMPARE(form->TopPanel->OliveLabel->text(), QString("4"));
-    QCOMPARE(form->TopPanel->PlayerLabel->text(), QString("7"));
+    const StatusBar& bar = *form->TopPanel;
+    QCOMPARE((QStringList{bar.PlayerLabel->text(), bar.BombLabel->text(), bar.DiamondLabel->text(),
+                          bar.YellowLabel->text(), bar.OliveLabel->text()}),
+             (QStringList{"7", "8", "9", "3", "4"}));
 }
 
 void KeyPlay::enterAfterALevel()
