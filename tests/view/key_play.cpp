@@ -224,11 +224,12 @@ void KeyPlay::selfDestruction()
 void KeyPlay::labelsFollowTheCountersAfterATick()
 {
     auto form = playing();
-    form->game.counters.olive = 4;
-    form->game.counters.lives = 7;
+    form->game.counters = {7, 8, 9, 3, 4};  // a different value for each label
     form->Timer1Timer();
-    QCOMPARE(named<QLabel>(*form, "OliveLabel")->text(), QString("4"));
-    QCOMPARE(named<QLabel>(*form, "PlayerLabel")->text(), QString("7"));
+    QStringList shown;
+    for (const char* label : {"PlayerLabel", "BombLabel", "DiamondLabel", "YellowLabel", "OliveLabel"})
+        shown << named<QLabel>(*form, label)->text();
+    QCOMPARE(shown, (QStringList{"7", "8", "9", "3", "4"}));
 }
 
 void KeyPlay::enterAfterALevel()

@@ -165,6 +165,11 @@ void SkinDrawing::smallSkinIsFilledInByTheBuiltInSkin()
     QCOMPARE(edge.pixel(9, 20), builtIn.tile(3, 1).pixel(9, 20));
     QCOMPARE(skin.tile(5, 7), builtIn.tile(5, 7));
     QCOMPARE(skin.strip(), builtIn.strip());
+    // Short of the sheet in one direction only: filled in all the same.
+    for (const QSize size : {QSize(180, 50), QSize(100, 240)}) {
+        QVERIFY(skin.load(writeSkin(dir, "part.bmp", numberedSkin(size.width(), size.height())).toStdString()));
+        QCOMPARE(skin.tile(5, 7), builtIn.tile(5, 7));
+    }
 }
 
 void SkinDrawing::drawitemCopiesOneTile_data()
