@@ -56,13 +56,7 @@ void TForm1::focusItem(int id)
     QWidget* widget = items_.value(id);
     if (!widget)
         return;
-    // A list that takes the focus makes its first row current; the saved-game
-    // lists must keep the selection that their refresh cleared.
-    auto* list = qobject_cast<QListWidget*>(widget);
-    const bool keepCleared = list && list != skinsmenu1 && list->currentRow() < 0;
     widget->setFocus();
-    if (keepCleared)
-        list->setCurrentRow(-1);
     if (widget == savemenu1)
         savemenu1->selectAll();  // typing replaces the name shown
 }

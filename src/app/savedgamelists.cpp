@@ -30,7 +30,9 @@ void TForm1::showEntries(int list, const QStringList& entries)
     const QSignalBlocker quiet(shown);  // a refresh is no choice of the player's
     shown->clear();
     shown->addItems(entries);
-    shown->setCurrentRow(-1);
+    // No row is current, and the focus coming in does not make the first one
+    // current either: an arrow then chooses the first, and copies it.
+    shown->setCurrentIndex(QModelIndex());
 }
 
 QString TForm1::selectedEntry(int list)

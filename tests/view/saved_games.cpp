@@ -381,8 +381,7 @@ void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
     QCOMPARE(s.form->menus.menuitem, item::SaveList);
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("typed"));
     press(*s.form, Qt::Key_Down);
-    QVERIFY(named<QListWidget>(*s.form, "savemenu2")->currentItem());
-    QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), named<QListWidget>(*s.form, "savemenu2")->currentItem()->text());
+    QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("behind.kms"));
 }
 
 void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
