@@ -34,20 +34,17 @@ void startQt()
     static QGuiApplication app(argc, argv);
 }
 
-// A configuration folder of the fuzzer's own, set before the first store opens
-// (Qt reads XDG_CONFIG_HOME once), in memory where there is a place for it:
-// every store writes its file and waits for the disk. The path of the settings
-// file in it.
+// The settings file, in a folder of the fuzzer's own, in memory where there is
+// a place for it: every write of the store waits for the disk. The store opens
+// it by its path, which spares it the search of the folders where Qt looks for
+// the player's file (none of them is there, and no input changes that).
 const std::filesystem::path& settingsFile()
 {
     static QTemporaryDir folder((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()) + "/settings-fuzz-XXXXXX");
     static const std::filesystem::path file = [] {
         require(folder.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
         startQt();
-        const std::filesystem::path orvelund = folder.path().toStdString() + "/orvelund";
-        std::filesystem::create_directories(orvelund);
-        return orvelund / "Kernmine.ini";
+        return std::filesystem::path(folder.path().toStdString()) / "Kernmine.ini";
     }();
     return file;
 }
@@ -77,15 +74,23 @@ extern "C" const char* __asan_default_options()
     return "max_allocation_size_mb=2048:allocator_may_return_null=1";
 }
 
+// A file without the settings is a first run: the store writes the defaults
+// over it as it opens and must then read the defaults; any other file is read
+// and written back. Either way the next store reads back what was read. (A
+// first run written back again would only repeat the store's own write.)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     writeInput(data, size);
+    const QString file = QString::fromStdString(settingsFile().string());
     Settings read;
     {
-        SettingsStore store;
+        SettingsStore store(file);
         read = store.read();
-        store.write(read);
+        if (store.firstRun())
+            require(read == Settings{});
+        else
+            store.write(read);
     }
-    require(SettingsStore().read() == read);
+    require(SettingsStore(file).read() == read);
     return 0;
 }

@@ -32,7 +32,9 @@ std::optional<int> integer(const QVariant& value)
 
 }  // namespace
 
-SettingsStore::SettingsStore()
+SettingsStore::SettingsStore() : SettingsStore(QString()) {}
+
+SettingsStore::SettingsStore(const QString& fileName) : path_(fileName)
 {
     open();
     firstRun_ = !holdsKey();
@@ -44,6 +46,10 @@ SettingsStore::~SettingsStore() = default;
 
 void SettingsStore::open()
 {
+    if (!path_.isEmpty()) {
+        store_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+        return;
+    }
     store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                          QStringLiteral("orvelund"), QStringLiteral("Kernmine"));
 }

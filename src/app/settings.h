@@ -29,6 +29,9 @@ public:
     // Opens the store; on the first run (no settings key yet) the defaults
     // are written first.
     SettingsStore();
+    // The same on the INI file of the given path, without the folders Qt
+    // searches for the player's file (the settings fuzzer reads its inputs so).
+    explicit SettingsStore(const QString& fileName);
     ~SettingsStore();
 
     bool firstRun() const { return firstRun_; }
@@ -49,6 +52,7 @@ private:
     void open();
     bool holdsKey() const;
 
+    QString path_;  // empty for the player's file
     std::unique_ptr<QSettings> store_;
     bool firstRun_ = false;
 };

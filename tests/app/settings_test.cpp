@@ -135,6 +135,27 @@ TEST_F(SettingsStoreTest, EveryValueComesBack)
     EXPECT_EQ(storedValue("english").toString(), "0");
 }
 
+// The store of a given file (as the settings fuzzer opens it) reads and writes
+// that file and leaves the player's alone.
+TEST_F(SettingsStoreTest, AStoreOfAGivenFileKeepsToThatFile)
+{
+    const QString path = configurationFolder() + "/orvelund/elsewhere/chosen.ini";
+    {
+        SettingsStore store(path);
+        EXPECT_TRUE(store.firstRun());
+        EXPECT_EQ(store.fileName(), path);
+        store.write(changedSettings());
+    }
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+    const SettingsStore again(path);
+    EXPECT_FALSE(again.firstRun());
+    EXPECT_EQ(again.read(), changedSettings());
+    const SettingsStore players;
+    EXPECT_TRUE(players.firstRun());
+    EXPECT_EQ(players.read(), Settings{});
+}
+
 TEST_F(SettingsStoreTest, BindingsAreTheLowByteOfTheStoredInteger)
 {
     writeFile(settingsFile(), "[software]\n"
