@@ -32,12 +32,19 @@ std::optional<int> integer(const QVariant& value)
 
 }  // namespace
 
-SettingsStore::SettingsStore()
+SettingsStore::SettingsStore() : SettingsStore(true) {}
+
+SettingsStore::SettingsStore(bool writeDefaults)
 {
     open();
     firstRun_ = !holdsKey();
-    if (firstRun_)
+    if (firstRun_ && writeDefaults)
         write(Settings{});
+}
+
+Settings SettingsStore::peek()
+{
+    return SettingsStore(false).read();
 }
 
 SettingsStore::~SettingsStore() = default;

@@ -31,6 +31,10 @@ public:
     SettingsStore();
     ~SettingsStore();
 
+    // The settings as the game keeps them, read without writing anything, so
+    // that the level editor leaves the game's first run to the game.
+    static Settings peek();
+
     bool firstRun() const { return firstRun_; }
 
     // A value that is missing or cannot be read as its type has its default;
@@ -44,6 +48,7 @@ public:
     QString fileName() const;
 
 private:
+    explicit SettingsStore(bool writeDefaults);
     void open();
     bool holdsKey() const;
 
