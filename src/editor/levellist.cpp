@@ -1,0 +1,183 @@
+// The editor window's level list and files: opening, saving, renumbering, and
+// the play-test that proves a level.
+#include "editorwindow.h"
+
+#include "bmp.h"
+#include "editortexts.h"
+#include "levels.h"
+#include "playtest.h"
+#include "replay.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QStackedWidget>
+
+#include <algorithm>
+
+void EditorWindow::listLevels()
+{
+    levels_->clear();
+    const int count = levelCount(folder_);
+    for (int n = 1; n <= count; ++n) {
+        MessageText status;
+        switch (levelStatus(folder_, n)) {
+        case LevelStatus::Proven: status = editortext::proven(); break;
+        case LevelStatus::Unproven: status = editortext::unproven(); break;
+        case LevelStatus::Broken: status = editortext::broken(); break;
+        case LevelStatus::Missing: status = editortext::missing(); break;
+        }
+        levels_->addItem(say(editortext::listedLevel(n)) + " — " + say(status));
+    }
+    if (!inFolder_)
+        levels_->addItem(say(editortext::newLevel(number_)));
+    levels_->setCurrentRow(number_ - 1);
+}
+
+void EditorWindow::openLevel(int n)
+{
+    const std::optional<Picture> level = readLevelFile(folder_, n);
+    if (!level) {
+        report(editortext::unreadablePicture(levelFilePath(folder_, n)));
+        listLevels();
+        return;
+    }
+    session_ = EditSession(LevelBoard::fromPicture(*level));
+    if (const std::optional<std::string> tape = provingTape(folder_, n, *level))
+        session_.setProof(*tape);
+    number_ = n;
+    inFolder_ = true;
+    listLevels();
+    boardChanged();
+}
+
+void EditorWindow::newLevel()
+{
+    addLevel(LevelBoard());
+}
+
+void EditorWindow::addLevel(const LevelBoard& board)
+{
+    session_ = EditSession(board);
+    number_ = levelCount(folder_) + 1;
+    inFolder_ = false;
+    listLevels();
+    boardChanged();
+}
+
+bool EditorWindow::mayLeaveLevel()
+{
+    return !session_.modified() ||
+           QMessageBox::question(this, say(editortext::windowTitle()), say(editortext::discardChanges())) ==
+               QMessageBox::Yes;
+}
+
+bool EditorWindow::save()
+{
+    if (!check_.valid()) {
+        std::string problems;
+        for (const LevelProblem& problem : check_.problems)
+            problems += "• " + problem.text.in(english_) + "\n";
+        if (QMessageBox::warning(this, say(editortext::windowTitle()), say(editortext::saveAnyway(problems)),
+                                 QMessageBox::Save | QMessageBox::Cancel) != QMessageBox::Save)
+            return false;
+    }
+    const std::string path = levelFilePath(folder_, number_);
+    if (!saveLevel(folder_, number_, session_.board(), session_.proof())) {
+        report(editortext::cannotSave(path));
+        return false;
+    }
+    session_.markSaved();
+    inFolder_ = true;
+    report(editortext::saved(path));
+    listLevels();
+    return true;
+}
+
+void EditorWindow::runPlan(const LevelPlan& plan, int selectAfter)
+{
+    DiskFiles disk;
+    const PlanOutcome outcome = carryOut(plan, folder_, disk);
+    if (!outcome.report.english.empty())
+        QMessageBox::warning(this, say(editortext::windowTitle()), say(outcome.report));
+    const int count = levelCount(folder_);
+    if (count == 0)
+        newLevel();
+    else
+        openLevel(std::clamp(outcome.done ? selectAfter : number_, 1, count));
+}
+
+void EditorWindow::duplicateLevel()
+{
+    if (inFolder_ && mayLeaveLevel())
+        runPlan(planDuplicate(number_, levelCount(folder_)), number_ + 1);
+}
+
+void EditorWindow::deleteLevel()
+{
+    if (!inFolder_) {
+        if (mayLeaveLevel())
+            runPlan({}, number_ - 1);
+        return;
+    }
+    if (QMessageBox::question(this, say(editortext::windowTitle()),
+                              say(editortext::deleteLevel()) + " " + say(editortext::listedLevel(number_)) + "?") ==
+        QMessageBox::Yes)
+        runPlan(planRemove(number_, levelCount(folder_)), number_);
+}
+
+void EditorWindow::moveLevel(int by)
+{
+    const int other = number_ + by;
+    if (inFolder_ && other >= 1 && other <= levelCount(folder_) && mayLeaveLevel())
+        runPlan(planSwap(number_, other), other);
+}
+
+void EditorWindow::openPicture()
+{
+    if (!mayLeaveLevel())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, say(editortext::openPicture()),
+                                                      QString::fromStdString(folder_), say(editortext::pictureFilter()));
+    if (path.isEmpty())
+        return;
+    if (const std::optional<Picture> picture = readBmpFile(path.toStdString()))
+        addLevel(LevelBoard::fromPicture(*picture));
+    else
+        report(editortext::unreadablePicture(path.toStdString()));
+}
+
+void EditorWindow::copyBuiltin()
+{
+    if (mayLeaveLevel())
+        addLevel(LevelBoard::fromPicture(builtinLevel(builtins_->currentIndex() + 1).value_or(Picture{})));
+}
+
+void EditorWindow::playTest()
+{
+    if (check_.counts[Player] == 0)
+        return;
+    pages_->setCurrentWidget(play_);
+    play_->start(session_.board(), number_, folder_, english_, keys_);
+}
+
+// A play that won proves the level when its tape, replayed, wins it too.
+void EditorWindow::endPlayTest()
+{
+    pages_->setCurrentIndex(0);
+    if (play_->won()) {
+        const std::string tape = writeTape(play_->tape());
+        std::string error;
+        const auto steps = parseTape(tape, error);
+        if (steps && tapeWins(session_.board().toPicture(), number_, *steps))
+            session_.setProof(tape);
+    }
+    boardChanged();
+}
+
+void EditorWindow::report(const MessageText& text)
+{
+    status_->setText(say(text));
+}
