@@ -156,6 +156,8 @@ void EditorWindow::buildEditPage(QWidget* page)
     actions->addStretch(1);
     board_ = new BoardView(page);
     board_->setObjectName("board");
+    // A click on the board takes the keys there, so the number keys choose kinds.
+    board_->setFocusPolicy(Qt::ClickFocus);
     std::array<QImage, CellCodeCount> tiles;
     for (std::uint8_t code = 0; code < CellCodeCount; ++code) {
         const Sprite sprite = levelStartSprite(code);
