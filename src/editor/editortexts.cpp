@@ -13,6 +13,11 @@ MessageText levelsHeading() { return {"Levels", "Уровни"}; }
 MessageText addLevel() { return {"New", "Новый"}; }
 MessageText duplicateLevel() { return {"Duplicate", "Копия"}; }
 MessageText deleteLevel() { return {"Delete", "Удалить"}; }
+MessageText deleteQuestion(int n)
+{
+    return {"Delete level " + number(n) + " and its tape? The levels after it move up.",
+            "Удалить уровень " + number(n) + " и его запись? Следующие уровни сдвинутся вверх."};
+}
 MessageText moveUp() { return {"Up", "Выше"}; }
 MessageText moveDown() { return {"Down", "Ниже"}; }
 MessageText openPicture() { return {"Open picture…", "Открыть картинку…"}; }
@@ -45,7 +50,7 @@ MessageText plainEarth(int percent)
     return {"plain earth: " + number(percent) + "%", "простая земля: " + number(percent) + "%"};
 }
 MessageText provenByPlay() { return {"Proven: a play-test won it", "Доказан: проверка игрой пройдена"}; }
-MessageText notProven() { return {"Not proven: play-test it to a win", "Не доказан: пройдите его в проверке"}; }
+MessageText notProven() { return {"Not proven: play-test it to a win", "Не доказан: пройдите его в проверке игрой"}; }
 MessageText underPointer(int x, int y, const MessageText& kind)
 {
     const std::string at = "(" + number(x) + ", " + number(y) + ") ";

@@ -11,6 +11,7 @@ MessageText levelsHeading();
 MessageText addLevel();
 MessageText duplicateLevel();
 MessageText deleteLevel();
+MessageText deleteQuestion(int n);
 MessageText moveUp();
 MessageText moveDown();
 MessageText openPicture();

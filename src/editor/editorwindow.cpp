@@ -27,6 +27,7 @@ constexpr int LevelColumnWidth = 230;
 constexpr int SideColumnWidth = 260;
 constexpr QSize StartSize{1280, 860};
 constexpr int PaletteIcon = 24;
+constexpr int ProblemSpacing = 3;  // pixels between two findings, so each reads on its own
 // The keys that choose the twelve kinds of cell, in cell-code order.
 constexpr std::array<Qt::Key, CellCodeCount> KindKeys{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
                                                       Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8,
@@ -222,6 +223,7 @@ void EditorWindow::buildSideColumn(QWidget* column)
     problems_ = new QListWidget(column);
     problems_->setObjectName("problems");
     problems_->setWordWrap(true);
+    problems_->setSpacing(ProblemSpacing);
     countsHeading_ = heading(column, "countsHeading");
     counts_ = new QLabel(column);
     counts_->setObjectName("counts");

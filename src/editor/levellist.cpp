@@ -122,8 +122,7 @@ void EditorWindow::deleteLevel()
             runPlan({}, number_ - 1);
         return;
     }
-    if (QMessageBox::question(this, say(editortext::windowTitle()),
-                              say(editortext::deleteLevel()) + " " + say(editortext::listedLevel(number_)) + "?") ==
+    if (QMessageBox::question(this, say(editortext::windowTitle()), say(editortext::deleteQuestion(number_))) ==
         QMessageBox::Yes)
         runPlan(planRemove(number_, levelCount(folder_)), number_);
 }

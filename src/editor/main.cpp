@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,9 @@ int main(int argc, char** argv)
 
     const Settings settings = SettingsStore::peek();
     EditorWindow window(arguments.value(folder).toStdString(), settings.english, settings.skin, settings.hotkeys);
+    // A window larger than the screen would hide its edges where no window
+    // manager fits it.
+    window.resize(window.size().boundedTo(QGuiApplication::primaryScreen()->availableSize()));
     window.show();
     window.activateWindow();
     return app.exec();
