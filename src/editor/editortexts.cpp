@@ -40,7 +40,6 @@ MessageText save() { return {"Save", "Сохранить"}; }
 MessageText undo() { return {"Undo", "Отменить"}; }
 MessageText redo() { return {"Redo", "Вернуть"}; }
 MessageText playTest() { return {"Play-test (F5)", "Проверка игрой (F5)"}; }
-MessageText backToEditing() { return {"Esc: back to editing", "Esc: назад к правке"}; }
 
 MessageText problemsHeading() { return {"Problems", "Ошибки"}; }
 MessageText noProblems() { return {"No problems found", "Ошибок не найдено"}; }

@@ -34,7 +34,6 @@ MessageText save();
 MessageText undo();
 MessageText redo();
 MessageText playTest();
-MessageText backToEditing();
 
 MessageText problemsHeading();
 MessageText noProblems();

@@ -3,6 +3,7 @@
 #include "levelfolder.h"
 
 #include "levels.h"
+#include "../ordinaryuser.h"
 
 #include <gtest/gtest.h>
 
@@ -93,16 +94,20 @@ TEST_F(LevelFolder, AMissingFolderHoldsNoLevelAndTakesNone)
     EXPECT_FALSE(fs::exists(missing));
 }
 
-TEST_F(LevelFolder, AReadOnlyFolderKeepsItsLevelWhole)
+// A read-only folder refuses the save and the renumbering alike, and every
+// level and tape in it stays as it was.
+TEST_F(LevelFolder, AReadOnlyFolderKeepsItsLevelsWhole)
 {
-    ASSERT_TRUE(saveLevel(folder, 1, wonByOneStep(), WinningTape));
+    makeLevels(3);
     const auto before = contents();
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder.c_str(), W_OK) == 0) {
-        fs::permissions(folder, fs::perms::owner_all);
-        GTEST_SKIP() << "this user writes into read-only folders";
+    {
+        const AsOrdinaryUser user;
+        EXPECT_FALSE(saveLevel(folder, 1, LevelBoard(), std::nullopt));
+        DiskFiles disk;
+        for (const LevelPlan& plan : {planSwap(1, 2), planDuplicate(1, 3), planRemove(2, 3)})
+            EXPECT_FALSE(carryOut(plan, folder, disk).done);
     }
-    EXPECT_FALSE(saveLevel(folder, 1, LevelBoard(), std::nullopt));
     fs::permissions(folder, fs::perms::owner_all);
     EXPECT_EQ(contents(), before);
 }
