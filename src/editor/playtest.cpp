@@ -24,6 +24,8 @@ PlayTest::PlayTest(const Skin& skin, QWidget* parent)
     setObjectName("playtest");
     setBackground(this, colour::black);
     setFocusPolicy(Qt::StrongFocus);
+    // As in the game, no pointer over the play.
+    setCursor(Qt::BlankCursor);
     message_->hide();
     for (QTimer* timer : {worldTimer_, messageTimer_}) {
         timer->setInterval(TickMilliseconds);
