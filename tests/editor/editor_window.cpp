@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,6 +84,7 @@ private slots:
     void aPlayTestThatWinsProvesTheLevelUntilItChanges();
     void escapeLeavesThePlayWithTheLevelAsItWas();
     void aMissingFolderIsToldAndNothingIsSaved();
+    void theListMovesLevelsWithTheirTapes();
 };
 
 void EditorWindowTest::aDragIsOneStrokeUndoneAndRedoneByKeys()
@@ -202,6 +204,46 @@ void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
     QVERIFY(!editor.window->save());
     QVERIFY(status->text().contains("Could not save"));
     QVERIFY(!QFile::exists(missing));
+}
+
+void EditorWindowTest::theListMovesLevelsWithTheirTapes()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    editor.key(Qt::Key_F5);
+    QTest::keyClick(editor.play, Qt::Key_Right);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_Escape);
+    QVERIFY(editor.window->save());
+    const auto click = [&](const char* button) { editor.window->findChild<QPushButton*>(button)->click(); };
+    click("add");
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{10, 10}});
+    editor.key(Qt::Key_S, Qt::ControlModifier);
+    auto* levels = editor.window->findChild<QListWidget*>("levels");
+    const auto listed = [&] {
+        QStringList texts;
+        for (int row = 0; row < levels->count(); ++row)
+            texts << levels->item(row)->text();
+        return texts;
+    };
+    QCOMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
+    const auto bytes = [&](const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray unproven = bytes(levelFilePath(editor.levels(), 2));
+
+    click("up");
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
+    QCOMPARE(bytes(levelFilePath(editor.levels(), 1)), unproven);
+
+    click("duplicate");
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
+    QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
 }
 
 QTEST_MAIN(EditorWindowTest)
