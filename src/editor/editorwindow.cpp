@@ -80,7 +80,6 @@ EditorWindow::EditorWindow(const std::string& levelsFolder, bool english, const 
     setTexts();
     resize(StartSize);
 
-    listLevels();
     if (levelCount(folder_) > 0)
         openLevel(1);
     else
