@@ -53,10 +53,10 @@ struct Editor {
     BoardView* board = nullptr;
     PlayTest* play = nullptr;
 
-    explicit Editor(const QString& levels = {})
+    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys)
     {
         window = std::make_unique<EditorWindow>((levels.isEmpty() ? folder.path() : levels).toStdString(), true,
-                                                std::string(BuiltInSkin), DefaultHotkeys);
+                                                std::string(BuiltInSkin), keys);
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
@@ -83,6 +83,7 @@ private slots:
     void theFindingsFollowEveryStroke();
     void aPlayTestThatWinsProvesTheLevelUntilItChanges();
     void escapeLeavesThePlayWithTheLevelAsItWas();
+    void thePlayTestTakesThePlayersOwnKeys();
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
 };
@@ -190,6 +191,28 @@ void EditorWindowTest::escapeLeavesThePlayWithTheLevelAsItWas()
     QVERIFY(editor.window->session().board() == before);
     QVERIFY(!editor.window->session().proof());
     QCOMPARE(editor.play->tape().size(), std::size_t{1});
+}
+
+// Keys rebound in the game's settings play the play-test: D steps right, Alt
+// drops the bomb, and the arrow keys do nothing.
+void EditorWindowTest::thePlayTestTakesThePlayersOwnKeys()
+{
+    Hotkeys keys = DefaultHotkeys;
+    keys[static_cast<int>(Hotkey::right)] = 'D';
+    keys[static_cast<int>(Hotkey::bomb)] = vk::Alt;
+    QTemporaryDir unused;
+    Editor editor(unused.path(), keys);
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{3, 1}});
+    editor.key(Qt::Key_F5);
+    QTest::keyClick(editor.play, Qt::Key_Right);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_D, Qt::AltModifier);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_D);
+    editor.play->tick();
+    QVERIFY(!editor.play->won());  // the bomb lies between the player and the diamond
+    QCOMPARE(QString::fromStdString(writeTape(editor.play->tape())), QString(". BR R\n"));
 }
 
 void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
