@@ -81,4 +81,11 @@ MessageText discardChanges()
             "В уровне есть несохранённые изменения. Отказаться от них?"};
 }
 MessageText pictureFilter() { return {"Level pictures (*.bmp)", "Картинки уровней (*.bmp)"}; }
+MessageText discard() { return {"Leave them", "Отказаться"}; }
+MessageText cancel() { return {"Cancel", "Отмена"}; }
+MessageText ok() { return {"OK", "ОК"}; }
+MessageText lookIn() { return {"Look in:", "Папка:"}; }
+MessageText fileName() { return {"File name:", "Имя файла:"}; }
+MessageText fileType() { return {"Files of type:", "Тип файлов:"}; }
+MessageText open() { return {"Open", "Открыть"}; }
 }  // namespace editortext

@@ -50,4 +50,11 @@ MessageText noLevelsFolder(const std::string& folder);
 MessageText unreadablePicture(const std::string& path);
 MessageText discardChanges();
 MessageText pictureFilter();
+MessageText discard();
+MessageText cancel();
+MessageText ok();
+MessageText lookIn();
+MessageText fileName();
+MessageText fileType();
+MessageText open();
 }  // namespace editortext

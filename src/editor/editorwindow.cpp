@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>

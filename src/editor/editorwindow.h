@@ -67,6 +67,9 @@ private:
     void dragged(BoardCell cell);
     void released();
 
+    // Whether the player answers the question with `yes` rather than cancel.
+    bool confirm(const MessageText& question, const MessageText& yes);
+    void warn(const MessageText& text);
     // False when the player keeps unsaved changes rather than lose them.
     bool mayLeaveLevel();
     void runPlan(const LevelPlan& plan, int selectAfter);

@@ -8,6 +8,7 @@
 #include "playtest.h"
 #include "replay.h"
 
+#include <QPushButton>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -67,11 +68,28 @@ void EditorWindow::addLevel(const LevelBoard& board)
     boardChanged();
 }
 
+// Qt's own buttons and file dialog speak English only: every answer is
+// written out in the editor's language.
+bool EditorWindow::confirm(const MessageText& question, const MessageText& yes)
+{
+    QMessageBox box(QMessageBox::Warning, say(editortext::windowTitle()), say(question), QMessageBox::NoButton, this);
+    const QPushButton* accept = box.addButton(say(yes), QMessageBox::AcceptRole);
+    // Enter cancels: nothing is lost by a key pressed in haste.
+    box.setDefaultButton(box.addButton(say(editortext::cancel()), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+void EditorWindow::warn(const MessageText& text)
+{
+    QMessageBox box(QMessageBox::Warning, say(editortext::windowTitle()), say(text), QMessageBox::NoButton, this);
+    box.addButton(say(editortext::ok()), QMessageBox::AcceptRole);
+    box.exec();
+}
+
 bool EditorWindow::mayLeaveLevel()
 {
-    return !session_.modified() ||
-           QMessageBox::question(this, say(editortext::windowTitle()), say(editortext::discardChanges())) ==
-               QMessageBox::Yes;
+    return !session_.modified() || confirm(editortext::discardChanges(), editortext::discard());
 }
 
 bool EditorWindow::save()
@@ -80,8 +98,7 @@ bool EditorWindow::save()
         std::string problems;
         for (const LevelProblem& problem : check_.problems)
             problems += "• " + problem.text.in(english_) + "\n";
-        if (QMessageBox::warning(this, say(editortext::windowTitle()), say(editortext::saveAnyway(problems)),
-                                 QMessageBox::Save | QMessageBox::Cancel) != QMessageBox::Save)
+        if (!confirm(editortext::saveAnyway(problems), editortext::save()))
             return false;
     }
     const std::string path = levelFilePath(folder_, number_);
@@ -101,7 +118,7 @@ void EditorWindow::runPlan(const LevelPlan& plan, int selectAfter)
     DiskFiles disk;
     const PlanOutcome outcome = carryOut(plan, folder_, disk);
     if (!outcome.report.english.empty())
-        QMessageBox::warning(this, say(editortext::windowTitle()), say(outcome.report));
+        warn(outcome.report);
     const int count = levelCount(folder_);
     if (count == 0)
         newLevel();
@@ -122,8 +139,7 @@ void EditorWindow::deleteLevel()
             runPlan({}, number_ - 1);
         return;
     }
-    if (QMessageBox::question(this, say(editortext::windowTitle()), say(editortext::deleteQuestion(number_))) ==
-        QMessageBox::Yes)
+    if (confirm(editortext::deleteQuestion(number_), editortext::deleteLevel()))
         runPlan(planRemove(number_, levelCount(folder_)), number_);
 }
 
@@ -138,10 +154,19 @@ void EditorWindow::openPicture()
 {
     if (!mayLeaveLevel())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, say(editortext::openPicture()),
-                                                      QString::fromStdString(folder_), say(editortext::pictureFilter()));
-    if (path.isEmpty())
+    QFileDialog dialog(this, say(editortext::openPicture()), QString::fromStdString(folder_),
+                       say(editortext::pictureFilter()));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const std::pair<QFileDialog::DialogLabel, MessageText> labels[] = {
+        {QFileDialog::LookIn, editortext::lookIn()},     {QFileDialog::FileName, editortext::fileName()},
+        {QFileDialog::FileType, editortext::fileType()}, {QFileDialog::Accept, editortext::open()},
+        {QFileDialog::Reject, editortext::cancel()}};
+    for (const auto& [label, text] : labels)
+        dialog.setLabelText(label, say(text));
+    if (!dialog.exec() || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().front();
     if (const std::optional<Picture> picture = readBmpFile(path.toStdString()))
         addLevel(LevelBoard::fromPicture(*picture));
     else
