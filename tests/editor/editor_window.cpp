@@ -6,6 +6,7 @@
 #include "playtest.h"
 
 #include <QLabel>
+#include <QAbstractButton>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -53,9 +54,9 @@ struct Editor {
     BoardView* board = nullptr;
     PlayTest* play = nullptr;
 
-    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys)
+    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys, bool english = true)
     {
-        window = std::make_unique<EditorWindow>((levels.isEmpty() ? folder.path() : levels).toStdString(), true,
+        window = std::make_unique<EditorWindow>((levels.isEmpty() ? folder.path() : levels).toStdString(), english,
                                                 std::string(BuiltInSkin), keys);
         window->show();
         window->activateWindow();
@@ -86,6 +87,8 @@ private slots:
     void thePlayTestTakesThePlayersOwnKeys();
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
+    void everyCaptionFitsOnASmallScreen_data();
+    void everyCaptionFitsOnASmallScreen();
 };
 
 void EditorWindowTest::aDragIsOneStrokeUndoneAndRedoneByKeys()
@@ -267,6 +270,35 @@ void EditorWindowTest::theListMovesLevelsWithTheirTapes()
     QCOMPARE(editor.window->levelNumber(), 2);
     QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
     QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
+}
+
+void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("English") << true;
+    QTest::newRow("Russian") << false;
+}
+
+// On a screen of 1024 x 768 every button, tool and kind of cell shows its
+// whole caption, in either language.
+void EditorWindowTest::everyCaptionFitsOnASmallScreen()
+{
+    QFETCH(bool, english);
+    Editor editor({}, DefaultHotkeys, english);
+    editor.window->resize(1024, 768);
+    QApplication::processEvents();
+    for (const QAbstractButton* button : editor.window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+    }
+    const auto* palette = editor.window->findChild<QListWidget*>("palette");
+    for (int row = 0; row < palette->count(); ++row) {
+        const QListWidgetItem* item = palette->item(row);
+        QVERIFY2(palette->visualItemRect(item).width() <= palette->viewport()->width(), qPrintable(item->text()));
+        QVERIFY2(palette->iconSize().width() + palette->fontMetrics().horizontalAdvance(item->text()) <
+                     palette->viewport()->width(),
+                 qPrintable(item->text()));
+    }
 }
 
 QTEST_MAIN(EditorWindowTest)
