@@ -79,7 +79,8 @@ EditorWindow::EditorWindow(const std::string& levelsFolder, bool english, const 
     setTexts();
     resize(StartSize);
 
-    if (levelCount(folder_) > 0)
+    checkFolder();
+    if (!statuses_.empty())
         openLevel(1);
     else
         newLevel();

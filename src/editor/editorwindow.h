@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class BoardView;
 class PlayTest;
@@ -60,6 +61,7 @@ private:
     void boardChanged();
     void showFindings();
     void showCounts();
+    void checkFolder();
     void listLevels();
     void showPointer(std::optional<BoardCell> cell);
 
@@ -87,6 +89,7 @@ private:
     Skin skin_;
     EditSession session_;
     LevelCheck check_;
+    std::vector<LevelStatus> statuses_;  // of the folder's levels, from level 1
     int number_ = 1;
     bool inFolder_ = false;
     std::uint8_t kind_ = Earth;

@@ -18,19 +18,27 @@
 
 #include <algorithm>
 
+// Each level's tape is replayed once, when the folder is read or the level
+// changes on disk, not whenever the list is shown again.
+void EditorWindow::checkFolder()
+{
+    statuses_.clear();
+    for (int n = 1, count = levelCount(folder_); n <= count; ++n)
+        statuses_.push_back(levelStatus(folder_, n));
+}
+
 void EditorWindow::listLevels()
 {
     levels_->clear();
-    const int count = levelCount(folder_);
-    for (int n = 1; n <= count; ++n) {
+    for (std::size_t i = 0; i < statuses_.size(); ++i) {
         MessageText status;
-        switch (levelStatus(folder_, n)) {
+        switch (statuses_[i]) {
         case LevelStatus::Proven: status = editortext::proven(); break;
         case LevelStatus::Unproven: status = editortext::unproven(); break;
         case LevelStatus::Broken: status = editortext::broken(); break;
         case LevelStatus::Missing: status = editortext::missing(); break;
         }
-        levels_->addItem(say(editortext::listedLevel(n)) + " — " + say(status));
+        levels_->addItem(say(editortext::listedLevel(static_cast<int>(i) + 1)) + " — " + say(status));
     }
     if (!inFolder_)
         levels_->addItem(say(editortext::newLevel(number_)));
@@ -42,6 +50,7 @@ void EditorWindow::openLevel(int n)
     const std::optional<Picture> level = readLevelFile(folder_, n);
     if (!level) {
         report(editortext::unreadablePicture(levelFilePath(folder_, n)));
+        checkFolder();
         listLevels();
         return;
     }
@@ -109,6 +118,8 @@ bool EditorWindow::save()
     session_.markSaved();
     inFolder_ = true;
     report(editortext::saved(path));
+    statuses_.resize(std::max(statuses_.size(), static_cast<std::size_t>(number_)));
+    statuses_[number_ - 1] = levelStatus(folder_, number_);
     listLevels();
     return true;
 }
@@ -119,6 +130,7 @@ void EditorWindow::runPlan(const LevelPlan& plan, int selectAfter)
     const PlanOutcome outcome = carryOut(plan, folder_, disk);
     if (!outcome.report.english.empty())
         warn(outcome.report);
+    checkFolder();
     const int count = levelCount(folder_);
     if (count == 0)
         newLevel();
