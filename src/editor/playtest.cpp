@@ -44,17 +44,14 @@ void PlayTest::start(const LevelBoard& board, int number, const std::string& fol
     keys_ = keys;
     tape_.clear();
     tickKey_ = {};
-    statusBar_->setPanelWidth(width());
+    fitToWindow();
     statusBar_->drawtoppanel(skin_);
     const auto strip = skin_.strip();
     message_->setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand],
                          strip[GaugeFillBand]);
-    message_->move((width() - message_->width()) / 2, (height() - message_->height()) / 2);
     game_.english = english;
     game_.internal = false;
     game_.counters = Counters{};
-    game_.windowWidth = width();
-    game_.windowHeight = height();
     game_.startlevel(number);
     statusBar_->showLevel(QString::fromStdString(game_.levelcaption));
     showCounters();
@@ -131,6 +128,21 @@ void PlayTest::playKeys(int key, KeyModifiers held)
     if (!game_.worldTimer)
         tape_.push_back(std::exchange(tickKey_, TapeKey{}));
     showCounters();
+}
+
+// The game lays out its play for the window's size; the field follows the
+// player there from its next scroll on.
+void PlayTest::fitToWindow()
+{
+    statusBar_->setPanelWidth(width());
+    message_->move((width() - message_->width()) / 2, (height() - message_->height()) / 2);
+    game_.windowWidth = width();
+    game_.windowHeight = height();
+}
+
+void PlayTest::resizeEvent(QResizeEvent*)
+{
+    fitToWindow();
 }
 
 void PlayTest::keyPressEvent(QKeyEvent* event)

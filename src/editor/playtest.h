@@ -48,8 +48,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitToWindow();
     void playKeys(int key, KeyModifiers held);
     void closeMessage();
     void showCounters();
