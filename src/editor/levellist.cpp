@@ -204,7 +204,9 @@ void EditorWindow::endPlayTest()
 {
     pages_->setCurrentIndex(0);
     if (play_->won()) {
-        const std::string tape = writeTape(play_->tape());
+        const std::string tape = "# Level " + std::to_string(number_) +
+                                 ", won in a play-test of kernmine-editor: one key a tick.\n" +
+                                 writeTape(play_->tape());
         std::string error;
         const auto steps = parseTape(tape, error);
         if (steps && tapeWins(session_.board().toPicture(), number_, *steps))
