@@ -9,7 +9,7 @@ home=${KERNMINE_HOME:-$HOME/.local/share/kernmine}
 
 bash "$top/tools/install-deps.sh"
 cmake -S "$top" -B "$top/build" -G Ninja >/dev/null
-cmake --build "$top/build" --target kernmine
+cmake --build "$top/build" --target kernmine kernmine-editor
 cmake --install "$top/build" --prefix "$home" >/dev/null
 bash "$top/tools/install-desktop.sh" "$home"
 exec "$home/kernmine" "$@"

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Remakes the README's pictures: the title, the main menu and play, taken from the
-# built game on a virtual X screen of 1024 x 768.
+# built game on a virtual X screen of 1024 x 768; and the level editor's, for the
+# README and, in English and Russian, for the level guides.
 #
 #   tools/screenshots.sh [BUILD_FOLDER]     (default: build)
 #
 # Builds nothing: build the game first (tools/test.sh or cmake --build build). The
 # game runs in a temporary folder with settings of its own, so neither the build
 # nor the player's installation or settings are touched. The pictures go to
-# docs/screenshots/. Needs xvfb, xdotool and imagemagick (tools/install-deps.sh).
+# docs/screenshots/ and assets/site/programs/. Needs xvfb, xdotool and imagemagick (tools/install-deps.sh).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
 game=$build/src/app/kernmine
+editor=$build/src/editor/kernmine-editor
 out=$top/docs/screenshots
+site=$top/assets/site/programs
 size=1024x768
 
 [ -x "$game" ] || { echo "screenshots.sh: no game at $game; build it first" >&2; exit 2; }
+[ -x "$editor" ] || { echo "screenshots.sh: no editor at $editor; build it first" >&2; exit 2; }
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing (tools/install-deps.sh)" >&2; exit 2; }
 done
@@ -49,8 +53,9 @@ keys() {
   done
 }
 shot() {
-  import -window root -depth 8 -strip "$out/$1.png"
-  echo "$out/$1.png"
+  local picture=${2:-$out/$1.png}
+  import -window root -depth 8 -strip "$picture"
+  echo "$picture"
 }
 
 env -u QT_SCALE_FACTOR HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
@@ -73,3 +78,32 @@ shot play
 keys F10
 wait "$kernmine" || true
 kernmine=""
+
+# The editor on two built-in levels, the first proven by its tape, and a second
+# player drawn in, so that a problem shows marked on the board. Where the board
+# stands on this screen: its cell (30, 20).
+mkdir -p "$work/levels"
+cp "$top/assets/levels/level7.bmp" "$work/levels/level1.bmp"
+cp "$top/tests/levels/level7.tape" "$work/levels/level1.tape"
+cp "$top/assets/levels/level12.bmp" "$work/levels/level2.bmp"
+second_player=(501 383)
+editor_shot() {  # language (1 English, 0 Russian), picture
+  printf '[software]\norvelund\\soft\\Kernmine\\7.0\\english=%s\n' "$1" >"$work/config/orvelund/Kernmine.ini"
+  env -u QT_SCALE_FACTOR HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
+    "$editor" --folder "$work/levels" >"$work/editor.log" 2>&1 &
+  kernmine=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^(Kernmine level editor|Редактор уровней Kernmine)$' |
+    head -n 1) || { echo "screenshots.sh: the editor showed no window" >&2; cat "$work/editor.log" >&2; exit 1; }
+  xdotool windowfocus "$window"
+  sleep 1
+  keys 2
+  xdotool mousemove "${second_player[@]}" click 1 mousemove 0 0
+  sleep 0.5
+  shot editor "$2"
+  kill "$kernmine"
+  wait "$kernmine" || true
+  kernmine=""
+}
+editor_shot 1 "$out/editor.png"
+cp "$out/editor.png" "$site/editor_eng.png"
+editor_shot 0 "$site/editor.png"

@@ -32,14 +32,21 @@ std::optional<int> integer(const QVariant& value)
 
 }  // namespace
 
-SettingsStore::SettingsStore() : SettingsStore(QString()) {}
+SettingsStore::SettingsStore() : SettingsStore(QString(), true) {}
 
-SettingsStore::SettingsStore(const QString& fileName) : path_(fileName)
+SettingsStore::SettingsStore(const QString& fileName) : SettingsStore(fileName, true) {}
+
+SettingsStore::SettingsStore(const QString& fileName, bool writeDefaults) : path_(fileName)
 {
     open();
     firstRun_ = !holdsKey();
-    if (firstRun_)
+    if (firstRun_ && writeDefaults)
         write(Settings{});
+}
+
+Settings SettingsStore::peek()
+{
+    return SettingsStore(QString(), false).read();
 }
 
 SettingsStore::~SettingsStore() = default;

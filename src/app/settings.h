@@ -34,6 +34,10 @@ public:
     explicit SettingsStore(const QString& fileName);
     ~SettingsStore();
 
+    // The settings as the game keeps them, read without writing anything, so
+    // that the level editor leaves the game's first run to the game.
+    static Settings peek();
+
     bool firstRun() const { return firstRun_; }
 
     // A value that is missing or cannot be read as its type has its default;
@@ -49,6 +53,7 @@ public:
     bool writable() const;
 
 private:
+    SettingsStore(const QString& fileName, bool writeDefaults);
     void open();
     bool holdsKey() const;
 

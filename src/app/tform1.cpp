@@ -15,10 +15,6 @@
 
 #include <utility>
 
-namespace {
-constexpr int Tick = 150;  // ms, all three timers
-}  // namespace
-
 TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameFolder_(gameFolder)
 {
     setObjectName("Form1");
@@ -69,7 +65,7 @@ void TForm1::createTimers()
     for (const auto& [timer, handler] : timers) {
         *timer = new QTimer(this);
         (*timer)->setObjectName(QString("Timer%1").arg(number++));
-        (*timer)->setInterval(Tick);
+        (*timer)->setInterval(TickMilliseconds);  // all three timers
         (*timer)->setTimerType(Qt::PreciseTimer);
         connect(*timer, &QTimer::timeout, this, handler);
     }

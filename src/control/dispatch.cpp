@@ -123,33 +123,48 @@ void KeyDispatch::pauseKeys(int key)
     }
 }
 
-// Once the player has acted in a tick every key is lost until the next. Each
-// binding is tested on its own, so a key bound to several actions does all.
+PlayKey playKeyOf(const Hotkeys& keys, int key, KeyModifiers held)
+{
+    const auto bound = [&](Hotkey action) { return key == binding(keys, action); };
+    PlayKey play;
+    play.eat = modifierHeld(binding(keys, Hotkey::cell), held);
+    play.bomb = modifierHeld(binding(keys, Hotkey::bomb), held);
+    const std::pair<Hotkey, Direction> moves[] = {
+        {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
+    for (const auto& [action, direction] : moves)
+        if (bound(action))
+            play.moves.push_back(direction);
+    play.menu = bound(Hotkey::menu);
+    play.load = bound(Hotkey::load);
+    play.save = bound(Hotkey::save);
+    play.exit = bound(Hotkey::exit);
+    play.pause = bound(Hotkey::pause);
+    play.terminate = bound(Hotkey::terminate);
+    return play;
+}
+
+// Once the player has acted in a tick every key is lost until the next.
 void KeyDispatch::playKeys(int key, KeyModifiers shift)
 {
     if (game_.player_moved || key == 0)
         return;
-    const bool eat = modifierHeld(binding(bindings_.keys, Hotkey::cell), shift);
-    const bool bomb = modifierHeld(binding(bindings_.keys, Hotkey::bomb), shift);
-    const std::pair<Hotkey, Direction> moves[] = {
-        {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
-    for (const auto& [action, direction] : moves)
-        if (bound(key, action))
-            game_.moveplayer(direction, eat, bomb);
-    if (bound(key, Hotkey::menu))
+    const PlayKey play = playKeyOf(bindings_.keys, key, shift);
+    for (const Direction direction : play.moves)
+        game_.moveplayer(direction, play.eat, play.bomb);
+    if (play.menu)
         menus_.suspendtomenu();
-    if (bound(key, Hotkey::load))
+    if (play.load)
         menus_.suspendtomenu(item::LoadList);
-    if (bound(key, Hotkey::save))
+    if (play.save)
         menus_.suspendtomenu(item::SaveName);
-    if (bound(key, Hotkey::exit))
+    if (play.exit)
         host_.exitGame();
-    if (bound(key, Hotkey::pause)) {
+    if (play.pause) {
         game_.gamestate = Paused;
         game_.setWorldTimer(false);
         host_.showMessage(message::pause());
     }
-    if (bound(key, Hotkey::terminate))
+    if (play.terminate)
         game_.selfdestruct();
     host_.showCounters();
 }

@@ -6,6 +6,8 @@
 #include "keybindings.h"
 #include "menus.h"
 
+#include <vector>
+
 class KeyHost {
 public:
     virtual ~KeyHost() = default;
@@ -22,6 +24,17 @@ public:
     virtual void deletesavedgame() = 0;
     virtual void exitGame() = 0;
 };
+
+// What a key does in play by the bindings. Each binding is tested on its own,
+// so a key bound to several actions does all; the moves come in the order they
+// are tried, and only the first of a tick counts.
+struct PlayKey {
+    std::vector<Direction> moves;
+    bool eat = false;   // the modifiers held with the moves
+    bool bomb = false;
+    bool menu = false, load = false, save = false, exit = false, pause = false, terminate = false;
+};
+PlayKey playKeyOf(const Hotkeys& keys, int key, KeyModifiers held);
 
 class KeyDispatch {
 public:

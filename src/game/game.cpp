@@ -16,6 +16,8 @@ int placeAxis(int window, int cell, int upper, int extent)
     return position;
 }
 
+}  // namespace
+
 Sprite levelStartSprite(std::uint8_t code)
 {
     switch (code) {
@@ -33,8 +35,6 @@ Sprite levelStartSprite(std::uint8_t code)
     default: return EmptySprite;
     }
 }
-}  // namespace
-
 int fieldLeftFor(int windowWidth, int playerx)
 {
     return placeAxis(windowWidth, playerx, 0, FieldWidth);

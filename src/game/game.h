@@ -41,6 +41,12 @@ struct FieldPosition {
     friend bool operator==(FieldPosition, FieldPosition) = default;
 };
 
+// The world ticks every 150 ms.
+constexpr int TickMilliseconds = 150;
+
+// The tile a cell of a level picture shows when the level starts.
+Sprite levelStartSprite(std::uint8_t code);
+
 // The view re-centres when the player steps onto every seventh column or row,
 // up to the last one that is a whole seven cells from the board's start.
 constexpr int ScrollTriggerStep = 7;

@@ -156,6 +156,18 @@ TEST_F(SettingsStoreTest, AStoreOfAGivenFileKeepsToThatFile)
     EXPECT_EQ(players.read(), Settings{});
 }
 
+// The level editor reads what the game keeps and never makes the game's first
+// run its own.
+TEST_F(SettingsStoreTest, PeekingReadsTheSettingsAndWritesNothing)
+{
+    EXPECT_EQ(SettingsStore::peek(), Settings{});
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+    const Settings changed = changedSettings();
+    SettingsStore().write(changed);
+    EXPECT_EQ(SettingsStore::peek(), changed);
+    EXPECT_FALSE(SettingsStore().firstRun());
+}
+
 TEST_F(SettingsStoreTest, BindingsAreTheLowByteOfTheStoredInteger)
 {
     writeFile(settingsFile(), "[software]\n"

@@ -153,18 +153,18 @@ def title_shown(screen):
 class Game:
     """One run of the installed executable."""
 
-    def __init__(self, executable, screen, home):
+    def __init__(self, executable, screen, home, title="^Kernmine$", arguments=()):
         self.screen = screen
         environment = dict(os.environ, DISPLAY=screen.display, QT_QPA_PLATFORM="xcb", HOME=str(home),
                            XDG_CONFIG_HOME=str(home / "config"), XDG_CACHE_HOME=str(home / "cache"),
                            XDG_DATA_HOME=str(home / "data"))
         self.log = home / "game.log"
         with open(self.log, "wb") as log:
-            self.process = subprocess.Popen([str(executable)], env=environment, stdout=log,
+            self.process = subprocess.Popen([str(executable), *arguments], env=environment, stdout=log,
                                             stderr=subprocess.STDOUT,
                                             preexec_fn=ending_with_the_test(signal.SIGKILL))
         try:
-            found = screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Kernmine$")
+            found = screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", title)
             screen.run("xdotool", "windowfocus", found.split()[0].decode())
         except subprocess.TimeoutExpired:
             self.stop()

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""The desktop's menu entry and icons that tools/install-desktop.sh puts into the
+"""The desktop's menu entries and icons (the game's and its level editor's) that
+tools/install-desktop.sh puts into the
 user's data folder, for a game folder whose path holds a space and the
 characters a desktop entry must escape.
 
@@ -73,11 +74,14 @@ def png_size(path):
     return struct.unpack(">II", data[16:24])
 
 
+PROGRAMS = ["kernmine", "kernmine-editor"]
+
+
 def check(data, executable):
     faults = []
-    entry = data / "applications" / "kernmine.desktop"
+    entry = data / "applications" / (executable.name + ".desktop")
     if not entry.is_file():
-        return ["no applications/kernmine.desktop"]
+        return ["no applications/%s.desktop" % executable.name]
     values = entry_values(entry.read_text(encoding="utf-8"))
     if values.get("Type") != "Application":
         faults.append("Type is not Application")
@@ -110,7 +114,7 @@ def main(script):
         if run.returncode != 0:
             print(run.stdout + run.stderr)
             return 1
-        faults = check(data, game / "kernmine")
+        faults = [fault for program in PROGRAMS for fault in check(data, game / program)]
         for fault in faults:
             print(fault)
         if faults:
@@ -119,7 +123,7 @@ def main(script):
         if not validator:
             print("desktop-file-validate is missing (Debian's desktop-file-utils): the entry was not validated")
             return SKIPPED
-        run = subprocess.run([validator, str(data / "applications" / "kernmine.desktop")],
+        run = subprocess.run([validator] + [str(data / "applications" / (p + ".desktop")) for p in PROGRAMS],
                              capture_output=True, text=True)
         if run.returncode != 0 or run.stdout.strip():
             print("desktop-file-validate:\n" + run.stdout + run.stderr)

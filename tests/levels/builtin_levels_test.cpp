@@ -32,8 +32,8 @@ TEST(BuiltinLevels, EveryLevelPassesTheChecker)
 {
     for (int n = 1; n <= BuiltinLevelCount; ++n) {
         const LevelCheck check = checkLevel(level(n));
-        for (const std::string& problem : check.problems)
-            ADD_FAILURE() << "level " << n << ": " << problem;
+        for (const LevelProblem& problem : check.problems)
+            ADD_FAILURE() << "level " << n << ": " << problem.text.english;
     }
 }
 

@@ -18,25 +18,33 @@ std::vector<std::string> goodRows()
     return rows;
 }
 
-std::vector<std::string> problemsOf(const std::vector<std::string>& rows)
+using Problems = std::vector<std::string>;
+
+Problems englishOf(const LevelCheck& check)
 {
-    return checkLevel(pictureFromText(rows)).problems;
+    Problems texts;
+    for (const LevelProblem& problem : check.problems)
+        texts.push_back(problem.text.english);
+    return texts;
 }
 
-using Problems = std::vector<std::string>;
+Problems problemsOf(const std::vector<std::string>& rows)
+{
+    return englishOf(checkLevel(pictureFromText(rows)));
+}
 
 TEST(LevelCheck, AGoodLevelIsCountedCellByCell)
 {
     std::vector<std::string> rows = goodRows();
     rows[10].replace(10, 12, "yoObB+%.*:::");
     const LevelCheck check = checkLevel(pictureFromText(rows));
-    EXPECT_TRUE(check.valid()) << check.problems.front();
+    EXPECT_TRUE(check.valid()) << check.problems.front().text.english;
     EXPECT_EQ(std::accumulate(check.counts.begin(), check.counts.end(), 0), BoardCells);
     for (std::uint8_t code = 0; code < CellCodeCount; ++code) {
         int symbols = 0;
         for (const std::string& row : rows)
             symbols += static_cast<int>(std::count(row.begin(), row.end(), symbolForCell(code)));
-        EXPECT_EQ(check.counts[code], symbols) << cellKindName(code);
+        EXPECT_EQ(check.counts[code], symbols) << cellKindName(code).english;
     }
 }
 
@@ -62,7 +70,7 @@ TEST(LevelCheck, APixelOfNoLevelColourIsNamedWithTheNearestOne)
     level.setPixel(12, 3, {127, 0, 0});
     level.setPixel(40, 20, {250, 250, 250});
     level.setPixel(41, 20, {0, 0, 130});
-    EXPECT_EQ(checkLevel(level).problems, (Problems{"(12, 3) is 127,0,0, close to earth 128,0,0",
+    EXPECT_EQ(englishOf(checkLevel(level)), (Problems{"(12, 3) is 127,0,0, close to earth 128,0,0",
                                                     "(40, 20) is 250,250,250, close to extra life 255,255,255",
                                                     "(41, 20) is 0,0,130, close to diamond 0,0,255"}));
 }
@@ -109,5 +117,31 @@ TEST(LevelCheck, DiamondsShutOffByRedWallsCanNeverBeTaken)
     rows[1][1] = '*';
     EXPECT_EQ(problemsOf(rows), (Problems{"the diamond at (1, 1) can never be taken: red walls shut it off from the player",
                                           "the diamond at (21, 21) can never be taken: red walls shut it off from the player"}));
+}
+
+// The editor marks each problem on the board and lists it in either language:
+// the cells are those the text names, and no text is left untranslated.
+TEST(LevelCheck, EveryProblemNamesItsCellsInBothLanguages)
+{
+    std::vector<std::string> rows = goodRows();
+    rows[1][1] = rows[30][20] = '@';
+    rows[0][5] = ':';
+    rows[4][7] = rows[6][7] = rows[5][6] = rows[5][8] = '#';
+    Picture level = pictureFromText(rows);
+    level.setPixel(12, 3, {127, 0, 0});
+    const LevelCheck check = checkLevel(level);
+    using Cells = std::vector<BoardCell>;
+    const std::vector<Cells> expected{{{12, 3}}, {{1, 1}, {20, 30}}, {{5, 0}}, {{7, 5}}};
+    ASSERT_EQ(check.problems.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const LevelProblem& problem = check.problems[i];
+        EXPECT_EQ(problem.cells, expected[i]) << problem.text.english;
+        EXPECT_NE(problem.text.russian, problem.text.english);
+        for (const BoardCell cell : problem.cells) {
+            const std::string at = "(" + std::to_string(cell.x) + ", " + std::to_string(cell.y) + ")";
+            EXPECT_NE(problem.text.english.find(at), std::string::npos) << problem.text.english;
+            EXPECT_NE(problem.text.russian.find(at), std::string::npos) << problem.text.russian;
+        }
+    }
 }
 }  // namespace

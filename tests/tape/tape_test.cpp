@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -35,6 +36,34 @@ TEST(TapeParse, TokensRepeatsAndComments)
     EXPECT_EQ((*steps)[5].times, 0);
     EXPECT_EQ((*steps)[5].key.kind, TapeKey::None);
     EXPECT_EQ((*steps)[6].key.direction, Up);
+}
+
+// A play recorded tick by tick reads back key for key.
+TEST(TapeWrite, AWrittenTapeReadsBackKeyForKey)
+{
+    std::vector<TapeKey> keys;
+    std::mt19937 random(7);
+    for (int i = 0; i < 500; ++i) {
+        TapeKey key{static_cast<TapeKey::Kind>(random() % 3)};
+        if (key.kind == TapeKey::Move) {
+            key.direction = std::array{Up, Down, Left, Right}[random() % 4];
+            key.eat = random() % 3 == 0;
+            key.bomb = !key.eat && random() % 3 == 0;
+        }
+        for (unsigned times = random() % 4 + 1; times > 0; --times)
+            keys.push_back(key);
+    }
+    std::string error;
+    const auto steps = parseTape(writeTape(keys), error);
+    ASSERT_TRUE(steps) << error;
+    std::vector<std::string> read;
+    for (const TapeStep& step : *steps)
+        for (long i = 0; i < step.times; ++i)
+            read.push_back(tokenFor(step.key));
+    ASSERT_EQ(read.size(), keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        EXPECT_EQ(read[i], tokenFor(keys[i])) << i;
+    EXPECT_LT(steps->size(), keys.size());
 }
 
 TEST(TapeParse, ATokenRepeatsUpToTheLimitAndNoFurther)

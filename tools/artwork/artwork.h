@@ -93,9 +93,11 @@ QImage paintClassicSkin();
 QImage paintContrastSkin();
 QImage paintNightSkin();
 
-// The game's icon: a square picture of `size` pixels, and the same as SVG text.
-QImage paintIcon(int size);
-QByteArray iconSvg();
+// The icons of the game and of its level editor: a square picture of `size`
+// pixels, and the same as SVG text.
+enum class Icon { Game, Editor };
+QImage paintIcon(int size, Icon icon);
+QByteArray iconSvg(Icon icon);
 
 // The pictures of the players' guides to making levels and skins, drawn from the
 // built-in skin and levels as the game holds them. Labelled pictures come in

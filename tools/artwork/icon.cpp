@@ -47,16 +47,44 @@ std::vector<Shape> pick()
             {head, QColor(186, 194, 206), QColor(50, 54, 64), 0.6}};
 }
 
-std::vector<Shape> iconShapes(int size)
+// The level editor's pencil lies over the diamond, its point at the lower left.
+std::vector<Shape> pencil()
+{
+    const QPointF point(7, 23), end(26.5, 3.5);
+    const QPointF d = (end - point) / std::hypot(end.x() - point.x(), end.y() - point.y());
+    const QPointF n(-d.y(), d.x());
+    constexpr double halfWidth = 2.6, woodLength = 5, leadLength = 1.8, eraserLength = 3.5;
+    const double length = std::hypot(end.x() - point.x(), end.y() - point.y());
+    const QPolygonF body{along(point, d, woodLength, n, -halfWidth), along(point, d, woodLength, n, halfWidth),
+                         along(point, d, length - eraserLength, n, halfWidth),
+                         along(point, d, length - eraserLength, n, -halfWidth)};
+    const QPolygonF eraser{along(point, d, length - eraserLength, n, -halfWidth),
+                           along(point, d, length - eraserLength, n, halfWidth), along(end, d, 0, n, halfWidth),
+                           along(end, d, 0, n, -halfWidth)};
+    const QPolygonF wood{along(point, d, 0, n, 0), along(point, d, woodLength, n, halfWidth),
+                         along(point, d, woodLength, n, -halfWidth)};
+    const double leadWidth = halfWidth * leadLength / woodLength;
+    const QPolygonF lead{along(point, d, 0, n, 0), along(point, d, leadLength, n, leadWidth),
+                         along(point, d, leadLength, n, -leadWidth)};
+    return {{body, QColor(236, 190, 40), QColor(96, 64, 10), 0.6},
+            {eraser, QColor(222, 120, 130), QColor(96, 40, 40), 0.6},
+            {wood, QColor(238, 206, 160), QColor(96, 64, 10), 0.6},
+            {lead, QColor(40, 40, 44), QColor(20, 20, 22), 0.4}};
+}
+
+std::vector<Shape> iconShapes(int size, Icon icon)
 {
     std::vector<Shape> shapes;
-    if (size >= smallestWithPick)
+    if (icon == Icon::Game && size >= smallestWithPick)
         shapes = pick();
     // The gem, a little smaller than in its tile, so that the earth frames it.
     const QTransform inPlate = QTransform().translate(15, 15.5).scale(0.84, 0.84).translate(-15, -16.75);
     for (const GemFacet& facet : gemFacets())
         shapes.push_back({inPlate.map(QPolygonF({facet.corner[0], facet.corner[1], facet.corner[2]})), facet.colour,
                           gemEdge, 0.5});
+    if (icon == Icon::Editor)
+        for (const Shape& shape : pencil())
+            shapes.push_back(shape);
     return shapes;
 }
 
@@ -70,7 +98,7 @@ QString svgPaint(const QString& property, const QColor& c)
 }
 }  // namespace
 
-QImage paintIcon(int size)
+QImage paintIcon(int size, Icon icon)
 {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -83,7 +111,7 @@ QImage paintIcon(int size)
     p.setPen(QPen(plateEdge, 0.8));
     p.setBrush(earth);
     p.drawRoundedRect(plate, plateRound, plateRound);
-    for (const Shape& shape : iconShapes(size)) {
+    for (const Shape& shape : iconShapes(size, icon)) {
         p.setPen(QPen(shape.edge, shape.edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(shape.fill);
         p.drawPolygon(shape.outline);
@@ -91,7 +119,7 @@ QImage paintIcon(int size)
     return image;
 }
 
-QByteArray iconSvg()
+QByteArray iconSvg(Icon icon)
 {
     QString text;
     QTextStream svg(&text);
@@ -102,7 +130,7 @@ QByteArray iconSvg()
         << "<rect x=\"" << plate.x() << "\" y=\"" << plate.y() << "\" width=\"" << plate.width() << "\" height=\""
         << plate.height() << "\" rx=\"" << plateRound << "\" fill=\"url(#earth)\" stroke=\"" << plateEdge.name()
         << "\" stroke-width=\"0.8\"/>\n";
-    for (const Shape& shape : iconShapes(256)) {
+    for (const Shape& shape : iconShapes(256, icon)) {
         svg << "<polygon points=\"";
         for (const QPointF& point : shape.outline)
             svg << QString::number(point.x(), 'f', 2) << ',' << QString::number(point.y(), 'f', 2) << ' ';

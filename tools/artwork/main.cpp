@@ -122,10 +122,14 @@ bool writeSkins(const QDir& folder)
 
 bool writeIcons(const QDir& folder)
 {
-    for (int size : {16, 32, 48, 64, 128, 256})
-        if (!write(folder, QString("kernmine-%1.png").arg(size), png(paintIcon(size))))
+    for (const auto& [name, icon] : {std::pair{"kernmine", Icon::Game}, std::pair{"kernmine-editor", Icon::Editor}}) {
+        for (int size : {16, 32, 48, 64, 128, 256})
+            if (!write(folder, QString("%1-%2.png").arg(name).arg(size), png(paintIcon(size, icon))))
+                return false;
+        if (!write(folder, QString("%1.svg").arg(name), iconSvg(icon)))
             return false;
-    return write(folder, "kernmine.svg", iconSvg());
+    }
+    return true;
 }
 
 using Writer = bool (*)(const QDir&);

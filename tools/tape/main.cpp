@@ -17,6 +17,7 @@
 #include "headlesshost.h"
 #include "levelcheck.h"
 #include "levels.h"
+#include "replay.h"
 #include "savedgameformat.h"
 #include "tape.h"
 #include "trace.h"
@@ -224,30 +225,15 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
         throw BadInput{"the level could not be started: " + host.message};
 }
 
-void pressKey(Game& game, const TapeKey& key)
-{
-    if (game.gamestate != Playing || game.player_moved)
-        return;
-    if (key.kind == TapeKey::Move)
-        game.moveplayer(key.direction, key.eat, key.bomb);
-    else if (key.kind == TapeKey::SelfDestruct)
-        game.selfdestruct();
-}
-
 // Each token is a key and then a tick, for as long as the world timer runs; a
 // key that ends the level is followed by no tick.
 long play(Game& game, TapeHost& host, const std::vector<TapeStep>& tape, const Options& o)
 {
     long ticks = 0;
-    // The key and then the tick; false once the world timer has stopped.
+    // The key and then the tick, traced; false once the world timer has stopped.
     const auto pressAndTick = [&](const TapeKey& key) {
-        if (!game.worldTimer)
+        if (!::pressAndTick(game, key, ticks))
             return false;
-        pressKey(game, key);
-        if (game.worldTimer) {
-            game.Timer1Timer();
-            ++ticks;
-        }
         if (o.trace) {
             traceTick(std::cout, ticks, key, game, host.takeRaised());
             if (o.around)
@@ -280,13 +266,13 @@ int check(const std::string& path)
     if (!result.valid()) {
         std::cout << path << " has " << result.problems.size()
                   << (result.problems.size() == 1 ? " problem:\n" : " problems:\n");
-        for (const std::string& problem : result.problems)
-            std::cout << "  " << problem << '\n';
+        for (const LevelProblem& problem : result.problems)
+            std::cout << "  " << problem.text.english << '\n';
         return LevelFaulty;
     }
     std::cout << path << " is a good level:\n";
     for (std::uint8_t code = 0; code < CellCodeCount; ++code)
-        std::cout << "  " << std::left << std::setw(16) << cellKindName(code) << std::right << std::setw(5)
+        std::cout << "  " << std::left << std::setw(16) << cellKindName(code).english << std::right << std::setw(5)
                   << result.counts[code] << '\n';
     return 0;
 }

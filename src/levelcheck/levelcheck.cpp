@@ -8,16 +8,25 @@
 #include <string_view>
 
 namespace {
-constexpr std::array<std::string_view, CellCodeCount> kindNames{
-    "empty", "player", "earth", "yellow creature", "olive creature", "stone",
-    "bomb", "diamond", "red wall", "purple wall", "bomb crate", "extra life",
-};
+const std::array<MessageText, CellCodeCount> kindNames{{
+    {"empty", "пусто"},
+    {"player", "игрок"},
+    {"earth", "земля"},
+    {"yellow creature", "жёлтое существо"},
+    {"olive creature", "оливковое существо"},
+    {"stone", "камень"},
+    {"bomb", "бомба"},
+    {"diamond", "алмаз"},
+    {"red wall", "красная стена"},
+    {"purple wall", "фиолетовая стена"},
+    {"bomb crate", "ящик с бомбами"},
+    {"extra life", "дополнительная жизнь"},
+}};
+const MessageText unknownKind{"unknown", "неизвестно"};
 // A long run of open frame cells is named by its first few.
 constexpr std::size_t MostPositionsListed = 10;
 
-struct Cell {
-    int x, y;
-};
+using Cell = BoardCell;
 using Cells = std::array<std::uint8_t, BoardCells>;
 
 std::size_t index(int x, int y)
@@ -37,14 +46,20 @@ std::string colour(Rgb c)
     return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 
-std::string positions(const std::vector<Cell>& cells)
+MessageText positions(const std::vector<Cell>& cells)
 {
     std::string text;
     for (std::size_t i = 0; i < cells.size() && i < MostPositionsListed; ++i)
         text += (i ? ", " : "") + position(cells[i]);
-    if (cells.size() > MostPositionsListed)
-        text += " and " + std::to_string(cells.size() - MostPositionsListed) + " more";
-    return text;
+    if (cells.size() <= MostPositionsListed)
+        return {text, text};
+    const std::string more = std::to_string(cells.size() - MostPositionsListed);
+    return {text + " and " + more + " more", text + " и ещё " + more};
+}
+
+void report(LevelCheck& check, MessageText text, std::vector<Cell> cells = {})
+{
+    check.problems.push_back({std::move(text), std::move(cells)});
 }
 
 int distance(Rgb a, Rgb b)
@@ -77,8 +92,13 @@ Cells readBoard(const Picture& level, LevelCheck& check)
                 continue;
             }
             const std::uint8_t near = nearestCell(found);
-            check.problems.push_back(position({x, y}) + " is " + colour(found) + ", close to " +
-                                     cellKindName(near) + " " + colour(colourForCell(near)));
+            const std::string at = position({x, y}) + " ";
+            const std::string nearest = " " + colour(colourForCell(near));
+            report(check,
+                   {at + "is " + colour(found) + ", close to " + cellKindName(near).english + nearest,
+                    at + "имеет цвет " + colour(found) + ", близкий к цвету «" + cellKindName(near).russian + "»" +
+                        nearest},
+                   {{x, y}});
         }
     }
     return cells;
@@ -131,43 +151,58 @@ std::vector<bool> reachableFrom(const Cells& cells, Cell start)
 }
 }  // namespace
 
-std::string cellKindName(std::uint8_t code)
+const MessageText& cellKindName(std::uint8_t code)
 {
-    return code < kindNames.size() ? std::string(kindNames[code]) : "unknown";
+    return code < kindNames.size() ? kindNames[code] : unknownKind;
 }
 
 LevelCheck checkLevel(const Picture& level)
 {
     LevelCheck check;
-    if (level.width != BoardColumns || level.height != BoardRows)
-        check.problems.push_back("the picture is " + std::to_string(level.width) + " × " +
-                                 std::to_string(level.height) + " pixels, not " + std::to_string(BoardColumns) +
-                                 " × " + std::to_string(BoardRows));
+    if (level.width != BoardColumns || level.height != BoardRows) {
+        const std::string found = std::to_string(level.width) + " × " + std::to_string(level.height);
+        const std::string wanted = std::to_string(BoardColumns) + " × " + std::to_string(BoardRows);
+        report(check, {"the picture is " + found + " pixels, not " + wanted,
+                       "картинка размером " + found + " пикселей, а не " + wanted});
+    }
     const Cells cells = readBoard(level, check);
     for (const std::uint8_t code : cells)
         ++check.counts[code];
 
     const std::vector<Cell> players = cellsHolding(cells, Player);
-    if (players.empty())
-        check.problems.push_back("no player: no pixel is " + colour(colourForCell(Player)));
-    else if (players.size() > 1)
-        check.problems.push_back(std::to_string(players.size()) + " players, at " + positions(players) +
-                                 "; a level has one");
+    if (players.empty()) {
+        const std::string green = colour(colourForCell(Player));
+        report(check, {"no player: no pixel is " + green, "нет игрока: ни один пиксель не " + green});
+    } else if (players.size() > 1) {
+        const std::string count = std::to_string(players.size());
+        const MessageText where = positions(players);
+        report(check,
+               {count + " players, at " + where.english + "; a level has one",
+                "игроков " + count + ", в " + where.russian + "; на уровне он один"},
+               players);
+    }
 
     const std::vector<Cell> open = openFrameCells(cells);
-    if (!open.empty())
-        check.problems.push_back("the frame of red walls is open at " + positions(open));
+    if (!open.empty()) {
+        const MessageText where = positions(open);
+        report(check,
+               {"the frame of red walls is open at " + where.english,
+                "в рамке из красных стен брешь в " + where.russian},
+               open);
+    }
 
     if (check.counts[Diamond] + check.counts[YellowEnemy] + check.counts[OliveEnemy] == 0)
-        check.problems.push_back("nothing to win: no diamond and no creature");
+        report(check, {"nothing to win: no diamond and no creature", "нечего побеждать: ни алмаза, ни существа"});
 
     if (!players.empty()) {
         // The game plays the player found last, as its level start does.
         const std::vector<bool> reached = reachableFrom(cells, players.back());
         for (const Cell d : cellsHolding(cells, Diamond))
             if (!reached[index(d.x, d.y)])
-                check.problems.push_back("the diamond at " + position(d) +
-                                         " can never be taken: red walls shut it off from the player");
+                report(check,
+                       {"the diamond at " + position(d) + " can never be taken: red walls shut it off from the player",
+                        "алмаз в " + position(d) + " не взять никогда: красные стены отделяют его от игрока"},
+                       {d});
     }
     return check;
 }

@@ -32,3 +32,6 @@ struct TapeStep {
 std::optional<std::vector<TapeStep>> parseTape(const std::string& text, std::string& error);
 // The token of a key, as a tape writes it ("R", "EL", "BD", "T", ".").
 std::string tokenFor(const TapeKey& key);
+// A tape of the keys of a play, one a tick, as parseTape reads it back: runs of
+// one key written once with their count, a line every few tokens.
+std::string writeTape(const std::vector<TapeKey>& keys);

@@ -13,6 +13,8 @@ constexpr char EatMark = 'E';
 constexpr char RepeatMark = '*';
 constexpr char CommentMark = '#';
 constexpr std::size_t MaxRepeatDigits = 8;
+// Tokens on one line of a written tape, so that a person can read it.
+constexpr int TokensPerLine = 16;
 
 struct DirectionToken {
     char letter;
@@ -100,4 +102,24 @@ std::string tokenFor(const TapeKey& key)
         if (d.direction == key.direction)
             token += d.letter;
     return token;
+}
+
+std::string writeTape(const std::vector<TapeKey>& keys)
+{
+    std::string text;
+    int onLine = 0;
+    for (std::size_t i = 0; i < keys.size();) {
+        const std::string token = tokenFor(keys[i]);
+        std::size_t run = 1;
+        while (i + run < keys.size() && run < MaxTapeRepeat && tokenFor(keys[i + run]) == token)
+            ++run;
+        text += token;
+        if (run > 1)
+            text += RepeatMark + std::to_string(run);
+        text += ++onLine % TokensPerLine ? ' ' : '\n';
+        i += run;
+    }
+    if (!text.empty())
+        text.back() = '\n';
+    return text;
 }

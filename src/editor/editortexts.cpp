@@ -1,0 +1,91 @@
+#include "editortexts.h"
+
+namespace editortext {
+namespace {
+std::string number(int n)
+{
+    return std::to_string(n);
+}
+}  // namespace
+
+MessageText windowTitle() { return {"Kernmine level editor", "Редактор уровней Kernmine"}; }
+MessageText levelsHeading() { return {"Levels", "Уровни"}; }
+MessageText addLevel() { return {"New", "Новый"}; }
+MessageText duplicateLevel() { return {"Duplicate", "Копия"}; }
+MessageText deleteLevel() { return {"Delete", "Удалить"}; }
+MessageText deleteQuestion(int n)
+{
+    return {"Delete level " + number(n) + " and its tape? The levels after it move up.",
+            "Удалить уровень " + number(n) + " и его запись? Следующие уровни сдвинутся вверх."};
+}
+MessageText moveUp() { return {"Up", "Выше"}; }
+MessageText moveDown() { return {"Down", "Ниже"}; }
+MessageText openPicture() { return {"Open picture…", "Открыть картинку…"}; }
+MessageText copyBuiltin() { return {"Copy built-in", "Копия встроенного"}; }
+MessageText builtinLevel(int n) { return {"built-in level " + number(n), "встроенный уровень " + number(n)}; }
+MessageText listedLevel(int n) { return {"Level " + number(n), "Уровень " + number(n)}; }
+MessageText newLevel(int n) { return {"Level " + number(n) + ", not saved", "Уровень " + number(n) + ", не сохранён"}; }
+MessageText proven() { return {"proven", "доказан"}; }
+MessageText unproven() { return {"unproven", "не доказан"}; }
+MessageText broken() { return {"broken", "с ошибками"}; }
+MessageText missing() { return {"file missing", "файла нет"}; }
+
+MessageText pencil() { return {"Pencil", "Карандаш"}; }
+MessageText line() { return {"Line", "Линия"}; }
+MessageText rectangle() { return {"Rectangle", "Рамка"}; }
+MessageText filledRectangle() { return {"Filled rectangle", "Прямоугольник"}; }
+MessageText fill() { return {"Fill", "Заливка"}; }
+MessageText grid() { return {"Grid", "Сетка"}; }
+MessageText save() { return {"Save", "Сохранить"}; }
+MessageText undo() { return {"Undo", "Отменить"}; }
+MessageText redo() { return {"Redo", "Вернуть"}; }
+MessageText playTest() { return {"Play-test (F5)", "Проверка игрой (F5)"}; }
+
+MessageText problemsHeading() { return {"Problems", "Ошибки"}; }
+MessageText noProblems() { return {"No problems found", "Ошибок не найдено"}; }
+MessageText countsHeading() { return {"Cells", "Клетки"}; }
+MessageText plainEarth(int percent)
+{
+    return {"plain earth: " + number(percent) + "%", "простая земля: " + number(percent) + "%"};
+}
+MessageText provenByPlay() { return {"Proven: a play-test won it", "Доказан: проверка игрой пройдена"}; }
+MessageText notProven() { return {"Not proven: play-test it to a win", "Не доказан: пройдите его в проверке игрой"}; }
+MessageText underPointer(int x, int y, const MessageText& kind)
+{
+    const std::string at = "(" + number(x) + ", " + number(y) + ") ";
+    return {at + kind.english, at + kind.russian};
+}
+
+MessageText saveAnyway(const std::string& problems)
+{
+    return {"The level has problems:\n" + problems + "\nSave it anyway?",
+            "В уровне есть ошибки:\n" + problems + "\nВсё равно сохранить?"};
+}
+MessageText cannotSave(const std::string& path)
+{
+    return {"Could not save " + path + "; the file there is as it was",
+            "Не удалось сохранить " + path + "; прежний файл не тронут"};
+}
+MessageText saved(const std::string& path) { return {"Saved " + path, "Сохранено: " + path}; }
+MessageText noLevelsFolder(const std::string& folder)
+{
+    return {"The levels folder " + folder + " is missing", "Папки уровней " + folder + " нет"};
+}
+MessageText unreadablePicture(const std::string& path)
+{
+    return {"Could not read the picture " + path, "Не удалось прочитать картинку " + path};
+}
+MessageText discardChanges()
+{
+    return {"The level has changes that are not saved. Leave them?",
+            "В уровне есть несохранённые изменения. Отказаться от них?"};
+}
+MessageText pictureFilter() { return {"Level pictures (*.bmp)", "Картинки уровней (*.bmp)"}; }
+MessageText discard() { return {"Leave them", "Отказаться"}; }
+MessageText cancel() { return {"Cancel", "Отмена"}; }
+MessageText ok() { return {"OK", "ОК"}; }
+MessageText lookIn() { return {"Look in:", "Папка:"}; }
+MessageText fileName() { return {"File name:", "Имя файла:"}; }
+MessageText fileType() { return {"Files of type:", "Тип файлов:"}; }
+MessageText open() { return {"Open", "Открыть"}; }
+}  // namespace editortext

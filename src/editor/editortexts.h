@@ -1,0 +1,60 @@
+// Every text of the level editor, in English and Russian, in one table.
+#pragma once
+
+#include "messages.h"
+
+#include <string>
+
+namespace editortext {
+MessageText windowTitle();
+MessageText levelsHeading();
+MessageText addLevel();
+MessageText duplicateLevel();
+MessageText deleteLevel();
+MessageText deleteQuestion(int n);
+MessageText moveUp();
+MessageText moveDown();
+MessageText openPicture();
+MessageText copyBuiltin();
+MessageText builtinLevel(int n);
+MessageText listedLevel(int n);
+MessageText newLevel(int n);  // a level not yet saved into the folder
+MessageText proven();
+MessageText unproven();
+MessageText broken();
+MessageText missing();
+
+MessageText pencil();
+MessageText line();
+MessageText rectangle();
+MessageText filledRectangle();
+MessageText fill();
+MessageText grid();
+MessageText save();
+MessageText undo();
+MessageText redo();
+MessageText playTest();
+
+MessageText problemsHeading();
+MessageText noProblems();
+MessageText countsHeading();
+MessageText plainEarth(int percent);
+MessageText provenByPlay();
+MessageText notProven();
+MessageText underPointer(int x, int y, const MessageText& kind);
+
+MessageText saveAnyway(const std::string& problems);
+MessageText cannotSave(const std::string& path);
+MessageText saved(const std::string& path);
+MessageText noLevelsFolder(const std::string& folder);
+MessageText unreadablePicture(const std::string& path);
+MessageText discardChanges();
+MessageText pictureFilter();
+MessageText discard();
+MessageText cancel();
+MessageText ok();
+MessageText lookIn();
+MessageText fileName();
+MessageText fileType();
+MessageText open();
+}  // namespace editortext

@@ -1,0 +1,126 @@
+// kernmine-editor's window: the level list of the levels folder, the board with
+// its palette and tools, the checker's findings, and the play-test. It shows and
+// wires; the editing itself is EditSession's, the files are levelfolder's.
+#pragma once
+
+#include "editsession.h"
+#include "hotkeys.h"
+#include "levelcheck.h"
+#include "levelfolder.h"
+#include "skin.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class BoardView;
+class PlayTest;
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+
+class EditorWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The tools of the board, in the order the tool buttons stand.
+    enum Tool { Pencil, Line, Rectangle, FilledRectangle, Fill };
+
+    EditorWindow(const std::string& levelsFolder, bool english, const std::string& skin, const Hotkeys& keys);
+
+    // What the board is being edited as: level `number` of the folder, saved
+    // there already or not yet.
+    int levelNumber() const { return number_; }
+    const EditSession& session() const { return session_; }
+    const LevelCheck& findings() const { return check_; }
+    void chooseKind(std::uint8_t code);
+    void chooseTool(Tool tool);
+
+    // The list: opens level n of the folder; the operations on the selected level.
+    void openLevel(int n);
+    void newLevel();
+    void addLevel(const LevelBoard& board);  // a new level, not yet saved, made from a board
+    bool save();
+    void playTest();
+
+private:
+    void buildLevelColumn(QWidget* column);
+    void buildEditPage(QWidget* page);
+    void buildSideColumn(QWidget* column);
+    void buildShortcuts();
+    void setTexts();
+    QString say(const MessageText& text) const;
+
+    // Each change of the board shows it again, checks it and lists the findings.
+    void boardChanged();
+    void showFindings();
+    void showCounts();
+    void checkFolder();
+    void listLevels();
+    void showPointer(std::optional<BoardCell> cell);
+
+    void pressed(BoardCell cell, Qt::MouseButton button);
+    void dragged(BoardCell cell);
+    void released();
+
+    // Whether the player answers the question with `yes` rather than cancel.
+    bool confirm(const MessageText& question, const MessageText& yes);
+    void warn(const MessageText& text);
+    // False when the player keeps unsaved changes rather than lose them.
+    bool mayLeaveLevel();
+    void runPlan(const LevelPlan& plan, int selectAfter);
+    void duplicateLevel();
+    void deleteLevel();
+    void moveLevel(int by);
+    void openPicture();
+    void copyBuiltin();
+    void endPlayTest();
+    void report(const MessageText& text);
+
+    std::string folder_;
+    bool english_;
+    Hotkeys keys_;
+    Skin skin_;
+    EditSession session_;
+    LevelCheck check_;
+    std::vector<LevelStatus> statuses_;  // of the folder's levels, from level 1
+    int number_ = 1;
+    bool inFolder_ = false;
+    std::uint8_t kind_ = Earth;
+    Tool tool_ = Pencil;
+    std::optional<BoardCell> anchor_;  // where the stroke began; the pencil's last cell
+
+    QStackedWidget* pages_;
+    PlayTest* play_;
+    BoardView* board_;
+    QLabel* levelsHeading_;
+    QListWidget* levels_;
+    QPushButton* addButton_;
+    QPushButton* duplicateButton_;
+    QPushButton* deleteButton_;
+    QPushButton* upButton_;
+    QPushButton* downButton_;
+    QPushButton* openButton_;
+    QComboBox* builtins_;
+    QPushButton* copyButton_;
+    QPushButton* saveButton_;
+    QPushButton* undoButton_;
+    QPushButton* redoButton_;
+    QPushButton* playButton_;
+    QCheckBox* grid_;
+    QLabel* pointer_;
+    QLabel* proof_;
+    QLabel* status_;
+    QListWidget* palette_;
+    QButtonGroup* tools_;
+    QLabel* problemsHeading_;
+    QListWidget* problems_;
+    QLabel* countsHeading_;
+    QLabel* counts_;
+};

@@ -1,0 +1,74 @@
+#include "editsession.h"
+
+void EditSession::beginStroke()
+{
+    stroke_.clear();
+    stroking_ = true;
+}
+
+void EditSession::paint(const std::vector<BoardCell>& cells, std::uint8_t code)
+{
+    for (const BoardCell c : cells) {
+        if (!LevelBoard::contains(c) || board_.at(c) == code)
+            continue;
+        stroke_.push_back({c, board_.at(c), code});
+        board_.set(c, code);
+    }
+}
+
+void EditSession::revertStroke()
+{
+    takeBack(stroke_);
+    stroke_.clear();
+}
+
+void EditSession::endStroke()
+{
+    stroking_ = false;
+    if (stroke_.empty())
+        return;
+    undo_.push_back(std::move(stroke_));
+    stroke_.clear();
+    redo_.clear();
+    changed();
+}
+
+void EditSession::paintStroke(const std::vector<BoardCell>& cells, std::uint8_t code)
+{
+    beginStroke();
+    paint(cells, code);
+    endStroke();
+}
+
+void EditSession::undo()
+{
+    if (stroking_ || undo_.empty())
+        return;
+    takeBack(undo_.back());
+    redo_.push_back(std::move(undo_.back()));
+    undo_.pop_back();
+    changed();
+}
+
+void EditSession::redo()
+{
+    if (stroking_ || redo_.empty())
+        return;
+    for (const Change& change : redo_.back())
+        board_.set(change.cell, change.after);
+    undo_.push_back(std::move(redo_.back()));
+    redo_.pop_back();
+    changed();
+}
+
+void EditSession::changed()
+{
+    proof_.reset();
+    modified_ = true;
+}
+
+void EditSession::takeBack(const Step& step)
+{
+    for (auto change = step.rbegin(); change != step.rend(); ++change)
+        board_.set(change->cell, change->before);
+}

@@ -1,0 +1,58 @@
+// A level being edited: its board, strokes that undo and redo as one step each,
+// and the winning tape that proves it, dropped by any later change.
+#pragma once
+
+#include "levelboard.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class EditSession {
+public:
+    explicit EditSession(const LevelBoard& board = {}) : board_(board) {}
+
+    const LevelBoard& board() const { return board_; }
+
+    // A stroke: every cell painted from its start to its end is one undo step.
+    // A stroke that changes nothing leaves no step.
+    void beginStroke();
+    void paint(const std::vector<BoardCell>& cells, std::uint8_t code);
+    // Takes back what the stroke has painted so far and keeps it open: a line
+    // or a rectangle follows the pointer this way.
+    void revertStroke();
+    void endStroke();
+    // One stroke of the given cells.
+    void paintStroke(const std::vector<BoardCell>& cells, std::uint8_t code);
+
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    void undo();
+    void redo();
+
+    // The tape of a play-test that won, for as long as the board stays as it was.
+    const std::optional<std::string>& proof() const { return proof_; }
+    void setProof(std::string tape) { proof_ = std::move(tape); }
+    // Whether the board differs from the one last saved or opened.
+    bool modified() const { return modified_; }
+    void markSaved() { modified_ = false; }
+
+private:
+    struct Change {
+        BoardCell cell;
+        std::uint8_t before, after;
+    };
+    using Step = std::vector<Change>;
+
+    void changed();
+    // Puts back the cells of a step as they were before it, last change first.
+    void takeBack(const Step& step);
+
+    LevelBoard board_;
+    std::vector<Step> undo_, redo_;
+    Step stroke_;
+    bool stroking_ = false;
+    std::optional<std::string> proof_;
+    bool modified_ = false;
+};

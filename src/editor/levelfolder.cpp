@@ -1,0 +1,230 @@
+#include "levelfolder.h"
+
+#include "bmp.h"
+#include "files.h"
+#include "levelcheck.h"
+#include "levels.h"
+#include "leveltext.h"
+#include "replay.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+constexpr const char* TapeExtension = ".tape";
+// The name of a level on its way, hidden from the folder's listing and from
+// the game, which reads only level<n>.bmp from 1 up.
+constexpr const char* SpareName = ".moving";
+
+std::string bmpPath(const std::string& folder, int n)
+{
+    return n == SpareLevel ? folder + "/" + SpareName + ".bmp" : levelFilePath(folder, n);
+}
+
+std::string tapePath(const std::string& folder, int n)
+{
+    return n == SpareLevel ? folder + "/" + SpareName + TapeExtension : levelTapePath(folder, n);
+}
+
+// One file operation done, so that it can be taken back.
+struct Done {
+    LevelMove::Kind kind;
+    std::string from, to;
+};
+
+std::string fileName(const std::string& path)
+{
+    return fs::path(path).filename().string();
+}
+
+// Takes back the operations done, last first; the names of files it could not put back.
+std::vector<std::string> takeBack(const std::vector<Done>& done, LevelFiles& files)
+{
+    std::vector<std::string> stranded;
+    for (auto d = done.rbegin(); d != done.rend(); ++d) {
+        const bool back = d->kind == LevelMove::Move ? files.move(d->to, d->from) : files.remove(d->to);
+        if (!back)
+            stranded.push_back(fileName(d->to));
+    }
+    return stranded;
+}
+
+MessageText failure(const std::string& failed, const std::vector<std::string>& stranded)
+{
+    if (stranded.empty())
+        return {"Could not change " + failed + "; every level is back in its place",
+                "Не удалось изменить " + failed + "; все уровни остались на своих местах"};
+    std::string names;
+    for (const std::string& name : stranded)
+        names += (names.empty() ? "" : ", ") + name;
+    return {"Could not change " + failed + ", nor put back " + names + "; no level is lost",
+            "Не удалось изменить " + failed + " и вернуть " + names + "; ни один уровень не потерян"};
+}
+MessageText leftBehind(const std::string& file)
+{
+    return {"The level is off the list, but its file " + file + " could not be deleted",
+            "Уровень убран из списка, но его файл " + file + " удалить не удалось"};
+}
+}  // namespace
+
+std::string levelTapePath(const std::string& folder, int n)
+{
+    return folder + "/level" + std::to_string(n) + TapeExtension;
+}
+
+int levelCount(const std::string& folder)
+{
+    int n = 0;
+    while (n < MaxExternalLevels && levelFileExists(folder, n + 1))
+        ++n;
+    return n;
+}
+
+LevelPlan planRemove(int n, int count)
+{
+    // The removed level waits under the spare name until the rest has moved,
+    // so that a failure on the way can bring it back.
+    LevelPlan plan{{LevelMove::Move, n, SpareLevel}};
+    for (int i = n + 1; i <= count; ++i)
+        plan.push_back({LevelMove::Move, i, i - 1});
+    plan.push_back({LevelMove::Remove, SpareLevel});
+    return plan;
+}
+
+LevelPlan planDuplicate(int n, int count)
+{
+    LevelPlan plan;
+    for (int i = count; i > n; --i)
+        plan.push_back({LevelMove::Move, i, i + 1});
+    plan.push_back({LevelMove::Copy, n, n + 1});
+    return plan;
+}
+
+LevelPlan planSwap(int a, int b)
+{
+    return {{LevelMove::Move, a, SpareLevel}, {LevelMove::Move, b, a}, {LevelMove::Move, SpareLevel, b}};
+}
+
+bool DiskFiles::exists(const std::string& path)
+{
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+bool DiskFiles::move(const std::string& from, const std::string& to)
+{
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+bool DiskFiles::copy(const std::string& from, const std::string& to)
+{
+    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(from, std::max(MaxBmpFileBytes, MaxTapeBytes));
+    return bytes && !exists(to) && writeFileAtomically(to, *bytes);
+}
+
+bool DiskFiles::remove(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0;
+}
+
+PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFiles& files)
+{
+    std::vector<Done> done;
+    for (const LevelMove& step : plan) {
+        // The picture first: a level without one is no level, and its tape follows it.
+        const std::array<std::string, 2> from{bmpPath(folder, step.from), tapePath(folder, step.from)};
+        const std::array<std::string, 2> to{bmpPath(folder, step.to), tapePath(folder, step.to)};
+        for (std::size_t file = 0; file < from.size(); ++file) {
+            const bool picture = file == 0;
+            if (!picture && !files.exists(from[file]))
+                continue;
+            bool ok = false;
+            switch (step.kind) {
+            case LevelMove::Move: ok = files.move(from[file], to[file]); break;
+            case LevelMove::Copy: ok = files.copy(from[file], to[file]); break;
+            // The removed level's files go last of all: the list is already as
+            // wanted, and there is nothing to put back.
+            case LevelMove::Remove: ok = files.remove(from[file]) || !files.exists(from[file]); break;
+            }
+            if (!ok && step.kind == LevelMove::Remove)
+                return {true, leftBehind(fileName(from[file]))};
+            if (!ok)
+                return {false, failure(fileName(from[file]), takeBack(done, files))};
+            if (step.kind != LevelMove::Remove)
+                done.push_back({step.kind, from[file], to[file]});
+        }
+    }
+    return {true, {}};
+}
+
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    const fs::path target(path);
+    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += static_cast<std::size_t>(n);
+    }
+    // A full disk may refuse the bytes only when they are synced.
+    const bool whole = written == bytes.size() && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !whole || std::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board)
+{
+    return writeBmp4(board.toPicture(), levelPalette());
+}
+
+bool saveLevel(const std::string& folder, int n, const LevelBoard& board, const std::optional<std::string>& tape)
+{
+    const std::string tapeFile = levelTapePath(folder, n);
+    if (!tape && ::unlink(tapeFile.c_str()) != 0 && errno != ENOENT)
+        return false;
+    if (!writeFileAtomically(levelFilePath(folder, n), levelFileBytes(board)))
+        return false;
+    if (!tape)
+        return true;
+    const auto* text = reinterpret_cast<const std::uint8_t*>(tape->data());
+    return writeFileAtomically(tapeFile, {text, tape->size()});
+}
+
+std::optional<std::string> provingTape(const std::string& folder, int n, const Picture& level)
+{
+    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(levelTapePath(folder, n), MaxTapeBytes);
+    if (!bytes)
+        return std::nullopt;
+    std::string text(bytes->begin(), bytes->end());
+    std::string error;
+    const std::optional<std::vector<TapeStep>> tape = parseTape(text, error);
+    if (!tape || !tapeWins(level, n, *tape))
+        return std::nullopt;
+    return text;
+}
+
+LevelStatus levelStatus(const std::string& folder, int n)
+{
+    const std::optional<Picture> level = readLevelFile(folder, n);
+    if (!level)
+        return LevelStatus::Missing;
+    if (!checkLevel(*level).valid())
+        return LevelStatus::Broken;
+    return provingTape(folder, n, *level) ? LevelStatus::Proven : LevelStatus::Unproven;
+}

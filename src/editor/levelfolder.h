@@ -1,0 +1,83 @@
+// The levels folder as the editor keeps it: level1.bmp, level2.bmp, ... without
+// a gap, each proven level with its winning tape level<n>.tape beside it.
+// Reordering the list renames files by a plan carried out step by step; a
+// failure on the way puts back every file already moved, so each level and tape
+// is in its old place or (when all went well) in its new one.
+#pragma once
+
+#include "levelboard.h"
+#include "messages.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// "<folder>/level<n>.tape"
+std::string levelTapePath(const std::string& folder, int n);
+// How many levels the folder holds: level1.bmp, level2.bmp, ... up to the first gap.
+int levelCount(const std::string& folder);
+
+// A level unit (its picture and its tape, when it has one) moved, copied or
+// removed. SpareLevel names the unit's place while it is on the way.
+constexpr int SpareLevel = 0;
+struct LevelMove {
+    enum Kind { Move, Copy, Remove } kind;
+    int from;
+    int to = SpareLevel;  // unused for Remove
+    friend bool operator==(const LevelMove&, const LevelMove&) = default;
+};
+using LevelPlan = std::vector<LevelMove>;
+
+// Level n of count removed, the levels after it moved down by one.
+LevelPlan planRemove(int n, int count);
+// Level n of count copied to n + 1, the levels after it moved up by one.
+LevelPlan planDuplicate(int n, int count);
+// Levels a and b change places.
+LevelPlan planSwap(int a, int b);
+
+// What the plan does to the files; the disk, or a test's faulty stand-in.
+class LevelFiles {
+public:
+    virtual ~LevelFiles() = default;
+    virtual bool exists(const std::string& path) = 0;
+    // Renames, never replacing a file already at `to`.
+    virtual bool move(const std::string& from, const std::string& to) = 0;
+    // Copies into a new file at `to`, whole or not at all.
+    virtual bool copy(const std::string& from, const std::string& to) = 0;
+    virtual bool remove(const std::string& path) = 0;
+};
+
+class DiskFiles : public LevelFiles {
+public:
+    bool exists(const std::string& path) override;
+    bool move(const std::string& from, const std::string& to) override;
+    bool copy(const std::string& from, const std::string& to) override;
+    bool remove(const std::string& path) override;
+};
+
+struct PlanOutcome {
+    bool done = false;   // every level is in its new place
+    MessageText report;  // what failed and where the files are; empty when all went well
+};
+PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFiles& files);
+
+// Writes the file whole or not at all: a failure leaves what was there before.
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+// The level file of a board, in the 4-bit format of the game's own levels.
+std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board);
+// Saves level n with its tape, or without a tape (removing an old one, so no
+// stale proof is left beside a changed level). False when a file cannot be written.
+bool saveLevel(const std::string& folder, int n, const LevelBoard& board, const std::optional<std::string>& tape);
+
+// What the editor's list says of a level.
+enum class LevelStatus {
+    Proven,    // its tape still wins it
+    Unproven,  // the checker finds nothing wrong, but no tape wins it
+    Broken,    // the checker finds a problem
+    Missing,   // it cannot be read
+};
+LevelStatus levelStatus(const std::string& folder, int n);
+// The winning tape of level n, or nothing when there is none or it no longer wins.
+std::optional<std::string> provingTape(const std::string& folder, int n, const Picture& level);

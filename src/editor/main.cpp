@@ -1,0 +1,30 @@
+// kernmine-editor: the level editor, beside the game. It edits the levels the
+// game reads from "levels/" beside it, or from the folder given with --folder.
+#include "editorwindow.h"
+#include "settings.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kernmine level editor");
+    QGuiApplication::setDesktopFileName("kernmine-editor");
+    QCommandLineParser arguments;
+    arguments.addHelpOption();
+    const QCommandLineOption folder("folder", "The levels folder to edit.", "DIR",
+                                    QApplication::applicationDirPath() + "/levels");
+    arguments.addOption(folder);
+    arguments.process(app);
+
+    const Settings settings = SettingsStore::peek();
+    EditorWindow window(arguments.value(folder).toStdString(), settings.english, settings.skin, settings.hotkeys);
+    // A window larger than the screen would hide its edges where no window
+    // manager fits it.
+    window.resize(window.size().boundedTo(QGuiApplication::primaryScreen()->availableSize()));
+    window.show();
+    window.activateWindow();
+    return app.exec();
+}

@@ -1,0 +1,305 @@
+// The editor's window driven by the mouse and keys as a person drives it; the
+// play-test's world ticks are run by hand.
+#include "boardview.h"
+#include "editorwindow.h"
+#include "levels.h"
+#include "playtest.h"
+
+#include <QLabel>
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// The middle of a cell on the board as it stands in its widget.
+QPoint pointOf(const BoardView& view, BoardCell cell)
+{
+    for (int x = 0; x < view.width(); ++x)
+        for (int y = 0; y < view.height(); ++y)
+            if (view.cellAt({x, y}) == cell) {
+                int right = x, bottom = y;
+                while (view.cellAt({right + 1, y}) == cell)
+                    ++right;
+                while (view.cellAt({x, bottom + 1}) == cell)
+                    ++bottom;
+                return {(x + right) / 2, (y + bottom) / 2};
+            }
+    qFatal("cell (%d, %d) is not on the board", cell.x, cell.y);
+}
+
+void mouse(BoardView& view, QEvent::Type type, BoardCell cell, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF at = pointOf(view, cell);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, view.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&view, &event);
+}
+
+// A drag from the first cell through the others, released on the last.
+void drag(BoardView& view, std::initializer_list<BoardCell> cells)
+{
+    mouse(view, QEvent::MouseButtonPress, *cells.begin());
+    for (const BoardCell cell : cells)
+        mouse(view, QEvent::MouseMove, cell);
+    mouse(view, QEvent::MouseButtonRelease, *(cells.end() - 1));
+}
+
+struct Editor {
+    QTemporaryDir folder;
+    std::unique_ptr<EditorWindow> window;
+    BoardView* board = nullptr;
+    PlayTest* play = nullptr;
+
+    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys, bool english = true)
+    {
+        window = std::make_unique<EditorWindow>((levels.isEmpty() ? folder.path() : levels).toStdString(), english,
+                                                std::string(BuiltInSkin), keys);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qFatal("the editor was not shown");
+        board = window->findChild<BoardView*>("board");
+        play = window->findChild<PlayTest*>("playtest");
+        board->setFocus();
+    }
+    std::string levels() const { return folder.path().toStdString(); }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+    bool playing() const { return window->findChild<QStackedWidget*>()->currentWidget() == play; }
+};
+}  // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aDragIsOneStrokeUndoneAndRedoneByKeys();
+    void shapesFollowTheirTool();
+    void theFindingsFollowEveryStroke();
+    void aPlayTestThatWinsProvesTheLevelUntilItChanges();
+    void escapeLeavesThePlayWithTheLevelAsItWas();
+    void thePlayTestTakesThePlayersOwnKeys();
+    void aMissingFolderIsToldAndNothingIsSaved();
+    void theListMovesLevelsWithTheirTapes();
+    void everyCaptionFitsOnASmallScreen_data();
+    void everyCaptionFitsOnASmallScreen();
+};
+
+void EditorWindowTest::aDragIsOneStrokeUndoneAndRedoneByKeys()
+{
+    Editor editor;
+    const LevelBoard before = editor.window->session().board();
+    editor.key(Qt::Key_6);  // stone
+    drag(*editor.board, {{5, 5}, {9, 5}, {9, 8}});
+    const LevelBoard after = editor.window->session().board();
+    for (const BoardCell c : {BoardCell{5, 5}, BoardCell{7, 5}, BoardCell{9, 5}, BoardCell{9, 7}, BoardCell{9, 8}})
+        QCOMPARE(after.at(c), std::uint8_t{Stone});
+    editor.key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(editor.window->session().board() == before);
+    editor.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(editor.window->session().board() == after);
+    editor.key(Qt::Key_Z, Qt::ControlModifier);
+    editor.key(Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(editor.window->session().board() == after);
+}
+
+void EditorWindowTest::shapesFollowTheirTool()
+{
+    Editor editor;
+    editor.key(Qt::Key_0);  // purple wall
+    editor.window->chooseTool(EditorWindow::Rectangle);
+    drag(*editor.board, {{10, 10}, {30, 30}, {14, 13}});
+    const LevelBoard& board = editor.window->session().board();
+    QCOMPARE(board.at({14, 13}), std::uint8_t{PurpleWall});
+    QCOMPARE(board.at({12, 12}), std::uint8_t{Earth});
+    QCOMPARE(board.at({20, 20}), std::uint8_t{Earth});  // passed on the way, not kept
+
+    editor.window->chooseTool(EditorWindow::Fill);
+    editor.key(Qt::Key_1);  // empty
+    mouse(*editor.board, QEvent::MouseButtonPress, {12, 12});
+    mouse(*editor.board, QEvent::MouseButtonRelease, {12, 12});
+    QCOMPARE(board.at({11, 11}), std::uint8_t{Empty});
+    QCOMPARE(board.at({13, 12}), std::uint8_t{Empty});
+    QCOMPARE(board.at({15, 15}), std::uint8_t{Earth});
+
+    // A right click takes the kind of the cell.
+    mouse(*editor.board, QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
+    editor.window->chooseTool(EditorWindow::Pencil);
+    drag(*editor.board, {{40, 30}});
+    QCOMPARE(board.at({40, 30}), std::uint8_t{PurpleWall});
+}
+
+void EditorWindowTest::theFindingsFollowEveryStroke()
+{
+    Editor editor;
+    auto* problems = editor.window->findChild<QListWidget*>("problems");
+    QCOMPARE(problems->count(), 1);  // a new level has nothing to win
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{20, 20}});
+    editor.key(Qt::Key_2);
+    drag(*editor.board, {{30, 30}});
+    editor.key(Qt::Key_3);
+    drag(*editor.board, {{0, 12}});
+    QCOMPARE(problems->count(), 2);
+    QVERIFY(problems->item(0)->text().contains("2 players"));
+    QVERIFY(problems->item(1)->text().contains("(0, 12)"));
+    QVERIFY((editor.window->findings().problems[0].cells == std::vector<BoardCell>{{1, 1}, {30, 30}}));
+    editor.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(problems->count(), 1);
+}
+
+void EditorWindowTest::aPlayTestThatWinsProvesTheLevelUntilItChanges()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);  // a diamond to the player's right
+    drag(*editor.board, {{2, 1}});
+    editor.key(Qt::Key_F5);
+    QVERIFY(editor.playing());
+    QTest::keyClick(editor.play, Qt::Key_Right);
+    editor.play->tick();
+    QVERIFY(editor.play->won());
+    QTest::keyClick(editor.play, Qt::Key_Return);
+    QVERIFY(!editor.playing());
+    QVERIFY(editor.window->session().proof());
+
+    QVERIFY(editor.window->save());
+    QCOMPARE(levelStatus(editor.levels(), 1), LevelStatus::Proven);
+    QVERIFY(QFile::exists(QString::fromStdString(levelTapePath(editor.levels(), 1))));
+
+    editor.key(Qt::Key_6);
+    drag(*editor.board, {{30, 30}});
+    QVERIFY(!editor.window->session().proof());
+    QVERIFY(editor.window->save());
+    QVERIFY(!QFile::exists(QString::fromStdString(levelTapePath(editor.levels(), 1))));
+    QCOMPARE(levelStatus(editor.levels(), 1), LevelStatus::Unproven);
+}
+
+void EditorWindowTest::escapeLeavesThePlayWithTheLevelAsItWas()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{5, 5}});
+    const LevelBoard before = editor.window->session().board();
+    editor.key(Qt::Key_F5);
+    QTest::keyClick(editor.play, Qt::Key_Down);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_Escape);
+    QVERIFY(!editor.playing());
+    QVERIFY(editor.window->session().board() == before);
+    QVERIFY(!editor.window->session().proof());
+    QCOMPARE(editor.play->tape().size(), std::size_t{1});
+}
+
+// Keys rebound in the game's settings play the play-test: D steps right, Alt
+// drops the bomb, and the arrow keys do nothing.
+void EditorWindowTest::thePlayTestTakesThePlayersOwnKeys()
+{
+    Hotkeys keys = DefaultHotkeys;
+    keys[static_cast<int>(Hotkey::right)] = 'D';
+    keys[static_cast<int>(Hotkey::bomb)] = vk::Alt;
+    QTemporaryDir unused;
+    Editor editor(unused.path(), keys);
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{3, 1}});
+    editor.key(Qt::Key_F5);
+    QTest::keyClick(editor.play, Qt::Key_Right);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_D, Qt::AltModifier);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_D);
+    editor.play->tick();
+    QVERIFY(!editor.play->won());  // the bomb lies between the player and the diamond
+    QCOMPARE(QString::fromStdString(writeTape(editor.play->tape())), QString(". BR R\n"));
+}
+
+void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
+{
+    QTemporaryDir parent;
+    const QString missing = parent.path() + "/levels";
+    Editor editor(missing);
+    auto* status = editor.window->findChild<QLabel*>("status");
+    QVERIFY(status->text().contains("missing"));
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    QVERIFY(!editor.window->save());
+    QVERIFY(status->text().contains("Could not save"));
+    QVERIFY(!QFile::exists(missing));
+}
+
+void EditorWindowTest::theListMovesLevelsWithTheirTapes()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    editor.key(Qt::Key_F5);
+    QTest::keyClick(editor.play, Qt::Key_Right);
+    editor.play->tick();
+    QTest::keyClick(editor.play, Qt::Key_Escape);
+    QVERIFY(editor.window->save());
+    const auto click = [&](const char* button) { editor.window->findChild<QPushButton*>(button)->click(); };
+    click("add");
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{10, 10}});
+    editor.key(Qt::Key_S, Qt::ControlModifier);
+    auto* levels = editor.window->findChild<QListWidget*>("levels");
+    const auto listed = [&] {
+        QStringList texts;
+        for (int row = 0; row < levels->count(); ++row)
+            texts << levels->item(row)->text();
+        return texts;
+    };
+    QCOMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
+    const auto bytes = [&](const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray unproven = bytes(levelFilePath(editor.levels(), 2));
+
+    click("up");
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
+    QCOMPARE(bytes(levelFilePath(editor.levels(), 1)), unproven);
+
+    click("duplicate");
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
+    QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
+}
+
+void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("English") << true;
+    QTest::newRow("Russian") << false;
+}
+
+// On a screen of 1024 x 768 every button, tool and kind of cell shows its
+// whole caption, in either language.
+void EditorWindowTest::everyCaptionFitsOnASmallScreen()
+{
+    QFETCH(bool, english);
+    Editor editor({}, DefaultHotkeys, english);
+    editor.window->resize(1024, 768);
+    QApplication::processEvents();
+    for (const QAbstractButton* button : editor.window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+    }
+    const auto* palette = editor.window->findChild<QListWidget*>("palette");
+    for (int row = 0; row < palette->count(); ++row) {
+        const QListWidgetItem* item = palette->item(row);
+        QVERIFY2(palette->visualItemRect(item).width() <= palette->viewport()->width(), qPrintable(item->text()));
+        QVERIFY2(palette->iconSize().width() + palette->fontMetrics().horizontalAdvance(item->text()) <
+                     palette->viewport()->width(),
+                 qPrintable(item->text()));
+    }
+}
+
+QTEST_MAIN(EditorWindowTest)
+#include "editor_window.moc"

@@ -1,0 +1,227 @@
+// The levels folder: saving with a proof, the statuses of the list, and the
+// renumbering of the list, which on any failure puts every file back.
+#include "levelfolder.h"
+
+#include "levels.h"
+#include "../ordinaryuser.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <unistd.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+// A level won by one step right: the diamond beside the player.
+LevelBoard wonByOneStep()
+{
+    LevelBoard board;
+    board.set({2, 1}, Diamond);
+    return board;
+}
+const std::string WinningTape = "R .\n";
+
+class LevelFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = (fs::temp_directory_path() / ("kernmine-levels-" + std::to_string(::getpid()))).string();
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Levels 1 to count, each told apart by a stone in its own column, the odd
+    // ones with a tape.
+    void makeLevels(int count)
+    {
+        for (int n = 1; n <= count; ++n) {
+            LevelBoard board = wonByOneStep();
+            board.set({10 + n, 10}, Stone);
+            ASSERT_TRUE(saveLevel(folder, n, board, n % 2 ? std::optional(WinningTape + "# " + std::to_string(n)) : std::nullopt));
+        }
+    }
+
+    // Every file of the folder, hidden ones too, by name with its bytes.
+    std::map<std::string, std::string> contents() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        return files;
+    }
+
+    std::string folder;
+};
+
+TEST_F(LevelFolder, ALevelSavedWithItsWinningTapeIsProvenUntilTheLevelChanges)
+{
+    ASSERT_TRUE(saveLevel(folder, 1, wonByOneStep(), WinningTape));
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Proven);
+
+    // The diamond moved out of reach of the tape's one step: it no longer wins.
+    LevelBoard moved = wonByOneStep();
+    moved.set({2, 1}, Earth);
+    moved.set({5, 5}, Diamond);
+    std::ofstream(levelFilePath(folder, 1), std::ios::binary | std::ios::trunc)
+        << std::string(reinterpret_cast<const char*>(levelFileBytes(moved).data()), levelFileBytes(moved).size());
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Unproven);
+
+    // Saved again without a proof, the old tape goes with it.
+    ASSERT_TRUE(saveLevel(folder, 1, moved, std::nullopt));
+    EXPECT_FALSE(fs::exists(levelTapePath(folder, 1)));
+}
+
+TEST_F(LevelFolder, TheListTellsBrokenAndVanishedLevels)
+{
+    LevelBoard noPlayer = wonByOneStep();
+    noPlayer.set({1, 1}, Earth);
+    ASSERT_TRUE(saveLevel(folder, 1, noPlayer, WinningTape));
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Broken);
+    EXPECT_EQ(levelStatus(folder, 2), LevelStatus::Missing);
+}
+
+TEST_F(LevelFolder, AMissingFolderHoldsNoLevelAndTakesNone)
+{
+    const std::string missing = folder + "/gone";
+    EXPECT_EQ(levelCount(missing), 0);
+    EXPECT_FALSE(saveLevel(missing, 1, wonByOneStep(), WinningTape));
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+// A read-only folder refuses the save and the renumbering alike, and every
+// level and tape in it stays as it was.
+TEST_F(LevelFolder, AReadOnlyFolderKeepsItsLevelsWhole)
+{
+    makeLevels(3);
+    const auto before = contents();
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        const AsOrdinaryUser user;
+        EXPECT_FALSE(saveLevel(folder, 1, LevelBoard(), std::nullopt));
+        DiskFiles disk;
+        for (const LevelPlan& plan : {planSwap(1, 2), planDuplicate(1, 3), planRemove(2, 3)})
+            EXPECT_FALSE(carryOut(plan, folder, disk).done);
+    }
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(contents(), before);
+}
+
+// The plans renumber by level: what stood at a number before stands at its new
+// number after, picture and tape together.
+TEST_F(LevelFolder, PlansKeepLevelsNumberedWithoutAGap)
+{
+    makeLevels(4);
+    const auto before = contents();
+    const auto name = [](const std::string& path) { return fs::path(path).filename().string(); };
+    const auto at = [&](int n) { return before.at(name(levelFilePath(folder, n))); };
+    const auto tapeAt = [&](int n) { return before.at(name(levelTapePath(folder, n))); };
+    DiskFiles disk;
+
+    ASSERT_TRUE(carryOut(planSwap(2, 3), folder, disk).done);
+    auto after = contents();
+    EXPECT_EQ(after.at("level2.bmp"), at(3));
+    EXPECT_EQ(after.at("level2.tape"), tapeAt(3));
+    EXPECT_EQ(after.at("level3.bmp"), at(2));
+    EXPECT_FALSE(after.count("level3.tape"));
+    ASSERT_TRUE(carryOut(planSwap(2, 3), folder, disk).done);
+    EXPECT_EQ(contents(), before);
+
+    ASSERT_TRUE(carryOut(planDuplicate(1, 4), folder, disk).done);
+    after = contents();
+    EXPECT_EQ(after.size(), before.size() + 2);
+    EXPECT_EQ(after.at("level2.bmp"), at(1));
+    EXPECT_EQ(after.at("level2.tape"), tapeAt(1));
+    EXPECT_EQ(after.at("level5.bmp"), at(4));
+    EXPECT_EQ(levelCount(folder), 5);
+
+    ASSERT_TRUE(carryOut(planRemove(2, 5), folder, disk).done);
+    EXPECT_EQ(contents(), before);
+}
+
+// The disk, failing from its k-th operation on: all of them after it fail too
+// when `stuck`, as on a disk gone read-only, or only that one.
+class FailingFiles : public DiskFiles {
+public:
+    FailingFiles(int failAt, bool stuck) : failAt_(failAt), stuck_(stuck) {}
+    bool move(const std::string& from, const std::string& to) override { return next() && DiskFiles::move(from, to); }
+    bool copy(const std::string& from, const std::string& to) override { return next() && DiskFiles::copy(from, to); }
+    bool remove(const std::string& path) override { return next() && DiskFiles::remove(path); }
+    int operations() const { return count_; }
+
+private:
+    bool next()
+    {
+        ++count_;
+        return stuck_ ? count_ < failAt_ : count_ != failAt_;
+    }
+    int failAt_;
+    bool stuck_;
+    int count_ = 0;
+};
+
+TEST_F(LevelFolder, ARenumberingThatFailsHalfwayPutsEveryFileBack)
+{
+    makeLevels(4);
+    const auto before = contents();
+    for (const LevelPlan& plan : {planSwap(1, 2), planSwap(3, 4), planDuplicate(2, 4), planRemove(1, 4)}) {
+        FailingFiles counter(0, false);
+        ASSERT_TRUE(carryOut(plan, folder, counter).done);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        makeLevels(4);
+        // The removal's own files go last of all and are not taken back.
+        const int lastTakenBack = plan.back().kind == LevelMove::Remove ? counter.operations() - 2 : counter.operations();
+        for (int k = 1; k <= lastTakenBack; ++k) {
+            FailingFiles failing(k, false);
+            const PlanOutcome outcome = carryOut(plan, folder, failing);
+            ASSERT_FALSE(outcome.done) << k;
+            EXPECT_NE(outcome.report.english.find("back in its place"), std::string::npos) << outcome.report.english;
+            ASSERT_EQ(contents(), before) << "failing at operation " << k;
+        }
+    }
+}
+
+// When putting back fails too, no level is lost or doubled: every file is still
+// there, once, under its old name or a name the report gives.
+TEST_F(LevelFolder, WhenNothingCanBePutBackEveryFileIsStillThereOnce)
+{
+    makeLevels(3);
+    const auto before = contents();
+    for (int k = 2; k <= 4; ++k) {
+        FailingFiles failing(k, true);
+        const PlanOutcome outcome = carryOut(planRemove(1, 3), folder, failing);
+        ASSERT_FALSE(outcome.done);
+        std::multiset<std::string> kept, had;
+        for (const auto& [name, bytes] : contents()) {
+            kept.insert(bytes);
+            if (!before.count(name)) {
+                EXPECT_NE(outcome.report.english.find(name), std::string::npos) << name << ": " << outcome.report.english;
+            }
+        }
+        for (const auto& [name, bytes] : before)
+            had.insert(bytes);
+        EXPECT_EQ(kept, had);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        makeLevels(3);
+    }
+}
+
+TEST_F(LevelFolder, ALevelVanishedWhileListedStopsTheRenumberingWithNothingMoved)
+{
+    makeLevels(3);
+    fs::remove(levelFilePath(folder, 3));
+    const auto before = contents();
+    DiskFiles disk;
+    const PlanOutcome outcome = carryOut(planSwap(2, 3), folder, disk);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_NE(outcome.report.russian.find("level3.bmp"), std::string::npos);
+    EXPECT_EQ(contents(), before);
+}
+}  // namespace
