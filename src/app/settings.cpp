@@ -1,6 +1,8 @@
 #include "settings.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <optional>
@@ -12,6 +14,24 @@ const QString Key = QStringLiteral("software/orvelund/soft/Kernmine/7.0");
 QString valueName(std::string_view name)
 {
     return Key + '/' + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Far above any settings file the game writes (under 1 kB).
+constexpr qint64 MaxSettingsFileBytes = 1024 * 1024;
+
+// Where Qt keeps the player's file.
+QString playersFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/orvelund/Kernmine.ini";
+}
+
+// A settings file that is there but is no regular file within the limit (a
+// pipe, a device, something huge) is never opened: reading it could wait for
+// ever or take all memory. A folder in its place is harmless: Qt reads none.
+bool isHostile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir() && (!info.isFile() || info.size() > MaxSettingsFileBytes);
 }
 
 const QString English = valueName("english");
@@ -51,8 +71,13 @@ Settings SettingsStore::peek()
 
 SettingsStore::~SettingsStore() = default;
 
+// A hostile file leaves the store without one: it reads the defaults and
+// cannot write.
 void SettingsStore::open()
 {
+    store_.reset();
+    if (isHostile(path_.isEmpty() ? playersFile() : path_))
+        return;
     if (!path_.isEmpty()) {
         store_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
         return;
@@ -63,6 +88,8 @@ void SettingsStore::open()
 
 bool SettingsStore::holdsKey() const
 {
+    if (!store_)
+        return false;
     store_->beginGroup(Key);
     const bool holds = !store_->allKeys().isEmpty();
     store_->endGroup();
@@ -72,6 +99,8 @@ bool SettingsStore::holdsKey() const
 Settings SettingsStore::read() const
 {
     Settings settings;
+    if (!store_)
+        return settings;
     for (int i = 0; i < HotkeyCount; ++i) {
         if (const auto code = integer(store_->value(valueName(HotkeyNames[i]))))
             settings.hotkeys[i] = static_cast<std::uint8_t>(*code);
@@ -86,6 +115,10 @@ Settings SettingsStore::read() const
 
 void SettingsStore::write(const Settings& settings)
 {
+    if (!store_) {
+        reportUnwritten();
+        return;
+    }
     for (int i = 0; i < HotkeyCount; ++i)
         store_->setValue(valueName(HotkeyNames[i]), settings.hotkeys[i]);
     store_->setValue(English, settings.english ? 1 : 0);
@@ -99,16 +132,22 @@ void SettingsStore::write(const Settings& settings)
         open();
     }
     if (store_->status() != QSettings::NoError)
-        std::fprintf(stderr, "Kernmine: the settings could not be written to %s\n",
-                     qPrintable(fileName()));
+        reportUnwritten();
+}
+
+void SettingsStore::reportUnwritten() const
+{
+    std::fprintf(stderr, "Kernmine: the settings could not be written to %s\n", qPrintable(fileName()));
 }
 
 bool SettingsStore::writable() const
 {
-    return store_->isWritable();
+    return store_ && store_->isWritable();
 }
 
 QString SettingsStore::fileName() const
 {
-    return store_->fileName();
+    if (store_)
+        return store_->fileName();
+    return path_.isEmpty() ? playersFile() : path_;
 }

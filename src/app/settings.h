@@ -56,8 +56,9 @@ private:
     SettingsStore(const QString& fileName, bool writeDefaults);
     void open();
     bool holdsKey() const;
+    void reportUnwritten() const;
 
     QString path_;  // empty for the player's file
-    std::unique_ptr<QSettings> store_;
+    std::unique_ptr<QSettings> store_;  // none for a file that must not be read
     bool firstRun_ = false;
 };

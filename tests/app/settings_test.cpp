@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 void PrintTo(const Settings& settings, std::ostream* out)
 {
@@ -311,6 +312,32 @@ TEST_F(SettingsStoreTest, AFileWhereTheFolderShouldBe)
 {
     writeFile(configurationFolder() + "/orvelund", "not a folder");
     expectWritesToFailWithoutHarm();
+}
+
+// A pipe (which would be waited on for ever) or a file far too large for a
+// settings file is never read: the defaults, the write said to fail, and the
+// file left as it is.
+TEST_F(SettingsStoreTest, AFileThatMustNotBeReadIsLeftAlone)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settingsFile()).path()));
+    for (const bool pipe : {true, false}) {
+        QFile::remove(settingsFile());
+        if (pipe) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(settingsFile()).constData(), 0600), 0);
+        } else {
+            writeFile(settingsFile(), "");
+            ASSERT_TRUE(QFile(settingsFile()).resize(qint64(6) << 30));
+        }
+        testing::internal::CaptureStderr();
+        SettingsStore store;
+        EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
+        EXPECT_EQ(store.read(), Settings{});
+        EXPECT_FALSE(store.writable());
+        const QFileInfo left(settingsFile());
+        EXPECT_EQ(left.isFile(), !pipe);
+        EXPECT_EQ(left.size(), pipe ? 0 : qint64(6) << 30);
+    }
+    QFile::remove(settingsFile());
 }
 
 TEST_F(SettingsStoreTest, AFolderWhereTheFileShouldBe)
