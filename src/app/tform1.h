@@ -150,13 +150,12 @@ public:
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
 
-
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The window's widgets and timers, each named as it is found by name.
+    // The window's widgets and timers; tests find each by its object name.
     QLabel* paper;
     FieldWidget* gamefield;
     QFrame* newbevel;
