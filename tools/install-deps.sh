@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -20,6 +22,12 @@ int main(int argc, char** argv)
     arguments.process(app);
 
     const Settings settings = SettingsStore::peek();
+    // Qt's own words in the editor's dialogs (a file dialog's columns, say)
+    // follow the game's language too.
+    QTranslator qtWords;
+    if (!settings.english &&
+        qtWords.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtWords);
     EditorWindow window(arguments.value(folder).toStdString(), settings.english, settings.skin, settings.hotkeys);
     // A window larger than the screen would hide its edges where no window
     // manager fits it.
