@@ -18,16 +18,11 @@ ImageMagick's import is missing.
 
 usage: installed_editor.py CMAKE BUILD_FOLDER TAPE_TOOL"""
 
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
-from pathlib import Path
 
-from installed_game import (SCREEN_HEIGHT, SCREEN_WIDTH, SETTINGS_KEY, SKIPPED, Failure, Game, Screen, check,
-                            wait_until)
+from installed_game import SCREEN_HEIGHT, SCREEN_WIDTH, SETTINGS_KEY, Game, check, run_installed, wait_until
 
 BOARD_COLUMNS, BOARD_ROWS = 60, 40
 DIAMOND = (3, 1)  # two cells right of where a new level puts the player
@@ -110,31 +105,12 @@ def play_level(screen, game_folder, home):
 
 
 def main(cmake, build, tape_tool):
-    missing = [tool for tool in ("Xvfb", "xdotool", "import") if shutil.which(tool) is None]
-    if missing:
-        print("SKIP: %s missing (apt-get install xvfb xdotool imagemagick)" % ", ".join(missing))
-        return SKIPPED
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped from outside"))
-    folder = Path(tempfile.mkdtemp(prefix="kernmine-e2e-editor-"))
-    screen = None
-    try:
-        game_folder, home = folder / "game", folder / "home"
-        home.mkdir()
-        install = subprocess.run([cmake, "--install", build, "--prefix", str(game_folder)], capture_output=True,
-                                 text=True, timeout=60)
-        check(install.returncode == 0, "the install failed:\n" + install.stdout + install.stderr)
-        screen = Screen()
+    def scenario(screen, game_folder, home, folder):
         make_level(screen, game_folder, home, tape_tool)
         play_level(screen, game_folder, home)
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    finally:
-        if screen:
-            screen.stop()
-        shutil.rmtree(folder, ignore_errors=True)
-    print("the editor drew a level, won its play-test, saved it with its tape, and the game played it to a win")
-    return 0
+
+    return run_installed(cmake, build, scenario,
+                         "the editor drew a level, won its play-test, saved it with its tape, and the game played it to a win")
 
 
 if __name__ == "__main__":

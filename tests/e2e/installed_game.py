@@ -352,7 +352,10 @@ def load_saved_game(screen, game_folder, home, english_menu):
     check(left == [saved.name], "the save folder holds %s after SIGTERM" % left)
 
 
-def main(cmake, build, tape_tool):
+def run_installed(cmake, build, scenario, passed):
+    """Installs the build into a fresh folder, with a home of its own and a
+    virtual screen, and plays scenario(screen, game_folder, home, folder) there;
+    prints `passed` when it holds. The exit status of the test."""
     missing = [tool for tool in ("Xvfb", "xdotool", "import") if shutil.which(tool) is None]
     if missing:
         print("SKIP: %s missing (apt-get install xvfb xdotool imagemagick)" % ", ".join(missing))
@@ -367,12 +370,7 @@ def main(cmake, build, tape_tool):
                                  text=True, timeout=60)
         check(install.returncode == 0, "the install failed:\n" + install.stdout + install.stderr)
         screen = Screen()
-        first_run(screen, game_folder, home)
-        english_menu = play_and_save(screen, game_folder, home)
-        expected_size, expected_player = headless_play(tape_tool, folder)
-        check_saved_game((game_folder / "save" / (SAVE_NAME + ".kms")).read_bytes(), expected_size, expected_player)
-        check_settings(home)
-        load_saved_game(screen, game_folder, home, english_menu)
+        scenario(screen, game_folder, home, folder)
     except Failure as failure:
         print("FAIL:", failure)
         return 1
@@ -380,8 +378,21 @@ def main(cmake, build, tape_tool):
         if screen:
             screen.stop()
         shutil.rmtree(folder, ignore_errors=True)
-    print("the installed game played, saved, stored its settings, loaded the game again and stopped on SIGTERM")
+    print(passed)
     return 0
+
+
+def main(cmake, build, tape_tool):
+    def scenario(screen, game_folder, home, folder):
+        first_run(screen, game_folder, home)
+        english_menu = play_and_save(screen, game_folder, home)
+        expected_size, expected_player = headless_play(tape_tool, folder)
+        check_saved_game((game_folder / "save" / (SAVE_NAME + ".kms")).read_bytes(), expected_size, expected_player)
+        check_settings(home)
+        load_saved_game(screen, game_folder, home, english_menu)
+
+    return run_installed(cmake, build, scenario,
+                         "the installed game played, saved, stored its settings, loaded the game again and stopped on SIGTERM")
 
 
 if __name__ == "__main__":
