@@ -52,5 +52,6 @@ private:
 
     QString path_;  // empty for the player's file
     std::unique_ptr<QSettings> store_;
+    bool refused_ = false;  // a damaged file that could not be emptied: neither read nor written
     bool firstRun_ = false;
 };
