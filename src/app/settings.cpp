@@ -33,23 +33,18 @@ std::optional<int> integer(const QVariant& value)
     return ok ? std::optional(number) : std::nullopt;
 }
 
-// Qt decodes a value written "@Variant(...)" as any type it knows, and some of
-// its readers take a length the value claims at its word: a polygon claiming
-// two thousand million points grows until the memory runs out, and the game
-// dies as it starts. The game never writes such a value, so a file that may
-// hold one is taken as damaged. The text is read as Qt reads a value: quotes
-// left out, an escape made one character (a hexadecimal or octal one the low
-// 16 bits of its number) or none (an escaped line break); an escape Qt does not
-// know may be any character or none. The words may stand anywhere.
-bool mayHoldVariant(const QByteArray& text)
+// Whether the text may hold `form` where Qt reads a value: read as Qt reads
+// one, quotes left out, an escape made one character (a hexadecimal or octal
+// one the low 16 bits of its number) or none (an escaped line break); an escape
+// Qt does not know may be any character or none. The form may stand anywhere.
+bool mayHold(const QByteArray& text, std::string_view form)
 {
-    static constexpr char Variant[] = "@Variant(";
-    constexpr int Length = sizeof Variant - 1;
+    const int Length = static_cast<int>(form.size());
     std::uint32_t matched = 1;  // bit k: the text so far may end with the first k characters
     const auto followedBy = [&](char16_t ch) {
         std::uint32_t next = 1;
         for (int k = 0; k < Length; ++k) {
-            if ((matched >> k & 1) && char16_t(Variant[k]) == ch)
+            if ((matched >> k & 1) && char16_t(form[k]) == ch)
                 next |= 1u << (k + 1);
         }
         return next;
@@ -88,6 +83,16 @@ bool mayHoldVariant(const QByteArray& text)
     return matched >> Length & 1;
 }
 
+// Qt decodes a value written "@Variant(...)" or "@DateTime(...)" as any type
+// it knows, and some of its readers take a length the value claims at its word:
+// a polygon claiming two thousand million points grows until the memory runs
+// out, and the game dies as it starts. The game never writes such a value, so
+// a file that may hold one is taken as damaged.
+bool mayHoldDecodedValue(const QByteArray& text)
+{
+    return mayHold(text, "@Variant(") || mayHold(text, "@DateTime(");
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore() : SettingsStore(QString()) {}
@@ -115,7 +120,7 @@ void SettingsStore::open()
     // one that cannot be emptied is neither read nor written (Qt keeps what it
     // found of a file for the next store of the same file, whatever its format).
     QFile file(store_->fileName());
-    if (!file.open(QIODevice::ReadOnly) || !mayHoldVariant(file.readAll()))
+    if (!file.open(QIODevice::ReadOnly) || !mayHoldDecodedValue(file.readAll()))
         return;
     file.close();
     store_.reset();

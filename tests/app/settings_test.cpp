@@ -265,15 +265,18 @@ TEST_F(SettingsStoreTest, AFileWithAValueQtWouldDecodeIsAFirstRun)
     EXPECT_FALSE(storedValue("or").isValid());
 }
 
-// The integer 5 in the spellings that Qt decodes: as Qt writes it, with the @
-// escaped in hexadecimal or octal, broken up by quotes, across an escaped line
-// break, and as the second item of a list. Each is found, whatever the
-// spelling, and the other values go with the file.
+// An integer in the spellings that Qt decodes: as Qt writes it, with the @
+// escaped in hexadecimal (five digits: Qt keeps the low 16 bits) or octal,
+// broken up by quotes, by an escape Qt skips and by an escaped line break, as
+// the second item of a list, and as a date and time, which Qt reads as any type
+// too. Each is found, whatever the spelling, and the other values go with the
+// file.
 TEST_F(SettingsStoreTest, ADecodedValueIsFoundInEverySpelling)
 {
     const QByteArray five = "\\0\\0\\0\\x2\\0\\0\\0\\x5)";
-    const QByteArray spellings[] = {"@Variant(" + five,   "\\x40Variant(" + five,   "\\100Variant(" + five,
-                                    "\"@Var\"iant(" + five, "@Vari\\\nant(" + five, "1, @Variant(" + five};
+    const QByteArray spellings[] = {"@Variant(" + five,      "\\x10040Variant(" + five, "\\100Variant(" + five,
+                                    "\"@Var\"iant(" + five,   "@Va\\qriant(" + five,     "@Vari\\\nant(" + five,
+                                    "1, @Variant(" + five,   "@DateTime(" + five};
     for (const QByteArray& spelling : spellings) {
         writeFile(settingsFile(), "[software]\n"
                                   "orvelund\\soft\\Kernmine\\7.0\\bomb=18\n"
