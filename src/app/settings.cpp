@@ -35,8 +35,9 @@ std::optional<int> integer(const QVariant& value)
 
 // Whether the text may hold `form` where Qt reads a value: read as Qt reads
 // one, quotes left out, an escape made one character (a hexadecimal or octal
-// one the low 16 bits of its number) or none (an escaped line break); an escape
-// Qt does not know may be any character or none. The form may stand anywhere.
+// one the low 16 bits of its number) or none (an escaped line break, or one Qt
+// does not know, such as the backslash that ends a key before its "="). The
+// form may stand anywhere.
 bool mayHold(const QByteArray& text, std::string_view form)
 {
     const int Length = static_cast<int>(form.size());
@@ -76,8 +77,6 @@ bool mayHold(const QByteArray& text, std::string_view form)
                 ++i;
         } else if (simple != nullptr && (simple - Simple) % 2 == 0) {
             matched = followedBy(static_cast<unsigned char>(simple[1]));
-        } else {
-            matched |= matched << 1;
         }
     }
     return matched >> Length & 1;
