@@ -1,9 +1,12 @@
 #include "settings.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cstdint>
+#include <cstring>
 #include <cstdio>
 #include <optional>
 
@@ -50,6 +53,65 @@ std::optional<int> integer(const QVariant& value)
     return ok ? std::optional(number) : std::nullopt;
 }
 
+// Whether the text may hold `form` where Qt reads a value: read as Qt reads
+// one, quotes left out, an escape made one character (a hexadecimal or octal
+// one the low 16 bits of its number) or none (an escaped line break, or one Qt
+// does not know, such as the backslash that ends a key before its "="). The
+// form may stand anywhere.
+bool mayHold(const QByteArray& text, std::string_view form)
+{
+    const int Length = static_cast<int>(form.size());
+    std::uint32_t matched = 1;  // bit k: the text so far may end with the first k characters
+    const auto followedBy = [&](char16_t ch) {
+        std::uint32_t next = 1;
+        for (int k = 0; k < Length; ++k) {
+            if ((matched >> k & 1) && char16_t(form[k]) == ch)
+                next |= 1u << (k + 1);
+        }
+        return next;
+    };
+    const auto digit = [](char ch) {
+        return ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10 : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : 99;
+    };
+    static constexpr char Simple[] = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";  // an escape and what it stands for
+    for (qsizetype i = 0; i < text.size() && !(matched >> Length & 1); ++i) {
+        const char ch = text[i];
+        if (ch == '"')
+            continue;
+        if (ch != '\\' || i + 1 == text.size()) {
+            matched = followedBy(static_cast<unsigned char>(ch));
+            continue;
+        }
+        const char kind = text[++i];
+        const int base = kind == 'x' ? 16 : kind >= '0' && kind <= '7' ? 8 : 0;
+        const char* simple = kind ? std::strchr(Simple, kind) : nullptr;
+        if (base != 0) {
+            std::uint32_t number = base == 8 ? kind - '0' : 0;
+            bool digits = base == 8;
+            for (; i + 1 < text.size() && digit(text[i + 1]) < base; digits = true)
+                number = number * base + digit(text[++i]);
+            if (digits)
+                matched = followedBy(char16_t(number & 0xffff));
+        } else if (kind == '\n' || kind == '\r') {
+            if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r') && text[i + 1] != kind)
+                ++i;
+        } else if (simple != nullptr && (simple - Simple) % 2 == 0) {
+            matched = followedBy(static_cast<unsigned char>(simple[1]));
+        }
+    }
+    return matched >> Length & 1;
+}
+
+// Qt decodes a value written "@Variant(...)" or "@DateTime(...)" as any type
+// it knows, and some of its readers take a length the value claims at its word:
+// a polygon claiming two thousand million points grows until the memory runs
+// out, and the game dies as it starts. The game never writes such a value, so
+// a file that may hold one is taken as damaged.
+bool mayHoldDecodedValue(const QByteArray& text)
+{
+    return mayHold(text, "@Variant(") || mayHold(text, "@DateTime(");
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore() : SettingsStore(QString(), true) {}
@@ -71,24 +133,35 @@ Settings SettingsStore::peek()
 
 SettingsStore::~SettingsStore() = default;
 
-// A hostile file leaves the store without one: it reads the defaults and
-// cannot write.
+// A hostile file is never opened: the store reads the defaults and cannot write.
 void SettingsStore::open()
 {
     store_.reset();
-    if (isHostile(path_.isEmpty() ? playersFile() : path_))
+    refused_ = isHostile(path_.isEmpty() ? playersFile() : path_);
+    if (refused_)
         return;
-    if (!path_.isEmpty()) {
-        store_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    const auto settings = [this] {
+        return path_.isEmpty() ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                             QStringLiteral("orvelund"), QStringLiteral("Kernmine"))
+                               : std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    };
+    store_ = settings();
+    // Qt has only found the file yet; it decodes the values when they are asked
+    // for. A file that may hold a decoded value is emptied, to be a first run;
+    // one that cannot be emptied is neither read nor written (Qt keeps what it
+    // found of a file for the next store of the same file, whatever its format).
+    QFile file(store_->fileName());
+    if (!file.open(QIODevice::ReadOnly) || !mayHoldDecodedValue(file.readAll()))
         return;
-    }
-    store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                         QStringLiteral("orvelund"), QStringLiteral("Kernmine"));
+    file.close();
+    store_.reset();
+    refused_ = !file.resize(0);
+    store_ = settings();
 }
 
 bool SettingsStore::holdsKey() const
 {
-    if (!store_)
+    if (refused_)
         return false;
     store_->beginGroup(Key);
     const bool holds = !store_->allKeys().isEmpty();
@@ -99,7 +172,7 @@ bool SettingsStore::holdsKey() const
 Settings SettingsStore::read() const
 {
     Settings settings;
-    if (!store_)
+    if (refused_)
         return settings;
     for (int i = 0; i < HotkeyCount; ++i) {
         if (const auto code = integer(store_->value(valueName(HotkeyNames[i]))))
@@ -115,7 +188,7 @@ Settings SettingsStore::read() const
 
 void SettingsStore::write(const Settings& settings)
 {
-    if (!store_) {
+    if (refused_) {
         reportUnwritten();
         return;
     }
@@ -131,7 +204,7 @@ void SettingsStore::write(const Settings& settings)
         store_.reset();
         open();
     }
-    if (store_->status() != QSettings::NoError)
+    if (refused_ || store_->status() != QSettings::NoError)
         reportUnwritten();
 }
 
@@ -142,7 +215,7 @@ void SettingsStore::reportUnwritten() const
 
 bool SettingsStore::writable() const
 {
-    return store_ && store_->isWritable();
+    return !refused_ && store_->isWritable();
 }
 
 QString SettingsStore::fileName() const

@@ -59,6 +59,9 @@ private:
     void reportUnwritten() const;
 
     QString path_;  // empty for the player's file
-    std::unique_ptr<QSettings> store_;  // none for a file that must not be read
+    std::unique_ptr<QSettings> store_;  // none for a file that must not be opened
+    // A file that must not be opened, or a damaged one that could not be
+    // emptied: neither read nor written.
+    bool refused_ = false;
     bool firstRun_ = false;
 };
