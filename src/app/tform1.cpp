@@ -316,10 +316,7 @@ void TForm1::showLevelCaption()
 
 void TForm1::setWorldTimer(bool on)
 {
-    if (on)
-        Timer1->start();
-    else
-        Timer1->stop();
+    runTimer(Timer1, on);
 }
 
 void TForm1::placeField(int left, int top)
@@ -378,10 +375,7 @@ void TForm1::titleEnded()
 
 void TForm1::runInterfaceTimer(bool on)
 {
-    if (on)
-        Timer3->start();
-    else
-        Timer3->stop();
+    runTimer(Timer3, on);
 }
 
 // --- the keys ---

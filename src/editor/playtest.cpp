@@ -174,10 +174,7 @@ void PlayTest::showmessageimage(const std::string& english, const std::string& r
 
 void PlayTest::setWorldTimer(bool on)
 {
-    if (on)
-        worldTimer_->start();
-    else
-        worldTimer_->stop();
+    runTimer(worldTimer_, on);
 }
 
 void PlayTest::placeField(int left, int top)

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 
 #include <string_view>
 
@@ -34,6 +35,15 @@ constexpr int MessagePixels = 16;
 inline QString uiText(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Switches a timer; switched on again, it starts its interval afresh.
+inline void runTimer(QTimer* timer, bool on)
+{
+    if (on)
+        timer->start();
+    else
+        timer->stop();
 }
 
 void setBackground(QWidget* widget, const QColor& colour);

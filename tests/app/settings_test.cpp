@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <fstream>
+#include <memory>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -336,19 +337,30 @@ TEST_F(SettingsStoreTest, AGarbledFileIsAFirstRun)
 // be stops the game: it keeps what it was given and says once per write that
 // it could not store it. (Qt keeps unwritten values for the whole process, so
 // each case has a test, and a process, of its own.)
-void expectWritesToFailWithoutHarm()
+std::string unwrittenLine()
+{
+    return "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n";
+}
+
+// Opens the store on a first run whose defaults cannot be written: one line on
+// standard error says so, and the defaults are read.
+std::unique_ptr<SettingsStore> openUnwritableFirstRun()
 {
     testing::internal::CaptureStderr();
-    SettingsStore store;
-    const std::string firstRun = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(store.firstRun());
-    EXPECT_EQ(firstRun, "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n");
-    EXPECT_EQ(store.read(), Settings{});
+    auto store = std::make_unique<SettingsStore>();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), unwrittenLine());
+    EXPECT_TRUE(store->firstRun());
+    EXPECT_EQ(store->read(), Settings{});
+    return store;
+}
 
+void expectWritesToFailWithoutHarm()
+{
+    const auto store = openUnwritableFirstRun();
     testing::internal::CaptureStderr();
-    store.write(changedSettings());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), firstRun);
-    EXPECT_EQ(store.read(), changedSettings());
+    store->write(changedSettings());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), unwrittenLine());
+    EXPECT_EQ(store->read(), changedSettings());
 }
 
 TEST_F(SettingsStoreTest, AFileWhereTheFolderShouldBe)
@@ -437,12 +449,7 @@ TEST_F(SettingsStoreTest, AFileWithAValueQtWouldDecodeThatCannotBeWritten)
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     {
         const AsOrdinaryUser user;
-        testing::internal::CaptureStderr();
-        SettingsStore store;
-        const std::string firstRun = testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(store.firstRun());
-        EXPECT_EQ(firstRun, "Kernmine: the settings could not be written to " + settingsFile().toStdString() + "\n");
-        EXPECT_EQ(store.read(), Settings{});
+        openUnwritableFirstRun();
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile file(settingsFile());
