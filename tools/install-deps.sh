@@ -12,6 +12,7 @@ packages=(
   python3
   xvfb xauth xdotool imagemagick
   desktop-file-utils
+  dpkg-dev perl lintian appstream
   clang libclang-rt-14-dev
 )
 

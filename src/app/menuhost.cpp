@@ -98,7 +98,7 @@ void TForm1::setlanguage()
 
 bool TForm1::openwebpage(const std::string& page)
 {
-    const QString file = folder("site") + "/" + uiText(page);
+    const QString file = folders_.shipped("site") + "/" + uiText(page);
     return QFileInfo(file).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 

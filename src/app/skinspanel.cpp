@@ -5,15 +5,12 @@
 #include "vk.h"
 #include "widgets.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 std::vector<std::string> TForm1::skinFiles()
 {
     skinsfilelist->clear();
-    const QDir folderOfSkins(folder("skins"));
-    if (folderOfSkins.exists())
-        skinsfilelist->addItems(folderOfSkins.entryList({"*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    skinsfilelist->addItems(folders_.skinFiles());
     std::vector<std::string> files;
     for (int i = 0; i < skinsfilelist->count(); ++i)
         files.push_back(skinsfilelist->item(i)->text().toStdString());
@@ -46,7 +43,7 @@ SkinFile TForm1::activeSkinFile()
 
 std::string TForm1::skinPath(const std::string& file) const
 {
-    return (folder("skins") + "/" + uiText(file)).toStdString();
+    return folders_.skinPath(uiText(file)).toStdString();
 }
 
 bool TForm1::useSkin(const SkinFile& file)

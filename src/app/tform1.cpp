@@ -9,13 +9,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QWindow>
 
 #include <utility>
 
-TForm1::TForm1(QSize screen, const QString& gameFolder) : screen_(screen), gameFolder_(gameFolder)
+TForm1::TForm1(QSize screen, const GameFolders& folders) : screen_(screen), folders_(folders)
 {
     setObjectName("Form1");
     setWindowTitle("Kernmine");
@@ -187,8 +186,8 @@ void TForm1::FormCreate()
     applySkin();
     showKeyNames();
     setlanguage();
-    makeFolders();
-    removeUnfinishedSaves(folder("save"));
+    folders_.makePlayersFolders();
+    removeUnfinishedSaves(folders_.players("save"));
     menus.menuitem = item::NewGame;
     Timer2Timer();
     title_.start();
@@ -211,22 +210,9 @@ void TForm1::FormClose()
     settings_->write({bindings.keys, game.english, skin.skinname});
 }
 
-void TForm1::makeFolders()
-{
-    QDir beside(gameFolder_);
-    for (const char* name : {"save", "levels", "skins"})
-        if (!beside.exists(name))
-            beside.mkdir(name);
-}
-
-QString TForm1::folder(const char* name) const
-{
-    return gameFolder_ + "/" + name;
-}
-
 std::string TForm1::levelsFolder() const
 {
-    return folder("levels").toStdString();
+    return folders_.players("levels").toStdString();
 }
 
 // The pointer is hidden in play and during the title: an override cursor, so

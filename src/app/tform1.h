@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dispatch.h"
+#include "gamefolders.h"
 #include "fieldwidget.h"
 #include "game.h"
 #include "host.h"
@@ -47,8 +48,8 @@ class TForm1 : public QWidget,
 
 public:
     // The window covers a screen of the given size; the game's files live in
-    // the levels, skins and save folders of gameFolder (the executable's folder).
-    TForm1(QSize screen, const QString& gameFolder);
+    // the folders given.
+    TForm1(QSize screen, const GameFolders& folders);
     ~TForm1() override;
 
     // What the game core asks of the window.
@@ -231,17 +232,15 @@ private:
 
     void FormCreate();
     void placeWidgets();
-    void makeFolders();
     void showPointer(bool shown);
     void readSettings();
 
     void showLevelCaption();
-    QString folder(const char* name) const;
     std::string skinPath(const std::string& file) const;
     std::string levelsFolder() const;
 
     QSize screen_;
-    QString gameFolder_;
+    GameFolders folders_;
     QHash<QObject*, MouseWiring> mouse_;
     QHash<QObject*, Handler> focus_;
     QHash<int, QWidget*> items_;
@@ -251,7 +250,7 @@ private:
     QListWidget* savedGameList(int list) const;  // a key press has come in and not yet been acted on
     bool may_close_ = false;  // only the game's own exit closes the window
     std::unique_ptr<SettingsStore> settings_;
-    SavedGameScreens saves_{game, menus, *this, folder("save")};
+    SavedGameScreens saves_{game, menus, *this, folders_.players("save")};
     TitleAndPreview title_{game, *this};
 
 };

@@ -1,6 +1,7 @@
 // kernmine-editor: the level editor, beside the game. It edits the levels the
-// game reads from "levels/" beside it, or from the folder given with --folder.
+// game reads from its levels folder, or from the folder given with --folder.
 #include "editorwindow.h"
+#include "gamefolders.h"
 #include "settings.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
     QCommandLineParser arguments;
     arguments.addHelpOption();
     const QCommandLineOption folder("folder", "The levels folder to edit.", "DIR",
-                                    QApplication::applicationDirPath() + "/levels");
+                                    GameFolders::forExecutable(QApplication::applicationDirPath()).players("levels"));
     arguments.addOption(folder);
     arguments.process(app);
 
