@@ -14,6 +14,7 @@ class GameFolders {
 public:
     // A game whose files are all in one folder, as a folder's name.
     GameFolders(const QString& oneFolder);
+    GameFolders(const QString& players, const QString& shipped);
     // The folders of the game built as this one was, run from executableFolder.
     static GameFolders forExecutable(const QString& executableFolder);
 
@@ -30,7 +31,6 @@ public:
     QString skinPath(const QString& file) const;
 
 private:
-    GameFolders(const QString& players, const QString& shipped);
     QString players_;
     QString shipped_;
 };
