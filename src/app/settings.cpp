@@ -63,6 +63,8 @@ bool mayHold(const QByteArray& text, std::string_view form)
     const int Length = static_cast<int>(form.size());
     std::uint32_t matched = 1;  // bit k: the text so far may end with the first k characters
     const auto followedBy = [&](char16_t ch) {
+        if (matched == 1 && char16_t(form[0]) != ch)  // far the most common: nothing begun, nothing begins
+            return matched;
         std::uint32_t next = 1;
         for (int k = 0; k < Length; ++k) {
             if ((matched >> k & 1) && char16_t(form[k]) == ch)
