@@ -4,6 +4,7 @@
 #include "captions.h"
 #include "levels.h"
 #include "pictures.h"
+#include "skinpreview.h"
 #include "widgets.h"
 
 namespace {
@@ -151,19 +152,20 @@ void TForm1::createTitle()
 void TForm1::createSkinsMenu()
 {
     skinsbevel = makePanel(this, "skinsbevel", {0, 0, 257, 177});
-    skinsmenu1 = makeList(skinsbevel, "skinsmenu1", {8, 8, 241, 69}, false);
+    auto* list = makeList(skinsbevel, "skinsmenu1", {8, 8, 241, 69}, false);
     skinsmenu2 = makeLabel(skinsbevel, "skinsmenu2", 8, 82, designCaption("skinsmenu2"), colour::white);
     GroupBox1 = new QGroupBox(designCaption("GroupBox1"), skinsbevel);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(6, 96, 244, 74);
     setTextColour(GroupBox1, colour::white);
-    skinpreview = new SkinPreview(GroupBox1);
-    skinpreview->move(2, 13);
-    // Below the panel's bottom edge: never seen, it only supplies the skin files.
-    skinsfilelist = makeList(skinsbevel, "skinsfilelist", {8, 248, 225, 15});
+    auto* preview = new SkinPreview(GroupBox1);
+    preview->move(2, 13);
+    // Below the panel's bottom edge: never seen.
+    auto* files = makeList(skinsbevel, "skinsfilelist", {8, 248, 225, 15});
     skinsbevel->hide();
-    skinerror = makeLabel(this, "skinerror", 0, 0, "", colour::white, false);
-    skinerror->hide();
+    auto* error = makeLabel(this, "skinerror", 0, 0, "", colour::white, false);
+    error->hide();
+    skinsPanel_.attach({list, files, preview, error});
 }
 
 void TForm1::placeWidgets()
@@ -186,7 +188,7 @@ void TForm1::placeWidgets()
         if (const int opener = openerOf(panel))
             frame->move(left, panelTop(top, opener));
 
-    skinerror->move(skinsbevel->x() + ItemLeft, skinsbevel->y() + skinsbevel->height() + 2);
+    skinsPanel_.placeErrorAt({skinsbevel->x() + ItemLeft, skinsbevel->y() + skinsbevel->height() + 2});
     MessagePanel->move((w - MessagePanel->width()) / 2, (h - MessagePanel->height()) / 2);
     TopPanel->setPanelWidth(w);
 }

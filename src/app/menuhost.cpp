@@ -4,6 +4,7 @@
 
 #include "captions.h"
 #include "levels.h"
+#include "vk.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ void TForm1::setPanelVisible(Panel panel, bool visible)
         frame->setVisible(visible);
     }
     if (panel == Panel::Skins && !visible)
-        skinerror->hide();
+        skinsPanel_.hideError();
 }
 
 void TForm1::focusItem(int id)
@@ -130,4 +131,33 @@ void TForm1::skinsmenu1Enter(QWidget*)
 void TForm1::skinsfilelistEnter(QWidget*)
 {
     menus.focusMovedTo(item::SkinsSite);
+}
+
+void TForm1::skinsmenu1Click(QWidget*)
+{
+    if (!skinsbevel->isVisible())
+        return;
+    menus.ShowMenu(menus.menuitem, item::SkinsList);
+    skins.previewSelected();
+}
+
+void TForm1::skinsmenu1KeyUp(QWidget*, int key, KeyModifiers)
+{
+    if (skinsbevel->isVisible() && (key == vk::Up || key == vk::Down))
+        skins.previewSelected();
+}
+
+void TForm1::runPreview(bool on)
+{
+    title_.runPreview(on);
+}
+
+void TForm1::stopSkinPreview()
+{
+    title_.stopPreview();
+}
+
+void TForm1::showPreviewStep(int step)
+{
+    skinsPanel_.showPreviewStep(step);
 }

@@ -1,108 +1,94 @@
-// What the skins menu asks of the window: the skins folder, the list, the
-// active skin and the preview.
-#include "tform1.h"
+#include "skinspanel.h"
 
-#include "vk.h"
+#include "skinpreview.h"
 #include "widgets.h"
 
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 
-std::vector<std::string> TForm1::skinFiles()
+void SkinsPanel::placeErrorAt(const QPoint& place)
 {
-    skinsfilelist->clear();
-    skinsfilelist->addItems(folders_.skinFiles());
+    widgets_.error->move(place);
+}
+
+void SkinsPanel::hideError()
+{
+    widgets_.error->hide();
+}
+
+void SkinsPanel::showPreviewStep(int step)
+{
+    widgets_.preview->draw(preview_, step);
+}
+
+std::vector<std::string> SkinsPanel::skinFiles()
+{
+    widgets_.files->clear();
+    widgets_.files->addItems(folders_.skinFiles());
     std::vector<std::string> files;
-    for (int i = 0; i < skinsfilelist->count(); ++i)
-        files.push_back(skinsfilelist->item(i)->text().toStdString());
+    for (int i = 0; i < widgets_.files->count(); ++i)
+        files.push_back(widgets_.files->item(i)->text().toStdString());
     return files;
 }
 
-void TForm1::showSkinEntries(const std::vector<std::string>& entries)
+void SkinsPanel::showSkinEntries(const std::vector<std::string>& entries)
 {
-    skinsmenu1->clear();
+    widgets_.list->clear();
     for (const std::string& entry : entries)
-        skinsmenu1->addItem(uiText(entry));
+        widgets_.list->addItem(uiText(entry));
 }
 
-int TForm1::selectedSkinEntry()
+int SkinsPanel::selectedSkinEntry()
 {
-    return skinsmenu1->currentRow();
+    return widgets_.list->currentRow();
 }
 
-void TForm1::selectSkinEntry(int entry)
+void SkinsPanel::selectSkinEntry(int entry)
 {
-    skinsmenu1->setCurrentRow(entry);
+    widgets_.list->setCurrentRow(entry);
 }
 
-SkinFile TForm1::activeSkinFile()
+SkinFile SkinsPanel::activeSkinFile()
 {
-    if (skin.skinname == BuiltInSkin)
+    if (active_.skinname == BuiltInSkin)
         return std::nullopt;
-    return QFileInfo(uiText(skin.skinname)).fileName().toStdString();
+    return QFileInfo(uiText(active_.skinname)).fileName().toStdString();
 }
 
-std::string TForm1::skinPath(const std::string& file) const
+std::string SkinsPanel::skinPath(const std::string& file) const
 {
     return folders_.skinPath(uiText(file)).toStdString();
 }
 
-bool TForm1::useSkin(const SkinFile& file)
+bool SkinsPanel::useSkin(const SkinFile& file)
 {
     if (!file)
-        skin.useNative();
-    else if (!skin.load(skinPath(*file)))
+        active_.useNative();
+    else if (!active_.load(skinPath(*file)))
         return false;
-    applySkin();
+    window_.applySkin();
     return true;
 }
 
-bool TForm1::previewSkin(const SkinFile& file)
+bool SkinsPanel::previewSkin(const SkinFile& file)
 {
-    skinpreview->clear();
+    widgets_.preview->clear();
     if (!file) {
-        preview.useNative();
+        preview_.useNative();
         return true;
     }
-    return preview.load(skinPath(*file));
+    return preview_.load(skinPath(*file));
 }
 
-void TForm1::previewActiveSkin()
+void SkinsPanel::previewActiveSkin()
 {
-    preview.skin = skin.skin;
+    preview_.skin = active_.skin;
 }
 
-void TForm1::runPreview(bool on)
+void SkinsPanel::showUnreadablePreview(bool shown)
 {
-    title_.runPreview(on);
-}
-
-void TForm1::showUnreadablePreview(bool shown)
-{
-    skinerror->setText(uiText(message::skinUnreadable().in(game.english)));
-    skinerror->adjustSize();
-    skinerror->setVisible(shown);
-}
-
-void TForm1::stopSkinPreview()
-{
-    title_.stopPreview();
-}
-
-void TForm1::skinsmenu1Click(QWidget*)
-{
-    if (!skinsbevel->isVisible())
-        return;
-    menus.ShowMenu(menus.menuitem, item::SkinsList);
-    skins.previewSelected();
-}
-
-void TForm1::skinsmenu1KeyUp(QWidget*, int key, KeyModifiers)
-{
-    if (skinsbevel->isVisible() && (key == vk::Up || key == vk::Down))
-        skins.previewSelected();
-}
-
-void TForm1::showPreviewStep(int step)
-{
-    skinpreview->draw(preview, step);
+    widgets_.error->setText(uiText(message::skinUnreadable().in(game_.english)));
+    widgets_.error->adjustSize();
+    widgets_.error->setVisible(shown);
 }

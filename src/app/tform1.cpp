@@ -14,7 +14,7 @@
 
 #include <utility>
 
-TForm1::TForm1(QSize screen, const GameFolders& folders) : screen_(screen), folders_(folders)
+TForm1::TForm1(QSize screen, const GameFolders& folders) : folders_(folders), screen_(screen)
 {
     setObjectName("Form1");
     setWindowTitle("Kernmine");
@@ -102,16 +102,17 @@ void TForm1::wireEvents()
     wire(aboutmenu3, nullptr, &TForm1::menu1DblClick);
     wireList(loadmenu, nullptr, &TForm1::menu1DblClick);
     wireList(savemenu2, nullptr, &TForm1::menu1DblClick);
+    QListWidget* skinsmenu1 = skinsPanel_.list();
     wireList(skinsmenu1, nullptr, &TForm1::menu1DblClick);
     // Selection changes by the mouse or by the arrow keys alike; the focus
     // coming in by Tab only makes a row current, and copies nothing.
     connect(savemenu2, &QListWidget::itemSelectionChanged, this, [this] { savemenu2Click(savemenu2); });
-    connect(skinsmenu1, &QListWidget::itemClicked, this, [this] { skinsmenu1Click(skinsmenu1); });
+    connect(skinsmenu1, &QListWidget::itemClicked, this, [this, skinsmenu1] { skinsmenu1Click(skinsmenu1); });
 
     focus_[savemenu1] = &TForm1::savemenu1Enter;
     focus_[savemenu2] = &TForm1::savemenu2Enter;
     focus_[skinsmenu1] = &TForm1::skinsmenu1Enter;
-    focus_[skinsfilelist] = &TForm1::skinsfilelistEnter;
+    focus_[skinsPanel_.files()] = &TForm1::skinsfilelistEnter;
 }
 
 void TForm1::wire(QWidget* widget, Handler click, Handler dblclick)
@@ -142,10 +143,10 @@ bool TForm1::eventFilter(QObject* receiver, QEvent* event)
         }
         break;
     case QEvent::KeyRelease:
-        if (receiver == skinsmenu1) {
+        if (receiver == skinsPanel_.list()) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat())
-                skinsmenu1KeyUp(skinsmenu1, virtualKey(*key),
+                skinsmenu1KeyUp(skinsPanel_.list(), virtualKey(*key),
                                 heldModifiers(key->modifiers()));
         }
         break;

@@ -14,7 +14,7 @@
 #include "settings.h"
 #include "savedgamescreens.h"
 #include "skin.h"
-#include "skinpreview.h"
+#include "skinspanel.h"
 #include "statusbar.h"
 #include "title.h"
 #include "titleandpreview.h"
@@ -40,7 +40,7 @@
 class TForm1 : public QWidget,
                public GameHost,
                public MenuHost,
-               public SkinsHost,
+               public SkinsWindow,
                public KeyHost,
                public SavedGameView,
                public TitleScreen {
@@ -77,17 +77,8 @@ public:
     bool openwebpage(const std::string& page) override;
     void stopSkinPreview() override;
     void exitGame() override;
-    // What the skins menu asks of the window.
-    std::vector<std::string> skinFiles() override;
-    void showSkinEntries(const std::vector<std::string>& entries) override;
-    int selectedSkinEntry() override;
-    void selectSkinEntry(int entry) override;
-    SkinFile activeSkinFile() override;
-    bool useSkin(const SkinFile& file) override;
-    bool previewSkin(const SkinFile& file) override;
-    void previewActiveSkin() override;
+    // What the skins panel asks of the window.
     void runPreview(bool on) override;
-    void showUnreadablePreview(bool shown) override;
 
     // The session is ending or the process was asked to stop: the settings are
     // written now and the window may close.
@@ -106,7 +97,7 @@ public:
 
     // The keyboard, with the game's key code and the held modifiers.
     void FormKeyDown(int key, KeyModifiers shift);
-    void applySkin();
+    void applySkin() override;
 
     void Timer1Timer();
     void Timer2Timer();
@@ -144,9 +135,15 @@ public:
     const TitleAndPreview& title() const { return title_; }
 
     Skin skin;
-    Skin preview;  // previewImage: the sheet the skins menu shows
     Game game{*this};
-    SkinsMenu skins{game, *this};
+
+private:
+    // Before the skins menu, which answers through the panel.
+    GameFolders folders_;
+    SkinsPanel skinsPanel_{game, skin, folders_, *this};
+
+public:
+    SkinsMenu skins{game, skinsPanel_};
     Menus menus{game, *this, skins};
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
@@ -198,12 +195,8 @@ private:
     QLabel* titlename;
     QLabel* titlepresents;
     QFrame* skinsbevel;
-    QListWidget* skinsmenu1;
     QLabel* skinsmenu2;
     QGroupBox* GroupBox1;
-    SkinPreview* skinpreview;
-    QListWidget* skinsfilelist;
-    QLabel* skinerror;  // under the preview, when a skin file cannot be read
     QTimer* Timer1;
     QTimer* Timer2;
     QTimer* Timer3;
@@ -236,11 +229,9 @@ private:
     void readSettings();
 
     void showLevelCaption();
-    std::string skinPath(const std::string& file) const;
     std::string levelsFolder() const;
 
     QSize screen_;
-    GameFolders folders_;
     QHash<QObject*, MouseWiring> mouse_;
     QHash<QObject*, Handler> focus_;
     QHash<int, QWidget*> items_;

@@ -4,6 +4,7 @@
 #include "testskins.h"
 #include "gamefolder.h"
 #include "tform1.h"
+#include "skinpreview.h"
 #include "named.h"
 
 #include <QtTest>

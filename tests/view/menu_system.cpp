@@ -5,6 +5,7 @@
 #include "levels.h"
 #include "testskins.h"
 #include "tform1.h"
+#include "skinpreview.h"
 #include "named.h"
 
 #include <QDesktopServices>

@@ -7,6 +7,7 @@
 #include "shutdownsignals.h"
 #include "testskins.h"
 #include "tform1.h"
+#include "skinpreview.h"
 #include "named.h"
 
 #include "../ordinaryuser.h"
