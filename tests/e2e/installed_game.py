@@ -352,25 +352,20 @@ def load_saved_game(screen, game_folder, home, english_menu):
     check(left == [saved.name], "the save folder holds %s after SIGTERM" % left)
 
 
-def run_installed(cmake, build, scenario, passed):
-    """Installs the build into a fresh folder, with a home of its own and a
-    virtual screen, and plays scenario(screen, game_folder, home, folder) there;
-    prints `passed` when it holds. The exit status of the test."""
-    missing = [tool for tool in ("Xvfb", "xdotool", "import") if shutil.which(tool) is None]
+def run_on_screen(scenario, passed, needed=()):
+    """Plays scenario(screen, folder) on a virtual screen with a fresh folder;
+    prints `passed` when it holds. The exit status of the test: skipped when a
+    tool it needs is missing."""
+    missing = [tool for tool in (*needed, "Xvfb", "xdotool", "import") if shutil.which(tool) is None]
     if missing:
-        print("SKIP: %s missing (apt-get install xvfb xdotool imagemagick)" % ", ".join(missing))
+        print("SKIP: %s missing (bash tools/install-deps.sh)" % ", ".join(missing))
         return SKIPPED
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped from outside"))
     folder = Path(tempfile.mkdtemp(prefix="kernmine-e2e-"))
     screen = None
     try:
-        game_folder, home = folder / "game", folder / "home"
-        home.mkdir()
-        install = subprocess.run([cmake, "--install", build, "--prefix", str(game_folder)], capture_output=True,
-                                 text=True, timeout=60)
-        check(install.returncode == 0, "the install failed:\n" + install.stdout + install.stderr)
         screen = Screen()
-        scenario(screen, game_folder, home, folder)
+        scenario(screen, folder)
     except Failure as failure:
         print("FAIL:", failure)
         return 1
@@ -380,6 +375,20 @@ def run_installed(cmake, build, scenario, passed):
         shutil.rmtree(folder, ignore_errors=True)
     print(passed)
     return 0
+
+
+def run_installed(cmake, build, scenario, passed):
+    """Installs the build into a fresh folder, with a home of its own and a
+    virtual screen, and plays scenario(screen, game_folder, home, folder) there."""
+    def installed(screen, folder):
+        game_folder, home = folder / "game", folder / "home"
+        home.mkdir()
+        install = subprocess.run([cmake, "--install", build, "--prefix", str(game_folder)], capture_output=True,
+                                 text=True, timeout=60)
+        check(install.returncode == 0, "the install failed:\n" + install.stdout + install.stderr)
+        scenario(screen, game_folder, home, folder)
+
+    return run_on_screen(installed, passed)
 
 
 def main(cmake, build, tape_tool):

@@ -20,12 +20,10 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
-import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
-from installed_game import SKIPPED, Failure, Game, Screen, check, settings, wait_until  # noqa: E402
+from installed_game import Game, check, run_on_screen, settings, wait_until  # noqa: E402
 
 SKIN = "classic.bmp"  # the first of the skins we offer, by name
 SAVE_NAME = "packaged"
@@ -109,33 +107,19 @@ def play_from(root, home, screen):
 
 
 def main(source, scratch):
-    missing = [tool for tool in ("dpkg-buildflags", "dpkg-shlibdeps", "pod2man", "Xvfb", "xdotool", "import")
-               if shutil.which(tool) is None]
-    if missing:
-        print("SKIP: %s missing (bash tools/install-deps.sh)" % ", ".join(missing))
-        return SKIPPED
-    scratch.mkdir(parents=True, exist_ok=True)
-    folder = Path(tempfile.mkdtemp(prefix="kernmine-package-"))
-    screen = None
-    try:
+    def scenario(screen, folder):
+        scratch.mkdir(parents=True, exist_ok=True)
         package = build_package(source, scratch)
         root, home = folder / "root", folder / "home"
         check(run("dpkg-deb", "-x", str(package), str(root)).returncode == 0, "dpkg-deb could not unpack the package")
         validate(package, root)
         packaged = files_under(root)
         home.mkdir()
-        screen = Screen()
         play_from(root, home, screen)
         check(files_under(root) == packaged, "the game wrote into the package's folders")
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    finally:
-        if screen:
-            screen.stop()
-        shutil.rmtree(folder, ignore_errors=True)
-    print("the package passed its checks, and the game from it kept the player's files in his own folders")
-    return 0
+
+    return run_on_screen(scenario, "the package passed its checks, and the game from it kept the player's files "
+                         "in his own folders", needed=("dpkg-buildflags", "dpkg-shlibdeps", "pod2man"))
 
 
 if __name__ == "__main__":
