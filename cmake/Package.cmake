@@ -41,11 +41,11 @@ foreach(program kernmine kernmine-editor kernmine-tape kernmine-levels)
 endforeach()
 
 # Debian keeps a package's copyright and history in its documentation folder.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/doc/changelog @ONLY)
 set(changelog ${PROJECT_BINARY_DIR}/doc/changelog.gz)
 add_custom_command(OUTPUT ${changelog}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc
-  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
-  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
+  COMMAND gzip -9nc ${PROJECT_BINARY_DIR}/doc/changelog > ${changelog}
+  DEPENDS ${PROJECT_BINARY_DIR}/doc/changelog VERBATIM)
 add_custom_target(kernmine-package-docs ALL DEPENDS ${pages} ${changelog})
 install(FILES ${pages} DESTINATION share/man/man6)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog} DESTINATION share/doc/kernmine)
