@@ -69,8 +69,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KERNMINE_HOMEPAGE})
-# The libraries the programs need, as dpkg-shlibdeps finds them.
+# The libraries the programs need, as dpkg-shlibdeps finds them; and what they
+# load at run time, which no binary names: Qt's plugin for the window system and
+# the two fonts whose sizes the game's texts are fitted to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-extra, fonts-liberation")
 # Qt's own words (the file dialogs') in Russian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
