@@ -19,6 +19,10 @@ constexpr int KeyNameLeft = 136;
 constexpr int TitleWidth = 344;
 constexpr int TitleNameHeight = 80;
 constexpr int TitlePresentsHeight = 30;
+// A black edge of two pixels, so that the rows of 13 pixels fill the lists in
+// whole rows, as in the skins list.
+constexpr int ListEdge = 2;
+constexpr int ListRowHeight = 13;
 
 // Each panel opens right of the main menu with its first line level with the
 // main item that opens it.
@@ -35,16 +39,12 @@ int lineTop(int line)
 
 QListWidget* makeList(QWidget* parent, const QString& name, const QRect& geometry, bool bold = true)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new FlatList(parent, ListEdge, ListRowHeight);
     list->setObjectName(name);
     list->setGeometry(geometry);
     if (bold)
         setBold(list);
-    setTextColour(list, colour::white);
-    // A black edge of two pixels, so that the rows of 13 pixels fill the list
-    // in whole rows, as in the skins list.
-    list->setStyleSheet("QListWidget { background: black; border: 2px solid black; }"
-                        " QListWidget::item { height: 13px; }");
+    setFieldColours(list, colour::white, colour::black);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
@@ -79,8 +79,8 @@ void TForm1::createSubmenus()
     savemenu1->setObjectName("savemenu1");
     savemenu1->setGeometry(8, 8, 241, 21);
     setBold(savemenu1);
-    setTextColour(savemenu1, colour::white);
-    savemenu1->setStyleSheet("QLineEdit { background: black; border: none; }");
+    setFieldColours(savemenu1, colour::white, colour::black);
+    savemenu1->setFrame(false);
     savemenu2 = makeList(savebevel, "savemenu2", {8, 32, 241, 97});
 
     keysbevel = makePanel(this, "keysbevel", {0, 0, 240, 205});

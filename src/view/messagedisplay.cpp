@@ -20,7 +20,7 @@ MessageDisplay::MessageDisplay(QWidget* parent) : QFrame(parent)
 
     MessageImage = makePicture(this, "MessageImage", QRect(3, 3, 420, 30));
 
-    gauge = new QProgressBar(this);
+    gauge = new Gauge(this);
     gauge->setObjectName("gauge");
     gauge->setGeometry(8, 16, 409, 5);
     gauge->setRange(0, SaveProgressSteps);
@@ -93,7 +93,5 @@ void MessageDisplay::setColours(const QColor& panel, const QColor& text, const Q
 {
     setBackground(this, panel);
     setTextColour(messageLabel, text);
-    gauge->setStyleSheet(QString("QProgressBar { border: none; background: %1; }"
-                                 " QProgressBar::chunk { background: %2; }")
-                             .arg(gaugeBackground.name(), gaugeFill.name()));
+    gauge->setColours(gaugeBackground, gaugeFill);
 }

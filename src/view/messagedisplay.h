@@ -4,11 +4,11 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QProgressBar>
 
 #include <array>
 #include <cstdint>
 
+class Gauge;
 class Skin;
 
 class MessageDisplay : public QFrame {
@@ -32,7 +32,7 @@ public:
                     const QColor& gaugeFill);
 
     QLabel* MessageImage;
-    QProgressBar* gauge;
+    Gauge* gauge;
     QLabel* messageLabel;
     std::uint8_t msgframe = 0;
 

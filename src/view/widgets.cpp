@@ -1,6 +1,21 @@
 #include "widgets.h"
 
 #include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+class FixedRowHeight : public QStyledItemDelegate {
+public:
+    FixedRowHeight(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+}  // namespace
 
 void setBackground(QWidget* widget, const QColor& colour)
 {
@@ -16,6 +31,40 @@ void setTextColour(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+void setFieldColours(QWidget* widget, const QColor& text, const QColor& ground)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, ground);
+    palette.setColor(QPalette::Window, ground);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+FlatList::FlatList(QWidget* parent, int edge, int rowHeight) : QListWidget(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setViewportMargins(edge, edge, edge, edge);
+    setItemDelegate(new FixedRowHeight(rowHeight, this));
+}
+
+void Gauge::setColours(const QColor& ground, const QColor& fill)
+{
+    ground_ = ground;
+    fill_ = fill;
+    update();
+}
+
+void Gauge::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), ground_);
+    const int span = maximum() - minimum();
+    if (span > 0)
+        painter.fillRect(0, 0, width() * (value() - minimum()) / span, height(), fill_);
 }
 
 void setBold(QWidget* widget)

@@ -6,7 +6,9 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -46,9 +48,20 @@ inline void runTimer(QTimer* timer, bool on)
         timer->stop();
 }
 
+// Every colour of the game's widgets is set in their palettes, none by a style
+// sheet, and drawn by the game's own code where a style would draw it its own
+// way: the game looks the same under any Qt style.
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
+// An edit box's or a list's field: its text and the ground under it.
+void setFieldColours(QWidget* widget, const QColor& text, const QColor& ground);
 void setBold(QWidget* widget);
+// A borderless list on a ground of its own colour, `edge` pixels of it round
+// the rows, each row `rowHeight` pixels high.
+class FlatList : public QListWidget {
+public:
+    FlatList(QWidget* parent, int edge, int rowHeight);
+};
 
 // A flat, borderless panel, black unless told otherwise.
 QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry);
@@ -58,6 +71,20 @@ QLabel* makeLabel(QWidget* parent, const QString& name, int left, int top, const
 // A label of a fixed rectangle with its caption centred.
 QLabel* makeBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
                 const QColor& colour);
+// A progress bar that is a bar of one colour growing over a ground of another.
+class Gauge : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+    void setColours(const QColor& ground, const QColor& fill);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor ground_ = colour::white;
+    QColor fill_ = colour::blue;
+};
+
 // A picture label: from its top-left corner, or stretched to the label when its
 // contents are scaled. Every scaling is by nearest pixel, so that on a screen of
 // a device pixel ratio above 1 each pixel of the picture becomes a block of

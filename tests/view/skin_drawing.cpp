@@ -6,6 +6,7 @@
 
 #include <QPaintEvent>
 #include <QSet>
+#include <QProgressBar>
 #include <QtTest>
 
 #include <sys/stat.h>

@@ -111,6 +111,8 @@ void TextsFit::messages()
 void TextsFit::statusBarAndSkinsMenu()
 {
     TForm1 form({1024, 768}, gameFolder());
+    named<QFrame>(form, "skinsbevel")->show();
+    form.show();  // a list lays out its rows when it is first shown
     const QLabel* level = named<QLabel>(form, "levellabel");
     const MessageText caption = message::levelCaption(9999);
     for (const std::string& shown : {caption.english, caption.russian})

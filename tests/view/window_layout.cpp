@@ -6,6 +6,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QProgressBar>
 #include <QtTest>
 #include <QDir>
 #include <QFileInfo>
