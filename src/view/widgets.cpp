@@ -40,6 +40,8 @@ void setFieldColours(QWidget* widget, const QColor& text, const QColor& ground)
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Base, ground);
     palette.setColor(QPalette::Window, ground);
+    palette.setColor(QPalette::Highlight, colour::selection);
+    palette.setColor(QPalette::HighlightedText, colour::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

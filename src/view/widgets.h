@@ -23,6 +23,7 @@ inline const QColor silver{192, 192, 192};
 inline const QColor aqua{0, 255, 255};
 inline const QColor lime{0, 255, 0};
 inline const QColor blue{0, 0, 255};
+inline const QColor selection{48, 140, 198};  // a list's chosen row
 }  // namespace colour
 
 // The fonts are named, not left to fontconfig, so that every text measures the
@@ -53,7 +54,8 @@ inline void runTimer(QTimer* timer, bool on)
 // way: the game looks the same under any Qt style.
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
-// An edit box's or a list's field: its text and the ground under it.
+// An edit box's or a list's field: its text and the ground under it, and white
+// on the selection colour where it is chosen.
 void setFieldColours(QWidget* widget, const QColor& text, const QColor& ground);
 void setBold(QWidget* widget);
 // A borderless list on a ground of its own colour, `edge` pixels of it round

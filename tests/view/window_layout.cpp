@@ -261,12 +261,22 @@ void WindowLayout::fonts()
 
 void WindowLayout::listRows()
 {
+    // The desktop's colours for chosen rows are not the game's.
+    const QPalette desktop = QApplication::palette();
+    QPalette red = desktop;
+    red.setColor(QPalette::Highlight, Qt::red);
+    QApplication::setPalette(red);
     TForm1 form({1024, 768}, gameFolder());
+    QApplication::setPalette(desktop);
     named<QFrame>(form, "skinsbevel")->show();
     form.show();
     for (const char* name : {"one.bmp", "two.bmp", "three.bmp", "four.bmp", "five.bmp", "six.bmp"})
         named<QListWidget>(form, "skinsmenu1")->addItem(name);
-    QCOMPARE(named<QListWidget>(form, "skinsmenu1")->visualItemRect(named<QListWidget>(form, "skinsmenu1")->item(1)).height(), 13);
+    QListWidget* list = named<QListWidget>(form, "skinsmenu1");
+    QCOMPARE(list->visualItemRect(list->item(1)).height(), 13);
+    list->setCurrentRow(1);
+    const QRect chosen = list->visualItemRect(list->item(1));
+    QCOMPARE(list->viewport()->grab().toImage().pixelColor(chosen.right() - 1, chosen.center().y()), colour::selection);
     // The skins list shows five whole rows and nothing of a sixth.
     QCOMPARE(named<QListWidget>(form, "skinsmenu1")->viewport()->height(), 5 * 13);
     QVERIFY(!named<QListWidget>(form, "skinsmenu1")->font().bold());
