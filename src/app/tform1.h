@@ -4,9 +4,9 @@
 #pragma once
 
 #include "dispatch.h"
-#include "gamefolders.h"
 #include "fieldwidget.h"
 #include "game.h"
+#include "gamefolders.h"
 #include "host.h"
 #include "keybindings.h"
 #include "menus.h"
