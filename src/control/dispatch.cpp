@@ -159,12 +159,22 @@ void KeyDispatch::playKeys(int key, KeyModifiers shift)
         menus_.suspendtomenu(item::SaveName);
     if (play.exit)
         host_.exitGame();
-    if (play.pause) {
-        game_.gamestate = Paused;
-        game_.setWorldTimer(false);
-        host_.showMessage(message::pause());
-    }
+    if (play.pause)
+        pause();
     if (play.terminate)
         game_.selfdestruct();
     host_.showCounters();
+}
+
+void KeyDispatch::pause()
+{
+    game_.gamestate = Paused;
+    game_.setWorldTimer(false);
+    host_.showMessage(message::pause());
+}
+
+void KeyDispatch::pauseIfPlaying()
+{
+    if (game_.gamestate == Playing)
+        pause();
 }

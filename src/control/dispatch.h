@@ -45,6 +45,8 @@ public:
 
     // key is the game's key code, shift the modifiers held with it.
     void FormKeyDown(int key, KeyModifiers shift);
+    // Play stops as the pause key stops it; in any other state nothing happens.
+    void pauseIfPlaying();
 
 private:
     bool bound(int key, Hotkey action) const { return key == binding(bindings_.keys, action); }
@@ -53,6 +55,7 @@ private:
     void captureKey(int key);
     void pauseKeys(int key);
     void playKeys(int key, KeyModifiers shift);
+    void pause();
 
     Game& game_;
     Menus& menus_;

@@ -1,0 +1,176 @@
+// The pad's controls as the keys they stand for: the fixed menu keys in the
+// menus, the player's bindings in play, a held direction repeating as a held
+// key does; and which pads are named, and when.
+#include "padannouncer.h"
+#include "keybindings.h"
+#include "padkeys.h"
+
+#include "../game/play.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Press {
+    int key;
+    bool shift, ctrl, alt;
+    friend bool operator==(const Press&, const Press&) = default;
+};
+using Presses = std::vector<Press>;
+
+class RecordingTarget : public PadTarget {
+public:
+    Presses presses;
+    void padKey(int key, KeyModifiers held) override { presses.push_back({key, held.shift, held.ctrl, held.alt}); }
+};
+
+struct Pad : ::testing::Test {
+    RecordingHost host;
+    Game game{host};
+    Hotkeys keys = DefaultHotkeys;
+    RecordingTarget target;
+    PadKeys pad{game, keys, target};
+
+    void click(PadButton button)
+    {
+        pad.button(button, true);
+        pad.button(button, false);
+    }
+    void bind(Hotkey action, int key) { keys[static_cast<int>(action)] = static_cast<std::uint8_t>(key); }
+};
+
+TEST(Stick, StandsForADirectionOnlyPastTheDeadZone)
+{
+    EXPECT_FALSE(stickDirection(StickDeadZone - 1, -(StickDeadZone - 1)));
+    EXPECT_EQ(stickDirection(StickDeadZone, 0), Right);
+    EXPECT_EQ(stickDirection(-32768, 0), Left);
+    EXPECT_EQ(stickDirection(0, -StickDeadZone), Up);
+    EXPECT_EQ(stickDirection(0, 32767), Down);
+    // Pushed aslant, the axis pushed further decides.
+    EXPECT_EQ(stickDirection(20000, -25000), Up);
+    EXPECT_EQ(stickDirection(-25000, 20000), Left);
+}
+
+TEST_F(Pad, InTheMenusTheControlsAreTheMenuKeysWhateverIsBound)
+{
+    bind(Hotkey::up, 'W');
+    game.gamestate = Menu;
+    click(PadButton::Up);
+    click(PadButton::Right);
+    click(PadButton::A);
+    click(PadButton::B);
+    pad.stick(false, 32767);
+    EXPECT_EQ(target.presses, (Presses{{vk::Up}, {vk::Right}, {vk::Enter}, {vk::Left}, {vk::Down}}));
+
+    // A message, the end of a level and a death wait for Enter: A gives it.
+    for (const GameState state : {MenuMessage, LevelEnd, Dead, TitleSkippable}) {
+        target.presses.clear();
+        game.gamestate = state;
+        click(PadButton::A);
+        EXPECT_EQ(target.presses, (Presses{{vk::Enter}})) << state;
+    }
+}
+
+TEST_F(Pad, InPlayTheControlsAreTheBoundKeysAndAAndBAreHeld)
+{
+    bind(Hotkey::up, 'W');
+    bind(Hotkey::cell, vk::Alt);
+    game.gamestate = Playing;
+    click(PadButton::Up);
+    click(PadButton::A);
+    click(PadButton::B);
+    EXPECT_EQ(target.presses, (Presses{{'W'}})) << "A and B alone press nothing in play";
+
+    target.presses.clear();
+    pad.button(PadButton::A, true);
+    click(PadButton::Left);
+    pad.button(PadButton::B, true);
+    click(PadButton::Down);
+    pad.button(PadButton::A, false);
+    click(PadButton::Right);
+    EXPECT_EQ(target.presses, (Presses{{vk::Left, false, true, false},
+                                       {vk::Down, false, true, true},
+                                       {vk::Right, false, false, true}}));
+}
+
+// Start, Back and Y are their keys in every state; a binding left without a
+// key leaves its control without one.
+TEST_F(Pad, StartBackAndYGiveTheirBoundKeysEverywhere)
+{
+    for (const GameState state : {Menu, Playing, Paused}) {
+        target.presses.clear();
+        game.gamestate = state;
+        click(PadButton::Start);
+        click(PadButton::Back);
+        click(PadButton::Y);
+        EXPECT_EQ(target.presses, (Presses{{vk::Pause}, {vk::Escape}, {'T'}})) << state;
+    }
+    bind(Hotkey::pause, 0);
+    target.presses.clear();
+    click(PadButton::Start);
+    EXPECT_TRUE(target.presses.empty());
+}
+
+// The Controls panel's names tell the truth: the control named beside a plain
+// binding gives its key in play.
+TEST_F(Pad, EachNamedControlGivesTheKeyOfItsLine)
+{
+    game.gamestate = Playing;
+    for (int i = 0; i < HotkeyCount; ++i) {
+        if (!PadBindings[i] || isModifierBinding(i))
+            continue;
+        target.presses.clear();
+        keys = DefaultHotkeys;
+        bind(static_cast<Hotkey>(i), 'Q');
+        click(*PadBindings[i]);
+        ASSERT_FALSE(target.presses.empty()) << padNameOf(i);
+        EXPECT_EQ(target.presses.front().key, 'Q') << padNameOf(i);
+    }
+}
+
+TEST_F(Pad, AHeldDirectionRepeatsAsAHeldKeyDoes)
+{
+    game.gamestate = Playing;
+    pad.button(PadButton::Right, true);
+    EXPECT_EQ(target.presses.size(), 1u) << "the press acts at once";
+    for (int i = 1; i < PadRepeatDelayPolls; ++i)
+        pad.poll();
+    EXPECT_EQ(target.presses.size(), 1u) << "a short press moves one cell";
+    pad.poll();
+    EXPECT_EQ(target.presses.size(), 2u);
+    for (int i = 0; i < 2 * PadRepeatPolls; ++i)
+        pad.poll();
+    EXPECT_EQ(target.presses.size(), 4u);
+
+    // The stick pushed the same way adds no press; the d-pad let go, it still
+    // holds the direction; past the dead zone no longer, nothing more comes.
+    pad.stick(true, 30000);
+    pad.button(PadButton::Right, false);
+    EXPECT_EQ(target.presses.size(), 4u);
+    pad.stick(true, StickDeadZone - 1);
+    for (int i = 0; i < 2 * PadRepeatDelayPolls; ++i)
+        pad.poll();
+    EXPECT_EQ(target.presses.size(), 4u);
+
+    pad.button(PadButton::Up, true);
+    pad.letGo();
+    for (int i = 0; i < 2 * PadRepeatDelayPolls; ++i)
+        pad.poll();
+    EXPECT_EQ(target.presses.size(), 5u) << "a pad gone holds nothing";
+}
+
+TEST(Announcer, NamesEachPadOnceAndOnlyOverTheMenus)
+{
+    PadAnnouncer announcer;
+    announcer.connected("pad-1", "First pad");
+    EXPECT_FALSE(announcer.due(false));
+    announcer.connected("pad-2", "Second pad");
+    announcer.connected("pad-1", "First pad");
+    EXPECT_EQ(announcer.due(true), "First pad");
+    EXPECT_EQ(announcer.due(true), "Second pad");
+    EXPECT_FALSE(announcer.due(true));
+}
+
+}  // namespace
