@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation
   python3

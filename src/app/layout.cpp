@@ -16,6 +16,11 @@ constexpr int FirstItemTop = 8;
 constexpr int ItemSpacing = 16;  // one menu line to the next
 constexpr int ArrowLeft = 168;
 constexpr int KeyNameLeft = 136;
+constexpr int KeyNameWidth = 78;
+// The pad's control for each binding, right of its key.
+constexpr int PadNameLeft = KeyNameLeft + KeyNameWidth + 4;
+constexpr int PadNameWidth = 62;
+constexpr int KeysPanelWidth = PadNameLeft + PadNameWidth + 8;
 constexpr int TitleWidth = 344;
 constexpr int TitleNameHeight = 80;
 constexpr int TitlePresentsHeight = 30;
@@ -83,13 +88,17 @@ void TForm1::createSubmenus()
     savemenu1->setFrame(false);
     savemenu2 = makeList(savebevel, "savemenu2", {8, 32, 241, 97});
 
-    keysbevel = makePanel(this, "keysbevel", {0, 0, 240, 205});
+    keysbevel = makePanel(this, "keysbevel", {0, 0, KeysPanelWidth, 205});
     for (int i = 0; i < HotkeyCount; ++i) {
         const QString action = QString("keysmenu%1").arg(i + 1);
         keysmenu[i] = makeItem(keysbevel, action.toLatin1().constData(), i, colour::white);
         keysmenuKeys[i] = makeBox(keysbevel, QString("keysmenu%1_%1").arg(i + 1),
-                                  {KeyNameLeft, lineTop(i), 78, 13}, uiText(NoKeyName), colour::white);
+                                  {KeyNameLeft, lineTop(i), KeyNameWidth, 13}, uiText(NoKeyName), colour::white);
         setBackground(keysmenuKeys[i], colour::gray);
+        keysmenuPad[i] = makeBox(keysbevel, QString("keysmenu%1_pad").arg(i + 1),
+                                 {PadNameLeft, lineTop(i), PadNameWidth, 13}, uiText(padNameOf(i)), colour::white);
+        if (!padNameOf(i).empty())
+            setBackground(keysmenuPad[i], colour::navy);
     }
 
     aboutbevel = makePanel(this, "aboutbevel", {0, 0, 240, 61});

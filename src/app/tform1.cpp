@@ -372,6 +372,24 @@ void TForm1::FormKeyDown(int key, KeyModifiers shift)
     keys.FormKeyDown(key, shift);
 }
 
+// A pad's button is a key press like any other.
+void TForm1::padKey(int key, KeyModifiers held)
+{
+    FormKeyDown(key, held);
+}
+
+// Said over the menus, where a message waits for Enter.
+void TForm1::padConnected(const std::string& name)
+{
+    showMessage(message::padConnected(name));
+    game.gamestate = withMessage(game.gamestate);
+}
+
+void TForm1::padLost()
+{
+    keys.pauseIfPlaying();
+}
+
 void TForm1::skipTitle()
 {
     title_.endTitle();

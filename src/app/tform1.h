@@ -7,6 +7,7 @@
 #include "fieldwidget.h"
 #include "game.h"
 #include "gamefolders.h"
+#include "gamepads.h"
 #include "host.h"
 #include "keybindings.h"
 #include "menus.h"
@@ -42,6 +43,7 @@ class TForm1 : public QWidget,
                public MenuHost,
                public SkinsWindow,
                public KeyHost,
+               public GamepadHost,
                public SavedGameView,
                public TitleScreen {
     Q_OBJECT
@@ -97,6 +99,11 @@ public:
 
     // The keyboard, with the game's key code and the held modifiers.
     void FormKeyDown(int key, KeyModifiers shift);
+
+    // What the gamepads ask of the window.
+    void padKey(int key, KeyModifiers held) override;
+    void padConnected(const std::string& name) override;
+    void padLost() override;
     void applySkin() override;
 
     void Timer1Timer();
@@ -147,6 +154,7 @@ public:
     Menus menus{game, *this, skins};
     KeyBindings bindings;
     KeyDispatch keys{game, menus, bindings, *this};
+    Gamepads pads{game, bindings.keys, *this};
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
@@ -167,6 +175,7 @@ private:
     QFrame* keysbevel;
     std::array<QLabel*, HotkeyCount> keysmenu{};      // keysmenu1 ... keysmenu12
     std::array<QLabel*, HotkeyCount> keysmenuKeys{};  // keysmenu1_1 ... keysmenu12_12
+    std::array<QLabel*, HotkeyCount> keysmenuPad{};   // keysmenu1_pad ... keysmenu12_pad
     QFrame* aboutbevel;
     QLabel* aboutmenu1;
     QLabel* aboutmenu1_1;

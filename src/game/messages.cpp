@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <algorithm>
+
 namespace message {
 namespace {
 MessageText around(const char* en1, const std::string& value, const char* en2, const char* ru1,
@@ -79,5 +81,14 @@ MessageText cannotOpenPage(const std::string& page)
 MessageText settingsNotSaved()
 {
     return {"The settings can not be saved", "Настройки не удается сохранить"};
+}
+// Pads name themselves, some at length ("... Wireless Controller"): the name is
+// cut where the message panel ends, never inside a letter of UTF-8.
+MessageText padConnected(const std::string& pad)
+{
+    std::size_t length = std::min(pad.size(), PadNameLength);
+    while (length < pad.size() && (static_cast<unsigned char>(pad[length]) & 0xc0) == 0x80)
+        --length;
+    return around("Gamepad connected: ", pad.substr(0, length), "", "Геймпад подключен: ", "");
 }
 }  // namespace message

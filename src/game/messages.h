@@ -34,4 +34,7 @@ MessageText gameDeleted(const std::string& file);
 MessageText cannotDeleteGame(const std::string& file);
 MessageText cannotOpenPage(const std::string& page);  // a guide of the game's own site
 MessageText settingsNotSaved();  // the settings file cannot be written
+// A gamepad's own name, cut to PadNameLength bytes, whole letters only.
+MessageText padConnected(const std::string& pad);
+constexpr std::size_t PadNameLength = 28;
 }  // namespace message

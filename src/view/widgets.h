@@ -23,6 +23,7 @@ inline const QColor silver{192, 192, 192};
 inline const QColor aqua{0, 255, 255};
 inline const QColor lime{0, 255, 0};
 inline const QColor blue{0, 0, 255};
+inline const QColor navy{0, 0, 128};  // the pad's controls beside the keys
 inline const QColor selection{48, 140, 198};  // a list's chosen row
 }  // namespace colour
 

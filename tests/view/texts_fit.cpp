@@ -22,7 +22,8 @@ int textEnd(const QLabel* label)
     return label->x() + textWidth(label, label->text());
 }
 
-// Messages with the longest numbers and a saved game or skin of a usual name.
+// Messages with the longest numbers, a saved game or skin of a usual name and a
+// pad of a long one.
 QList<MessageText> everyMessage()
 {
     const std::string file = "my_saved_game.kms";
@@ -37,7 +38,7 @@ QList<MessageText> everyMessage()
             message::skinCorrupt(skinFile),     message::cannotLoadGame(file),
             message::cannotSaveGame(file),      message::gameDeleted(file),
             message::cannotDeleteGame(file),    message::cannotOpenPage("km_levels_eng.htm"),
-            message::settingsNotSaved()};
+            message::settingsNotSaved(),        message::padConnected("Sony Interactive Entertainment Wireless Controller")};
 }
 
 }  // namespace
@@ -95,6 +96,13 @@ void TextsFit::keyNames()
         for (const auto& name : {plainKeyName(std::uint8_t(code)), modifierKeyName(std::uint8_t(code))})
             if (name)
                 QVERIFY2(textWidth(box, QString::fromStdString(*name)) <= box->width(), name->c_str());
+    }
+    // The pad's controls, in their own column right of the keys, inside the panel.
+    for (int i = 0; i < HotkeyCount; ++i) {
+        const QLabel* pad = named<QLabel>(form, QString("keysmenu%1_pad").arg(i + 1));
+        QVERIFY(pad->x() >= keyNameLabel(form, i)->x() + keyNameLabel(form, i)->width());
+        QVERIFY(pad->x() + pad->width() <= named<QFrame>(form, "keysbevel")->width());
+        QVERIFY2(textWidth(pad, pad->text()) <= pad->width(), qPrintable(pad->text()));
     }
 }
 

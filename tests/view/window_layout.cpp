@@ -120,7 +120,7 @@ void WindowLayout::sizes_data()
 
     QTest::newRow("mainbevel") << "mainbevel" << QSize(185, 173);
     QTest::newRow("loadbevel") << "loadbevel" << QSize(257, 117);
-    QTest::newRow("keysbevel") << "keysbevel" << QSize(240, 205);
+    QTest::newRow("keysbevel") << "keysbevel" << QSize(288, 205);
     QTest::newRow("skinsbevel") << "skinsbevel" << QSize(257, 177);
     QTest::newRow("languagebevel") << "languagebevel" << QSize(240, 45);
     QTest::newRow("MessagePanel") << "MessagePanel" << QSize(426, 36);

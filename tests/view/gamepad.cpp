@@ -1,0 +1,237 @@
+// The game played with a gamepad alone: SDL's virtual pad, attached in the
+// process, walks the menus, wins a built-in level by its tape and is
+// unplugged in play. The pads are polled by calling the poll, as the window's
+// timer does; the world ticks are driven by hand.
+#include "gamefolder.h"
+#include "named.h"
+#include "replay.h"
+#include "tform1.h"
+
+#include <SDL.h>
+
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+// One pad of the usual shape, plugged in for as long as it lives.
+class VirtualPad {
+public:
+    VirtualPad()
+    {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = "Test pad";
+        index_ = SDL_JoystickAttachVirtualEx(&desc);
+        joystick_ = SDL_JoystickOpen(index_);
+        if (!joystick_)
+            qFatal("no virtual pad: %s", SDL_GetError());
+    }
+    ~VirtualPad() { unplug(); }
+
+    void set(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(joystick_, button, down); }
+    void unplug()
+    {
+        if (!joystick_)
+            return;
+        SDL_JoystickClose(joystick_);
+        joystick_ = nullptr;
+        SDL_JoystickDetachVirtual(index_);
+    }
+
+private:
+    int index_ = -1;
+    SDL_Joystick* joystick_ = nullptr;
+};
+
+std::unique_ptr<TForm1> shownForm()
+{
+    auto form = std::make_unique<TForm1>(QSize(1024, 768), gameFolder());
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qFatal("the window was not shown");
+    return form;
+}
+
+void click(TForm1& form, VirtualPad& pad, SDL_GameControllerButton button)
+{
+    pad.set(button, true);
+    form.pads.poll();
+    pad.set(button, false);
+    form.pads.poll();
+}
+
+SDL_GameControllerButton dpad(Direction direction)
+{
+    switch (direction) {
+    case Up:
+        return SDL_CONTROLLER_BUTTON_DPAD_UP;
+    case Down:
+        return SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+    case Left:
+        return SDL_CONTROLLER_BUTTON_DPAD_LEFT;
+    default:
+        return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+    }
+}
+
+// One token of a tape on the pad before a tick: A held for a bomb, B for
+// eating, the d-pad for the direction, Y for self-destruction.
+void playToken(TForm1& form, VirtualPad& pad, const TapeKey& key)
+{
+    std::vector<SDL_GameControllerButton> held;
+    if (key.kind == TapeKey::SelfDestruct)
+        held = {SDL_CONTROLLER_BUTTON_Y};
+    else if (key.kind == TapeKey::Move) {
+        if (key.bomb)
+            held.push_back(SDL_CONTROLLER_BUTTON_A);
+        if (key.eat)
+            held.push_back(SDL_CONTROLLER_BUTTON_B);
+        held.push_back(dpad(key.direction));
+    }
+    for (const auto button : held)
+        pad.set(button, true);
+    form.pads.poll();
+    for (const auto button : held)
+        pad.set(button, false);
+    form.pads.poll();
+}
+
+std::vector<TapeStep> tape(int level)
+{
+    std::ifstream file(KERNMINE_TAPES "/level" + std::to_string(level) + ".tape");
+    std::stringstream text;
+    text << file.rdbuf();
+    std::string error;
+    const auto steps = parseTape(text.str(), error);
+    if (!steps)
+        qFatal("tape %d: %s", level, error.c_str());
+    return *steps;
+}
+
+QString shownMessage(const TForm1& form)
+{
+    return named<QLabel>(form, "messageLabel")->text();
+}
+
+}  // namespace
+
+class Gamepad : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menusWalkedWithThePad();
+    void levelWonThroughThePad();
+    void unpluggedInPlayPauses();
+};
+
+// From the title through every panel of the main menu and back, then into
+// play: the d-pad moves and opens, A performs, B goes back.
+void Gamepad::menusWalkedWithThePad()
+{
+    auto form = shownForm();
+    VirtualPad pad;
+    form->pads.poll();  // taken up
+    click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    // Named once the menus stand, over them, and closed as Enter closes it.
+    QCOMPARE(form->game.gamestate, MenuMessage);
+    QCOMPARE(shownMessage(*form), QString("Gamepad connected: Test pad"));
+    click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    QCOMPARE(form->menus.menuitem, item::NewGame);
+    click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    QCOMPARE(form->game.gamestate, Menu);
+    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
+
+    QList<int> opened;
+    for (int line = 0; line < 10; ++line) {
+        const int mainItem = form->menus.menuitem;
+        click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        if (form->menus.menuitem != mainItem) {
+            opened << form->menus.menuitem;
+            click(*form, pad, SDL_CONTROLLER_BUTTON_B);
+            QCOMPARE(form->menus.menuitem, mainItem);
+        }
+        click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    }
+    for (const int first : {item::InternalLevels, item::FirstAction, item::LevelsSite, item::SkinsList})
+        QVERIFY2(opened.contains(first), qPrintable(QString::number(first)));
+
+    while (form->menus.menuitem != item::NewGame)
+        click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    QCOMPARE(form->menus.menuitem, item::InternalLevels);
+    click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    QCOMPARE(form->game.gamestate, Playing);
+    QCOMPARE(form->game.level, 1);
+}
+
+// Level 17's tape, a token a tick on the pad: it digs, eats from the side
+// with B held and drops bombs with A held. A goes on to the next level.
+void Gamepad::levelWonThroughThePad()
+{
+    auto form = shownForm();
+    VirtualPad pad;
+    form->pads.poll();  // taken up
+    for (int i = 0; i < 4; ++i)  // the title, the pad's name, New game, internal levels
+        click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    Game& game = form->game;
+    game.counters.bombs = 0;  // as the tapes are proven
+    form->startlevel(17);
+    QCOMPARE(game.gamestate, Playing);
+
+    for (const TapeStep& step : tape(17))
+        for (long i = 0; i < step.times && game.worldTimer; ++i) {
+            playToken(*form, pad, step.key);
+            if (game.worldTimer)
+                form->Timer1Timer();
+        }
+    QCOMPARE(game.gamestate, LevelEnd);
+    QCOMPARE(shownMessage(*form), QString("You have passed level 17 !!!"));
+    click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    QCOMPARE(game.gamestate, Playing);
+    QCOMPARE(game.level, 18);
+}
+
+// The pad going away pauses play, as Start would; the keyboard plays on.
+void Gamepad::unpluggedInPlayPauses()
+{
+    auto form = shownForm();
+    auto pad = std::make_unique<VirtualPad>();
+    form->pads.poll();
+    for (int i = 0; i < 4; ++i)  // the title, the pad's name, New game, internal levels
+        click(*form, *pad, SDL_CONTROLLER_BUTTON_A);
+    QCOMPARE(form->game.gamestate, Playing);
+    pad->set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+    form->pads.poll();
+    pad->unplug();
+    form->pads.poll();
+    QCOMPARE(form->game.gamestate, Paused);
+    QCOMPARE(shownMessage(*form), QString("P A U S E"));
+    QVERIFY(!named<QTimer>(*form, "Timer1")->isActive());
+
+    QTest::keyClick(form->windowHandle(), Qt::Key_Pause);
+    QCOMPARE(form->game.gamestate, Playing);
+    form->Timer1Timer();
+    const int column = form->game.playerx;
+    for (int i = 0; i < 2 * PadRepeatDelayPolls; ++i)
+        form->pads.poll();
+    QCOMPARE(form->game.playerx, column);  // the right the pad held is let go
+
+    // Plugged in again it is taken up, and not named a second time.
+    VirtualPad again;
+    form->pads.poll();
+    click(*form, again, SDL_CONTROLLER_BUTTON_START);
+    QCOMPARE(form->game.gamestate, Paused);
+    QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
+    form->pads.poll();
+    QCOMPARE(form->game.gamestate, MenuInGame);
+}
+
+KERNMINE_WINDOW_TEST_MAIN(Gamepad)
+#include "gamepad.moc"
