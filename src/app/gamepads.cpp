@@ -1,5 +1,7 @@
 #include "gamepads.h"
 
+#include "widgets.h"
+
 #include <SDL.h>
 
 #include <cstdio>
@@ -47,7 +49,7 @@ Gamepads::Gamepads(const Game& game, const Hotkeys& keys, GamepadHost& host)
     }
     started_ = true;
     timer_.setInterval(PadPollMilliseconds);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(PadPollMilliseconds); });
     timer_.start();
 }
 
@@ -60,17 +62,23 @@ Gamepads::~Gamepads()
     SDL_Quit();
 }
 
-void Gamepads::poll()
+void Gamepads::poll(int milliseconds)
 {
     if (!started_)
         return;
     SDL_Event event;
     while (SDL_PollEvent(&event))
         handle(event);
-    keys_.poll();
+    keys_.poll(milliseconds);
     const bool menusWithoutMessage = game_.gamestate == Menu || game_.gamestate == MenuInGame;
     if (const auto name = announcer_.due(menusWithoutMessage))
         host_.padConnected(*name);
+}
+
+void Gamepads::pollOnTheirOwn(bool on)
+{
+    if (started_)
+        runTimer(&timer_, on);
 }
 
 void Gamepads::handle(const SDL_Event& event)

@@ -32,9 +32,12 @@ public:
     Gamepads(const Gamepads&) = delete;
     Gamepads& operator=(const Gamepads&) = delete;
 
-    // What the pads did since the last poll, in order; then a held direction's
-    // repeat, and a new pad named once the menus stand.
-    void poll();
+    // What the pads did since the last poll, `milliseconds` ago, in order;
+    // then a held direction's repeat, and a new pad named once the menus stand.
+    void poll(int milliseconds);
+    // Whether the pads are polled by a timer of their own: not while the world
+    // tick runs, which polls them itself.
+    void pollOnTheirOwn(bool on);
 
 private:
     void handle(const SDL_Event& event);

@@ -304,6 +304,7 @@ void TForm1::showLevelCaption()
 void TForm1::setWorldTimer(bool on)
 {
     runTimer(Timer1, on);
+    pads.pollOnTheirOwn(!on);
 }
 
 void TForm1::placeField(int left, int top)
@@ -323,6 +324,7 @@ std::optional<Picture> TForm1::readLevel(int n)
 
 void TForm1::Timer1Timer()
 {
+    pads.poll(TickMilliseconds);
     game.Timer1Timer();
     showCounters();
 }

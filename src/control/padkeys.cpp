@@ -97,12 +97,13 @@ void PadKeys::stick(bool horizontal, int value)
     directionChanged();
 }
 
-void PadKeys::poll()
+void PadKeys::poll(int milliseconds)
 {
-    if (direction_ && --pollsToRepeat_ <= 0) {
+    if (!direction_)
+        return;
+    untilRepeat_ -= milliseconds;
+    if (untilRepeat_ <= 0)
         pressDirection();
-        pollsToRepeat_ = PadRepeatPolls;
-    }
 }
 
 void PadKeys::letGo()
@@ -131,7 +132,7 @@ void PadKeys::directionChanged()
     direction_ = now;
     if (direction_) {
         pressDirection();
-        pollsToRepeat_ = PadRepeatDelayPolls;
+        untilRepeat_ = PadRepeatDelayMilliseconds;
     }
 }
 

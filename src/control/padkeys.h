@@ -22,15 +22,18 @@ constexpr int PadButtonCount = 9;
 // middle: a stick that rests a little off centre never walks the digger.
 constexpr int StickDeadZone = 16000;
 
-// How often the window asks the pads what happened: a few times a world tick,
-// so that a press made just after a tick still acts before the next.
-constexpr int PadPollMilliseconds = 20;
+// How often the window asks the pads what happened when no world tick runs:
+// in the menus, on a message, in pause. In play the pads are asked at each
+// tick, just before it, so that a press made between two ticks acts before
+// the second as a key pressed then would, and play wakes the game no more
+// often than before. SDL keeps every press and release in order until it is
+// asked, so none is lost between two polls.
+constexpr int PadPollMilliseconds = 50;
 
 // A direction held on the d-pad or the stick repeats as a held key does:
-// first once, then after a pause steadily, so that a short press moves one
-// cell and a long one walks.
-constexpr int PadRepeatDelayPolls = 300 / PadPollMilliseconds;
-constexpr int PadRepeatPolls = 60 / PadPollMilliseconds;
+// first at once, then after a pause at every poll, so that a short press moves
+// one cell and a long one walks a cell every world tick.
+constexpr int PadRepeatDelayMilliseconds = 300;
 
 constexpr std::array<std::string_view, PadButtonCount> PadButtonNames{
     "A", "B", "Y", "BACK", "START", "D-PAD \u2191", "D-PAD \u2193", "D-PAD \u2190", "D-PAD \u2192"};
@@ -64,8 +67,9 @@ public:
     void button(PadButton button, bool down);
     // One axis of the left stick: horizontal or vertical (up is negative).
     void stick(bool horizontal, int value);
-    // Called once a poll: repeats a held direction.
-    void poll();
+    // Called once a poll, with the time since the last: repeats a held
+    // direction.
+    void poll(int milliseconds);
     // Every control let go, as when a pad goes away.
     void letGo();
 
@@ -86,7 +90,7 @@ private:
     int stickX_ = 0, stickY_ = 0;
     PadButton lastPressed_ = PadButton::Up;  // of the d-pad
     std::optional<Direction> direction_;
-    int pollsToRepeat_ = 0;
+    int untilRepeat_ = 0;  // milliseconds
 };
 
 // The stick's direction from its two axes: the one pushed further decides.

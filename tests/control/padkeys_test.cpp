@@ -135,29 +135,26 @@ TEST_F(Pad, AHeldDirectionRepeatsAsAHeldKeyDoes)
     game.gamestate = Playing;
     pad.button(PadButton::Right, true);
     EXPECT_EQ(target.presses.size(), 1u) << "the press acts at once";
-    for (int i = 1; i < PadRepeatDelayPolls; ++i)
-        pad.poll();
+    pad.poll(PadRepeatDelayMilliseconds - 1);
     EXPECT_EQ(target.presses.size(), 1u) << "a short press moves one cell";
-    pad.poll();
+    pad.poll(1);
     EXPECT_EQ(target.presses.size(), 2u);
-    for (int i = 0; i < 2 * PadRepeatPolls; ++i)
-        pad.poll();
-    EXPECT_EQ(target.presses.size(), 4u);
+    pad.poll(TickMilliseconds);
+    pad.poll(TickMilliseconds);
+    EXPECT_EQ(target.presses.size(), 4u) << "then at every poll";
 
     // The stick pushed the same way adds no press; the d-pad let go, it still
-    // holds the direction; past the dead zone no longer, nothing more comes.
+    // holds the direction; inside the dead zone again, nothing more comes.
     pad.stick(true, 30000);
     pad.button(PadButton::Right, false);
     EXPECT_EQ(target.presses.size(), 4u);
     pad.stick(true, StickDeadZone - 1);
-    for (int i = 0; i < 2 * PadRepeatDelayPolls; ++i)
-        pad.poll();
+    pad.poll(2 * PadRepeatDelayMilliseconds);
     EXPECT_EQ(target.presses.size(), 4u);
 
     pad.button(PadButton::Up, true);
     pad.letGo();
-    for (int i = 0; i < 2 * PadRepeatDelayPolls; ++i)
-        pad.poll();
+    pad.poll(2 * PadRepeatDelayMilliseconds);
     EXPECT_EQ(target.presses.size(), 5u) << "a pad gone holds nothing";
 }
 

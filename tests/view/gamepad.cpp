@@ -62,9 +62,9 @@ std::unique_ptr<TForm1> shownForm()
 void click(TForm1& form, VirtualPad& pad, SDL_GameControllerButton button)
 {
     pad.set(button, true);
-    form.pads.poll();
+    form.pads.poll(PadPollMilliseconds);
     pad.set(button, false);
-    form.pads.poll();
+    form.pads.poll(PadPollMilliseconds);
 }
 
 SDL_GameControllerButton dpad(Direction direction)
@@ -97,10 +97,10 @@ void playToken(TForm1& form, VirtualPad& pad, const TapeKey& key)
     }
     for (const auto button : held)
         pad.set(button, true);
-    form.pads.poll();
+    form.pads.poll(PadPollMilliseconds);
     for (const auto button : held)
         pad.set(button, false);
-    form.pads.poll();
+    form.pads.poll(PadPollMilliseconds);
 }
 
 std::vector<TapeStep> tape(int level)
@@ -137,7 +137,7 @@ void Gamepad::menusWalkedWithThePad()
 {
     auto form = shownForm();
     VirtualPad pad;
-    form->pads.poll();  // taken up
+    form->pads.poll(PadPollMilliseconds);  // taken up
     click(*form, pad, SDL_CONTROLLER_BUTTON_A);
     // Named once the menus stand, over them, and closed as Enter closes it.
     QCOMPARE(form->game.gamestate, MenuMessage);
@@ -177,7 +177,7 @@ void Gamepad::levelWonThroughThePad()
 {
     auto form = shownForm();
     VirtualPad pad;
-    form->pads.poll();  // taken up
+    form->pads.poll(PadPollMilliseconds);  // taken up
     for (int i = 0; i < 4; ++i)  // the title, the pad's name, New game, internal levels
         click(*form, pad, SDL_CONTROLLER_BUTTON_A);
     Game& game = form->game;
@@ -203,14 +203,14 @@ void Gamepad::unpluggedInPlayPauses()
 {
     auto form = shownForm();
     auto pad = std::make_unique<VirtualPad>();
-    form->pads.poll();
+    form->pads.poll(PadPollMilliseconds);
     for (int i = 0; i < 4; ++i)  // the title, the pad's name, New game, internal levels
         click(*form, *pad, SDL_CONTROLLER_BUTTON_A);
     QCOMPARE(form->game.gamestate, Playing);
     pad->set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
-    form->pads.poll();
+    form->pads.poll(PadPollMilliseconds);
     pad->unplug();
-    form->pads.poll();
+    form->pads.poll(PadPollMilliseconds);
     QCOMPARE(form->game.gamestate, Paused);
     QCOMPARE(shownMessage(*form), QString("P A U S E"));
     QVERIFY(!named<QTimer>(*form, "Timer1")->isActive());
@@ -219,17 +219,16 @@ void Gamepad::unpluggedInPlayPauses()
     QCOMPARE(form->game.gamestate, Playing);
     form->Timer1Timer();
     const int column = form->game.playerx;
-    for (int i = 0; i < 2 * PadRepeatDelayPolls; ++i)
-        form->pads.poll();
+    form->pads.poll(2 * PadRepeatDelayMilliseconds);
     QCOMPARE(form->game.playerx, column);  // the right the pad held is let go
 
     // Plugged in again it is taken up, and not named a second time.
     VirtualPad again;
-    form->pads.poll();
+    form->pads.poll(PadPollMilliseconds);
     click(*form, again, SDL_CONTROLLER_BUTTON_START);
     QCOMPARE(form->game.gamestate, Paused);
     QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
-    form->pads.poll();
+    form->pads.poll(PadPollMilliseconds);
     QCOMPARE(form->game.gamestate, MenuInGame);
 }
 
