@@ -1,7 +1,6 @@
 // The pad's controls as the keys they stand for: the fixed menu keys in the
 // menus, the player's bindings in play, a held direction repeating as a held
-// key does; and which pads are named, and when.
-#include "padannouncer.h"
+// key does. (The window's tests play the game with a virtual pad.)
 #include "keybindings.h"
 #include "padkeys.h"
 
@@ -53,36 +52,21 @@ TEST(Stick, StandsForADirectionOnlyPastTheDeadZone)
     EXPECT_EQ(stickDirection(-25000, 20000), Left);
 }
 
-TEST_F(Pad, InTheMenusTheControlsAreTheMenuKeysWhateverIsBound)
-{
-    bind(Hotkey::up, 'W');
-    game.gamestate = Menu;
-    click(PadButton::Up);
-    click(PadButton::Right);
-    click(PadButton::A);
-    click(PadButton::B);
-    pad.stick(false, 32767);
-    EXPECT_EQ(target.presses, (Presses{{vk::Up}, {vk::Right}, {vk::Enter}, {vk::Left}, {vk::Down}}));
-
-    // A message, the end of a level and a death wait for Enter: A gives it.
-    for (const GameState state : {MenuMessage, LevelEnd, Dead, TitleSkippable}) {
-        target.presses.clear();
-        game.gamestate = state;
-        click(PadButton::A);
-        EXPECT_EQ(target.presses, (Presses{{vk::Enter}})) << state;
-    }
-}
-
-TEST_F(Pad, InPlayTheControlsAreTheBoundKeysAndAAndBAreHeld)
+// The d-pad is the arrows in the menus whatever is bound, the bound moves in
+// play; there A and B are held as the bound modifiers, whichever they are.
+TEST_F(Pad, TheMenusTakeTheArrowsAndPlayTheBindings)
 {
     bind(Hotkey::up, 'W');
     bind(Hotkey::cell, vk::Alt);
+    game.gamestate = Menu;
+    click(PadButton::Up);
+    EXPECT_EQ(target.presses, (Presses{{vk::Up}}));
+
+    target.presses.clear();
     game.gamestate = Playing;
     click(PadButton::Up);
     click(PadButton::A);
-    click(PadButton::B);
-    EXPECT_EQ(target.presses, (Presses{{'W'}})) << "A and B alone press nothing in play";
-
+    EXPECT_EQ(target.presses, (Presses{{'W'}})) << "A alone presses nothing in play";
     target.presses.clear();
     pad.button(PadButton::A, true);
     click(PadButton::Left);
@@ -93,24 +77,6 @@ TEST_F(Pad, InPlayTheControlsAreTheBoundKeysAndAAndBAreHeld)
     EXPECT_EQ(target.presses, (Presses{{vk::Left, false, true, false},
                                        {vk::Down, false, true, true},
                                        {vk::Right, false, false, true}}));
-}
-
-// Start, Back and Y are their keys in every state; a binding left without a
-// key leaves its control without one.
-TEST_F(Pad, StartBackAndYGiveTheirBoundKeysEverywhere)
-{
-    for (const GameState state : {Menu, Playing, Paused}) {
-        target.presses.clear();
-        game.gamestate = state;
-        click(PadButton::Start);
-        click(PadButton::Back);
-        click(PadButton::Y);
-        EXPECT_EQ(target.presses, (Presses{{vk::Pause}, {vk::Escape}, {'T'}})) << state;
-    }
-    bind(Hotkey::pause, 0);
-    target.presses.clear();
-    click(PadButton::Start);
-    EXPECT_TRUE(target.presses.empty());
 }
 
 // The Controls panel's names tell the truth: the control named beside a plain
@@ -156,18 +122,6 @@ TEST_F(Pad, AHeldDirectionRepeatsAsAHeldKeyDoes)
     pad.letGo();
     pad.poll(2 * PadRepeatDelayMilliseconds);
     EXPECT_EQ(target.presses.size(), 5u) << "a pad gone holds nothing";
-}
-
-TEST(Announcer, NamesEachPadOnceAndOnlyOverTheMenus)
-{
-    PadAnnouncer announcer;
-    announcer.connected("pad-1", "First pad");
-    EXPECT_FALSE(announcer.due(false));
-    announcer.connected("pad-2", "Second pad");
-    announcer.connected("pad-1", "First pad");
-    EXPECT_EQ(announcer.due(true), "First pad");
-    EXPECT_EQ(announcer.due(true), "Second pad");
-    EXPECT_FALSE(announcer.due(true));
 }
 
 }  // namespace

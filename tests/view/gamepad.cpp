@@ -59,48 +59,49 @@ std::unique_ptr<TForm1> shownForm()
     return form;
 }
 
-void click(TForm1& form, VirtualPad& pad, SDL_GameControllerButton button)
+// The buttons pressed together, then let go, each with a poll after it.
+void press(TForm1& form, VirtualPad& pad, const std::vector<SDL_GameControllerButton>& buttons)
 {
-    pad.set(button, true);
-    form.pads.poll(PadPollMilliseconds);
-    pad.set(button, false);
-    form.pads.poll(PadPollMilliseconds);
+    for (const bool down : {true, false}) {
+        for (const auto button : buttons)
+            pad.set(button, down);
+        form.pads.poll(PadPollMilliseconds);
+    }
 }
 
-SDL_GameControllerButton dpad(Direction direction)
+void click(TForm1& form, VirtualPad& pad, SDL_GameControllerButton button)
 {
-    switch (direction) {
-    case Up:
-        return SDL_CONTROLLER_BUTTON_DPAD_UP;
-    case Down:
-        return SDL_CONTROLLER_BUTTON_DPAD_DOWN;
-    case Left:
-        return SDL_CONTROLLER_BUTTON_DPAD_LEFT;
-    default:
-        return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
-    }
+    press(form, pad, {button});
+}
+
+// The pad taken up; A through the title, the pad's name, New game and the
+// internal levels.
+void startPlaying(TForm1& form, VirtualPad& pad)
+{
+    form.pads.poll(PadPollMilliseconds);
+    for (int i = 0; i < 4; ++i)
+        click(form, pad, SDL_CONTROLLER_BUTTON_A);
 }
 
 // One token of a tape on the pad before a tick: A held for a bomb, B for
 // eating, the d-pad for the direction, Y for self-destruction.
-void playToken(TForm1& form, VirtualPad& pad, const TapeKey& key)
+std::vector<SDL_GameControllerButton> buttonsOf(const TapeKey& key)
 {
-    std::vector<SDL_GameControllerButton> held;
     if (key.kind == TapeKey::SelfDestruct)
-        held = {SDL_CONTROLLER_BUTTON_Y};
-    else if (key.kind == TapeKey::Move) {
-        if (key.bomb)
-            held.push_back(SDL_CONTROLLER_BUTTON_A);
-        if (key.eat)
-            held.push_back(SDL_CONTROLLER_BUTTON_B);
-        held.push_back(dpad(key.direction));
-    }
-    for (const auto button : held)
-        pad.set(button, true);
-    form.pads.poll(PadPollMilliseconds);
-    for (const auto button : held)
-        pad.set(button, false);
-    form.pads.poll(PadPollMilliseconds);
+        return {SDL_CONTROLLER_BUTTON_Y};
+    if (key.kind != TapeKey::Move)
+        return {};
+    std::vector<SDL_GameControllerButton> held;
+    if (key.bomb)
+        held.push_back(SDL_CONTROLLER_BUTTON_A);
+    if (key.eat)
+        held.push_back(SDL_CONTROLLER_BUTTON_B);
+    const Direction d = key.direction;
+    held.push_back(d == Up     ? SDL_CONTROLLER_BUTTON_DPAD_UP
+                   : d == Down ? SDL_CONTROLLER_BUTTON_DPAD_DOWN
+                   : d == Left ? SDL_CONTROLLER_BUTTON_DPAD_LEFT
+                               : SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    return held;
 }
 
 std::vector<TapeStep> tape(int level)
@@ -177,9 +178,7 @@ void Gamepad::levelWonThroughThePad()
 {
     auto form = shownForm();
     VirtualPad pad;
-    form->pads.poll(PadPollMilliseconds);  // taken up
-    for (int i = 0; i < 4; ++i)  // the title, the pad's name, New game, internal levels
-        click(*form, pad, SDL_CONTROLLER_BUTTON_A);
+    startPlaying(*form, pad);
     Game& game = form->game;
     game.counters.bombs = 0;  // as the tapes are proven
     form->startlevel(17);
@@ -187,7 +186,7 @@ void Gamepad::levelWonThroughThePad()
 
     for (const TapeStep& step : tape(17))
         for (long i = 0; i < step.times && game.worldTimer; ++i) {
-            playToken(*form, pad, step.key);
+            press(*form, pad, buttonsOf(step.key));
             if (game.worldTimer)
                 form->Timer1Timer();
         }
@@ -203,9 +202,7 @@ void Gamepad::unpluggedInPlayPauses()
 {
     auto form = shownForm();
     auto pad = std::make_unique<VirtualPad>();
-    form->pads.poll(PadPollMilliseconds);
-    for (int i = 0; i < 4; ++i)  // the title, the pad's name, New game, internal levels
-        click(*form, *pad, SDL_CONTROLLER_BUTTON_A);
+    startPlaying(*form, *pad);
     QCOMPARE(form->game.gamestate, Playing);
     pad->set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
     form->pads.poll(PadPollMilliseconds);
