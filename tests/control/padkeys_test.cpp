@@ -14,7 +14,7 @@ namespace {
 
 struct Press {
     int key;
-    bool shift, ctrl, alt;
+    bool shift = false, ctrl = false, alt = false;
     friend bool operator==(const Press&, const Press&) = default;
 };
 using Presses = std::vector<Press>;
