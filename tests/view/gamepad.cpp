@@ -2,7 +2,7 @@
 // process, walks the menus, wins a built-in level by its tape and is
 // unplugged in play. The pads are polled by calling the poll, as the window's
 // timer does; the world ticks are driven by hand.
-#include "gamefolder.h"
+#include "shownform.h"
 #include "named.h"
 #include "replay.h"
 #include "tform1.h"
@@ -49,15 +49,6 @@ private:
     int index_ = -1;
     SDL_Joystick* joystick_ = nullptr;
 };
-
-std::unique_ptr<TForm1> shownForm()
-{
-    auto form = std::make_unique<TForm1>(QSize(1024, 768), gameFolder());
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qFatal("the window was not shown");
-    return form;
-}
 
 // The buttons pressed together, then let go, each with a poll after it.
 void press(TForm1& form, VirtualPad& pad, const std::vector<SDL_GameControllerButton>& buttons)

@@ -1,7 +1,7 @@
 // Keys: Qt's keys as the game's key codes, and what a key does in each state,
 // sent as real key events to the window.
 #include "keycodes.h"
-#include "gamefolder.h"
+#include "shownform.h"
 #include "tform1.h"
 #include "named.h"
 
@@ -14,15 +14,6 @@ namespace {
 void press(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(form.windowHandle(), key, modifiers);
-}
-
-std::unique_ptr<TForm1> shownForm()
-{
-    auto form = std::make_unique<TForm1>(QSize(1024, 768), gameFolder());
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qFatal("the window was not shown");
-    return form;
 }
 
 // Skips the title and starts the built-in levels, then empties the board

@@ -3,7 +3,7 @@
 // close refused, the real game stopped by SIGTERM, and settings or a game
 // folder that cannot be written.
 #include "captions.h"
-#include "gamefolder.h"
+#include "shownform.h"
 #include "shutdownsignals.h"
 #include "testskins.h"
 #include "tform1.h"
@@ -34,12 +34,9 @@ void press(TForm1& form, Qt::Key key)
     QTest::keyClick(form.windowHandle(), key);
 }
 
-std::unique_ptr<TForm1> shownForm(const QString& folder = gameFolder())
+std::unique_ptr<TForm1> titleByHand(const QString& folder = gameFolder())
 {
-    auto form = std::make_unique<TForm1>(QSize(1024, 768), folder);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qFatal("the window was not shown");
+    auto form = shownForm(folder);
     named<QTimer>(*form, "Timer3")->stop();  // the title is driven by hand
     return form;
 }
@@ -87,7 +84,7 @@ private slots:
 void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
 {
     QFile::remove(settingsFile());
-    auto form = shownForm();
+    auto form = titleByHand();
     QCOMPARE(form->game.gamestate, Title);
     QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value(Key + "exit").toInt(), 121);
     QCOMPARE(keyNameLabel(*form, int(Hotkey::bomb))->text(), QString("CTRL"));
@@ -110,7 +107,7 @@ void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
 
 void Startup::theTitleStepByStep()
 {
-    auto form = shownForm();
+    auto form = titleByHand();
     ticks(*form, 10);
     QVERIFY(!named<QLabel>(*form, "titlename")->isVisible());
     ticks(*form, 1);
@@ -143,7 +140,7 @@ void Startup::theTitleStepByStep()
 
 void Startup::laterRunsSkipTheTitleWithAnyKey()
 {
-    auto form = shownForm();
+    auto form = titleByHand();
     QCOMPARE(form->game.gamestate, TitleSkippable);
     named<QTimer>(*form, "Timer3")->start();
     ticks(*form, 15);
@@ -164,7 +161,7 @@ void Startup::storedBindingsAreCutToTheirLowByte()
         raw.setValue(Key + "left", 300);
         raw.setValue(Key + "right", 294);
     }
-    auto form = shownForm();
+    auto form = titleByHand();
     QCOMPARE(form->bindings.keys[int(Hotkey::left)], 44);
     QCOMPARE(form->bindings.keys[int(Hotkey::right)], 38);
     QCOMPARE(keyNameLabel(*form, int(Hotkey::right))->text(), QString("UP"));
@@ -189,7 +186,7 @@ void Startup::changesAreThereAtTheNextStart()
     QDir(gameFolder()).mkdir("skins");
     const QString skin = writeSkin(QDir(gameFolder()).filePath("skins/next.bmp"), numberedSkin());
     {
-        auto form = shownForm();
+        auto form = titleByHand();
         press(*form, Qt::Key_Return);  // the title
         form->menus.ShowMenu(item::NewGame, item::Controls);
         press(*form, Qt::Key_Right);
@@ -217,7 +214,7 @@ void Startup::changesAreThereAtTheNextStart()
         press(*form, Qt::Key_Return);
         QVERIFY(!form->isVisible());
     }
-    auto again = shownForm();
+    auto again = titleByHand();
     QCOMPARE(again->game.gamestate, TitleSkippable);
     QCOMPARE(again->bindings.keys[int(Hotkey::pause)], 'P');
     QCOMPARE(keyNameLabel(*again, int(Hotkey::pause))->text(), QString("P"));
@@ -230,7 +227,7 @@ void Startup::changesAreThereAtTheNextStart()
 
 void Startup::onlyTheGamesOwnExitCloses()
 {
-    auto form = shownForm();
+    auto form = titleByHand();
     QVERIFY(!form->close());
     QVERIFY(form->isVisible());
     press(*form, Qt::Key_Return);
@@ -248,7 +245,7 @@ void Startup::onlyTheGamesOwnExitCloses()
 // in the other, and no others.
 void Startup::everyCaptionInBothLanguages()
 {
-    auto form = shownForm();
+    auto form = titleByHand();
     const auto cyrillic = [](const QString& text) {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
     };
@@ -273,7 +270,7 @@ void Startup::everyCaptionInBothLanguages()
 
 void Startup::theLevelLabelFollowsTheLanguageAndNothingElse()
 {
-    auto form = shownForm();
+    auto form = titleByHand();
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);  // level 1
@@ -292,7 +289,7 @@ void Startup::theLevelLabelFollowsTheLanguageAndNothingElse()
 
 void Startup::thePreviewTurnsAndAnimates()
 {
-    auto form = shownForm();
+    auto form = titleByHand();
     press(*form, Qt::Key_Return);  // the title
     form->menus.ShowMenu(item::NewGame, item::Skins);
     press(*form, Qt::Key_Right);
@@ -349,7 +346,7 @@ void Startup::sigtermLeavesTheSettingsWritten()
 void Startup::sigtermDuringPlayWritesTheSettingsAndHarmsNoSavedGame()
 {
     QTemporaryDir folder;
-    auto form = shownForm(folder.path());
+    auto form = titleByHand(folder.path());
     ShutdownSignals stopRequests;
     QObject::connect(&stopRequests, &ShutdownSignals::requested, form.get(), &TForm1::exitGame);
     press(*form, Qt::Key_Return);  // the title
@@ -394,7 +391,7 @@ void Startup::settingsThatCannotBeWrittenCostTheGameNothing()
     QFile::remove(blocked);
     QVERIFY(QDir().mkpath(blocked));
     {
-        auto form = shownForm();
+        auto form = titleByHand();
         QCOMPARE(form->game.gamestate, Title);
         ticks(*form, 71);
         QCOMPARE(form->game.gamestate, MenuMessage);  // said once the menu stands
@@ -433,7 +430,7 @@ void Startup::aGameFolderThatCannotBeWrittenStillPlays()
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     {
         const AsOrdinaryUser user;
-        auto form = shownForm(folder.path());
+        auto form = titleByHand(folder.path());
         press(*form, Qt::Key_Return);  // the title
         form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
         press(*form, Qt::Key_Right);
