@@ -52,7 +52,7 @@ void BM_LoadDecodeAndStart(benchmark::State& state)
     int shown = 0;
     for (auto _ : state) {
         decodeSavedGame(file, started.game, progressInto(shown));
-        started.game.startlevel(started.game.level);
+        started.game.resumelevel();
     }
 }
 

@@ -96,17 +96,17 @@ public:
         writeLevel(levels.toStdString(), IdleLevel, idleLevel());
         form = std::make_unique<TForm1>(QSize(1024, 768), folder_.path());
         form->show();
-        form->skipTitle();
-        form->menus.activatemenuitem(item::ExternalLevels);
-        form->game.counters.lives = 1'000'000;
+        form->session().skipTitle();
+        form->session().menus.activatemenuitem(item::ExternalLevels);
+        form->session().game.counters.lives = 1'000'000;
         paint();
     }
 
     // Plays the level until what falls at its start has come to rest.
     void play(Level level)
     {
-        form->game.internal = level.internal;
-        form->startlevel(level.number);
+        form->session().game.internal = level.internal;
+        form->session().startlevel(level.number);
         for (int i = 0; i < SettlingTicks; ++i)
             form->Timer1Timer();
         paint();
@@ -118,7 +118,7 @@ public:
         form->findChild<QTimer*>("Timer1")->stop();
         QCoreApplication::processEvents();
     }
-    QString savePath() const { return folder_.path() + "/save/bench.kms"; }
+    static constexpr const char* SaveName = "bench.kms";
 
     std::unique_ptr<TForm1> form;
 
@@ -181,7 +181,7 @@ void BM_WindowLevelStart(benchmark::State& state)
     Window& w = window();
     w.play({true, 1});
     for (auto _ : state) {
-        w.form->startlevel(1);
+        w.form->session().startlevel(1);
         w.paint();
     }
 }
@@ -191,7 +191,7 @@ void BM_WindowSave(benchmark::State& state)
     Window& w = window();
     w.play({true, 1});
     for (auto _ : state) {
-        if (!w.form->saves().loadsavegame(w.savePath(), SavedGameScreens::Mode::Save))
+        if (!w.form->session().saveGame(Window::SaveName))
             state.SkipWithError("the game could not be saved");
         w.paint();
     }
@@ -201,9 +201,9 @@ void BM_WindowLoad(benchmark::State& state)
 {
     Window& w = window();
     w.play({true, 1});
-    w.form->saves().loadsavegame(w.savePath(), SavedGameScreens::Mode::Save);
+    w.form->session().saveGame(Window::SaveName);
     for (auto _ : state) {
-        if (!w.form->saves().loadsavegame(w.savePath(), SavedGameScreens::Mode::Load))
+        if (!w.form->session().resumeSavedGame(Window::SaveName))
             state.SkipWithError("the game could not be loaded");
         w.paint();
     }

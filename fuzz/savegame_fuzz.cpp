@@ -45,12 +45,11 @@ bool loadAndStart(std::span<const std::uint8_t> file, Game& game)
     ProgressCheck progress;
     const int levelBefore = game.level;
     if (!decodeSavedGame(file, game, progress.callback())) {
-        require(!game.loading && game.level == levelBefore);  // a short file changes nothing
+        require(game.level == levelBefore);  // a short file changes nothing
         return false;
     }
     require(progress.last() == SaveProgressSteps);
-    game.startlevel(game.level);
-    require(!game.loading);
+    game.resumelevel();
     return game.gamestate == Playing;
 }
 }  // namespace

@@ -14,15 +14,6 @@
 #include <map>
 #include <string>
 
-// What the pads ask of the window besides their keys.
-class GamepadHost : public PadTarget {
-public:
-    // A pad connected for the first time, to be named over the menus.
-    virtual void padConnected(const std::string& name) = 0;
-    // A pad went away.
-    virtual void padLost() = 0;
-};
-
 class Gamepads {
 public:
     // Without SDL's controllers the game goes on with the keyboard alone, after

@@ -182,8 +182,8 @@ void TForm1::placeWidgets()
     const int w = screen_.width();
     const int h = screen_.height();
     setGeometry(0, 0, w, h);
-    game.windowWidth = w;
-    game.windowHeight = h;
+    session_.game.windowWidth = w;
+    session_.game.windowHeight = h;
     paper->setGeometry(0, 0, w, h);
 
     titlepanel->setGeometry(0, 0, w, h);

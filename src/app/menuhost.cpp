@@ -1,5 +1,5 @@
-// What the menus ask of the window: looks, panels, focus, captions and the
-// handlers of the mouse.
+// The menus on screen: looks, panels, focus and captions, and the handlers of
+// the mouse and the focus.
 #include "tform1.h"
 
 #include "captions.h"
@@ -70,19 +70,13 @@ void TForm1::showScreen(bool play)
     showPointer(!play);
 }
 
-bool TForm1::externalLevelExists(int n)
-{
-    return levelExists(n);
-}
-
 void TForm1::showExternalLevelCount(int count)
 {
     aboutmenu2_2->setText(QString::number(count));
 }
 
-void TForm1::setlanguage()
+void TForm1::showCaptions(bool english)
 {
-    const bool english = game.english;
     for (int i = 0; i < CaptionCount; ++i) {
         const Caption& caption = Captions[i];
         const QString shown = uiText(english ? caption.english : caption.russian);
@@ -94,7 +88,6 @@ void TForm1::setlanguage()
             frame->setTitle(shown);
         }
     }
-    showLevelCaption();
 }
 
 bool TForm1::openwebpage(const std::string& page)
@@ -105,56 +98,34 @@ bool TForm1::openwebpage(const std::string& page)
 
 void TForm1::menu1Click(QWidget* sender)
 {
-    menus.menu1Click(itemOf(sender));
+    session_.menus.menu1Click(itemOf(sender));
 }
 
 void TForm1::menu1DblClick(QWidget* sender)
 {
-    menus.menu1DblClick(itemOf(sender));
+    session_.menus.menu1DblClick(itemOf(sender));
 }
 
-void TForm1::savemenu1Enter(QWidget*)
+// The name box and the lists take the highlight with the focus.
+void TForm1::focusEntered(QWidget* widget)
 {
-    menus.focusMovedTo(item::SaveName);
-}
-
-void TForm1::savemenu2Enter(QWidget*)
-{
-    menus.focusMovedTo(item::SaveList);
-}
-
-void TForm1::skinsmenu1Enter(QWidget*)
-{
-    menus.focusMovedTo(item::SkinsList);
-}
-
-void TForm1::skinsfilelistEnter(QWidget*)
-{
-    menus.focusMovedTo(item::SkinsSite);
+    const int id = itemOf(widget);
+    if (id == item::SaveName || id == item::SaveList || id == item::SkinsList || id == item::SkinsSite)
+        session_.menus.focusMovedTo(id);
 }
 
 void TForm1::skinsmenu1Click(QWidget*)
 {
     if (!skinsbevel->isVisible())
         return;
-    menus.ShowMenu(menus.menuitem, item::SkinsList);
-    skins.previewSelected();
+    session_.menus.ShowMenu(session_.menus.menuitem, item::SkinsList);
+    session_.skins.previewSelected();
 }
 
-void TForm1::skinsmenu1KeyUp(QWidget*, int key, KeyModifiers)
+void TForm1::skinsmenu1KeyUp(int key)
 {
     if (skinsbevel->isVisible() && (key == vk::Up || key == vk::Down))
-        skins.previewSelected();
-}
-
-void TForm1::runPreview(bool on)
-{
-    title_.runPreview(on);
-}
-
-void TForm1::stopSkinPreview()
-{
-    title_.stopPreview();
+        session_.skins.previewSelected();
 }
 
 void TForm1::showPreviewStep(int step)

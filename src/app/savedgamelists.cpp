@@ -1,5 +1,5 @@
 // The window's side of the saved games: the two lists, the name box and the
-// message panel's progress bar, as the saved-game screens use them.
+// message panel's progress bar.
 #include "tform1.h"
 
 #include "widgets.h"
@@ -11,7 +11,7 @@ QListWidget* TForm1::savedGameList(int list) const
 
 void TForm1::showProgress(const MessageText& caption)
 {
-    MessagePanel->showProgress(skin, uiText(caption.in(game.english)));
+    MessagePanel->showProgress(skin, uiText(caption.in(session_.game.english)));
 }
 
 void TForm1::setProgress(int step)
@@ -24,21 +24,22 @@ void TForm1::hideProgress()
     MessagePanel->hideProgress();
 }
 
-void TForm1::showEntries(int list, const QStringList& entries)
+void TForm1::showEntries(int list, const std::vector<std::string>& entries)
 {
     QListWidget* shown = savedGameList(list);
     const QSignalBlocker quiet(shown);  // a refresh is no choice of the player's
     shown->clear();
-    shown->addItems(entries);
+    for (const std::string& entry : entries)
+        shown->addItem(QString::fromStdString(entry));
     // No row is current, and the focus coming in does not make the first one
     // current either: an arrow then chooses the first, and copies it.
     shown->setCurrentIndex(QModelIndex());
 }
 
-QString TForm1::selectedEntry(int list)
+std::string TForm1::selectedEntry(int list)
 {
     const QListWidgetItem* entry = savedGameList(list)->currentItem();
-    return entry ? entry->text() : QString();
+    return entry ? entry->text().toStdString() : std::string();
 }
 
 bool TForm1::selectFirstEntry(int list)
@@ -50,48 +51,18 @@ bool TForm1::selectFirstEntry(int list)
     return true;
 }
 
-QString TForm1::typedName()
+std::string TForm1::typedName()
 {
-    return savemenu1->text();
+    return savemenu1->text().toStdString();
 }
 
-void TForm1::setTypedName(const QString& name)
+void TForm1::setTypedName(const std::string& name)
 {
-    savemenu1->setText(name);
-}
-
-void TForm1::refreshSaveList(int id)
-{
-    saves_.refresh(id);
-}
-
-void TForm1::forgetSavedGame()
-{
-    saves_.forgetSavedGame();
-}
-
-void TForm1::loadSelectedGame()
-{
-    saves_.loadSelectedGame();
-}
-
-void TForm1::saveUnderTypedName()
-{
-    saves_.saveUnderTypedName();
-}
-
-bool TForm1::copySaveSelection()
-{
-    return saves_.copySaveSelection();
-}
-
-void TForm1::deletesavedgame()
-{
-    saves_.deletesavedgame();
+    savemenu1->setText(QString::fromStdString(name));
 }
 
 void TForm1::savemenu2Click(QWidget*)
 {
     if (savebevel->isVisible())
-        saves_.copySaveSelection();
+        session_.copySaveSelection();
 }

@@ -44,24 +44,6 @@ QStringList savedGameFiles(const QString& folder)
     return dir.entryList({QString("*") + SavedGameExtension}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
-std::optional<QString> saveFileName(const QString& typed)
-{
-    if (typed.isEmpty() || typed == SavedGameExtension)
-        return std::nullopt;
-    return typed.endsWith(SavedGameExtension, Qt::CaseInsensitive) ? typed : typed + SavedGameExtension;
-}
-
-bool isSafeFileName(const QString& name)
-{
-    if (name.isEmpty() || name.startsWith('.') || name.contains("..") || name.contains('/') ||
-        name.contains('\\'))
-        return false;
-    for (const QChar c : name)
-        if (c.category() == QChar::Other_Control)
-            return false;
-    return true;
-}
-
 std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path)
 {
     return readWholeFile(QFile::encodeName(path).toStdString(), MaxSavedGameBytes);

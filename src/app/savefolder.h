@@ -1,6 +1,8 @@
-// The saved-game files in the "save" folder: which there are, which names are
-// safe to write, and reading and writing them whole.
+// The saved-game files in the "save" folder: which there are, and reading and
+// writing them whole.
 #pragma once
+
+#include "savedgames.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,19 +12,9 @@
 #include <span>
 #include <vector>
 
-constexpr const char* SavedGameExtension = ".kms";
-
 // The names of the saved games in `folder`, sorted case-insensitively; none
 // when the folder is missing.
 QStringList savedGameFiles(const QString& folder);
-
-// The file name a typed name saves under: ".kms" is added unless the name ends
-// with it, in any case. Nothing for an empty name or ".kms" alone.
-std::optional<QString> saveFileName(const QString& typed);
-
-// Whether a file name stays a visible file inside the save folder: no folder
-// separator, no "..", no control character, not hidden.
-bool isSafeFileName(const QString& name);
 
 // A regular file of at most MaxSavedGameBytes, whole.
 std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path);

@@ -1,7 +1,7 @@
 // The skins panel on screen: the list of skins, the preview of the highlighted
 // one with the line that says when it cannot be read, and the active skin
 // changed from it. It answers the skins menu; the window redraws itself in a
-// new skin, shows the messages and runs the preview's timer, through SkinsWindow.
+// new skin through SkinsWindow.
 #pragma once
 
 #include "gamefolders.h"
@@ -17,8 +17,6 @@ class SkinsWindow {
 public:
     virtual ~SkinsWindow() = default;
     virtual void applySkin() = 0;  // the active skin has changed
-    virtual void showMessage(const MessageText& message) = 0;
-    virtual void runPreview(bool on) = 0;
 };
 
 // The panel's widgets, as the window's layout makes them.
@@ -51,9 +49,7 @@ public:
     bool useSkin(const SkinFile& file) override;
     bool previewSkin(const SkinFile& file) override;
     void previewActiveSkin() override;
-    void runPreview(bool on) override { window_.runPreview(on); }
     void showUnreadablePreview(bool shown) override;
-    void showMessage(const MessageText& message) override { window_.showMessage(message); }
 
 private:
     std::string skinPath(const std::string& file) const;

@@ -1,7 +1,6 @@
 #include "tform1.h"
 
 #include "keycodes.h"
-#include "levels.h"
 #include "messages.h"
 #include "pictures.h"
 #include "savefolder.h"
@@ -56,9 +55,9 @@ TForm1::~TForm1()
 void TForm1::createTimers()
 {
     const std::pair<QTimer**, void (TForm1::*)()> timers[] = {
-        {&Timer1, &TForm1::Timer1Timer},
-        {&Timer2, &TForm1::Timer2Timer},
-        {&Timer3, &TForm1::Timer3Timer},
+        {&worldTimer_, &TForm1::Timer1Timer},
+        {&messageTimer_, &TForm1::Timer2Timer},
+        {&interfaceTimer_, &TForm1::Timer3Timer},
     };
     int number = 1;
     for (const auto& [timer, handler] : timers) {
@@ -109,10 +108,8 @@ void TForm1::wireEvents()
     connect(savemenu2, &QListWidget::itemSelectionChanged, this, [this] { savemenu2Click(savemenu2); });
     connect(skinsmenu1, &QListWidget::itemClicked, this, [this, skinsmenu1] { skinsmenu1Click(skinsmenu1); });
 
-    focus_[savemenu1] = &TForm1::savemenu1Enter;
-    focus_[savemenu2] = &TForm1::savemenu2Enter;
-    focus_[skinsmenu1] = &TForm1::skinsmenu1Enter;
-    focus_[skinsPanel_.files()] = &TForm1::skinsfilelistEnter;
+    // The never-seen list of skin files stands for the site's line below it.
+    itemIds_[skinsPanel_.files()] = item::SkinsSite;
 }
 
 void TForm1::wire(QWidget* widget, Handler click, Handler dblclick)
@@ -146,16 +143,15 @@ bool TForm1::eventFilter(QObject* receiver, QEvent* event)
         if (receiver == skinsPanel_.list()) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat())
-                skinsmenu1KeyUp(skinsPanel_.list(), virtualKey(*key),
-                                heldModifiers(key->modifiers()));
+                skinsmenu1KeyUp(virtualKey(*key));
         }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         return mouseEvent(receiver, event->type());
     case QEvent::FocusIn:
-        if (const Handler handler = focus_.value(receiver))
-            (this->*handler)(static_cast<QWidget*>(receiver));
+        if (receiver->isWidgetType())
+            focusEntered(static_cast<QWidget*>(receiver));
         break;
     default:
         break;
@@ -178,42 +174,26 @@ bool TForm1::mouseEvent(QObject* receiver, QEvent::Type type)
 
 // --- start-up ---
 
+// On the very first run the title cannot be skipped.
 void TForm1::FormCreate()
 {
     showPointer(false);
     may_close_ = false;
     placeWidgets();
-    readSettings();
+    settings_ = std::make_unique<SettingsStore>();
+    const Settings settings = settings_->read();
+    skin.loadAtStartup(settings.skin);
     applySkin();
-    showKeyNames();
-    setlanguage();
     folders_.makePlayersFolders();
     removeUnfinishedSaves(folders_.players("save"));
-    menus.menuitem = item::NewGame;
     Timer2Timer();
-    title_.start();
-}
-
-// On the very first run the title cannot be skipped.
-void TForm1::readSettings()
-{
-    settings_ = std::make_unique<SettingsStore>();
-    game.gamestate = settings_->firstRun() ? Title : TitleSkippable;
-    const Settings settings = settings_->read();
-    game.english = settings.english;
-    skin.loadAtStartup(settings.skin);
-    bindings.useStored(settings.hotkeys);
+    session_.start({settings_->firstRun(), settings.english, settings.hotkeys, settings_->writable()});
 }
 
 void TForm1::FormClose()
 {
     may_close_ = true;
-    settings_->write({bindings.keys, game.english, skin.skinname});
-}
-
-std::string TForm1::levelsFolder() const
-{
-    return folders_.players("levels").toStdString();
+    settings_->write({session_.bindings.keys, session_.game.english, skin.skinname});
 }
 
 // The pointer is hidden in play and during the title: an override cursor, so
@@ -256,6 +236,11 @@ void TForm1::drawitem(int spritecol, int spriterow, int x, int y)
     gamefield->drawitem(spritecol, spriterow, x, y);
 }
 
+void TForm1::placeField(int left, int top)
+{
+    gamefield->move(left, top);
+}
+
 // The status bar and the message panel take the active skin's tiles and colours.
 void TForm1::applySkin()
 {
@@ -265,22 +250,46 @@ void TForm1::applySkin()
                              strip[GaugeFillBand]);
 }
 
-void TForm1::showmessageimage(const std::string& english, const std::string& russian)
-{
-    if (MessagePanel->showmessageimage(QString::fromStdString(english), QString::fromStdString(russian),
-                                       game.english))
-        Timer2->start();
-}
-
 void TForm1::showMessage(const MessageText& message)
 {
-    showmessageimage(message.english, message.russian);
+    if (MessagePanel->showmessageimage(QString::fromStdString(message.english),
+                                       QString::fromStdString(message.russian), session_.game.english))
+        messageTimer_->start();
 }
 
 void TForm1::closeMessage()
 {
     MessagePanel->hide();
-    Timer2->stop();
+    messageTimer_->stop();
+}
+
+void TForm1::showCounters(const Counters& counters)
+{
+    TopPanel->showCounters(counters);
+}
+
+void TForm1::showLevelCaption(const std::string& caption)
+{
+    TopPanel->showLevel(QString::fromStdString(caption));
+}
+
+// --- the timers ---
+
+// The pads are polled by the world's tick while it runs, else on their own.
+void TForm1::runClock(Clock clock, bool on)
+{
+    if (clock == Clock::Interface) {
+        runTimer(interfaceTimer_, on);
+        return;
+    }
+    runTimer(worldTimer_, on);
+    pads.pollOnTheirOwn(!on);
+}
+
+void TForm1::Timer1Timer()
+{
+    pads.poll(TickMilliseconds);
+    session_.worldTick();
 }
 
 void TForm1::Timer2Timer()
@@ -288,117 +297,32 @@ void TForm1::Timer2Timer()
     MessagePanel->Timer2Timer(skin);
 }
 
-void TForm1::showCounters()
+void TForm1::Timer3Timer()
 {
-    TopPanel->showCounters(game.counters);
-}
-
-void TForm1::showLevelCaption()
-{
-    const MessageText caption = message::levelCaption(game.level);
-    TopPanel->showLevel(QString::fromStdString(caption.in(game.english)));
-}
-
-// --- the world ---
-
-void TForm1::setWorldTimer(bool on)
-{
-    runTimer(Timer1, on);
-    pads.pollOnTheirOwn(!on);
-}
-
-void TForm1::placeField(int left, int top)
-{
-    gamefield->move(left, top);
-}
-
-bool TForm1::levelExists(int n)
-{
-    return levelFileExists(levelsFolder(), n);
-}
-
-std::optional<Picture> TForm1::readLevel(int n)
-{
-    return readLevelFile(levelsFolder(), n);
-}
-
-void TForm1::Timer1Timer()
-{
-    pads.poll(TickMilliseconds);
-    game.Timer1Timer();
-    showCounters();
-}
-
-void TForm1::startlevel(int n)
-{
-    game.startlevel(n);
-    showCounters();
-    // A level that could not be read leaves the label as it was.
-    if (game.gamestate == Playing)
-        showLevelCaption();
+    session_.interfaceTick();
 }
 
 // --- the title ---
-
-void TForm1::Timer3Timer()
-{
-    title_.Timer3Timer();
-}
 
 bool TForm1::showTitleStep(int step)
 {
     return playTitle(step, titlename, titlepresents);
 }
 
-// Settings that cannot be kept are said as soon as the menu stands.
-void TForm1::titleEnded()
+void TForm1::hideTitle()
 {
     titlepanel->hide();
-    mainbevel->show();
-    showPointer(true);
-    if (!settings_->writable()) {
-        showMessage(message::settingsNotSaved());
-        game.gamestate = withMessage(game.gamestate);
-    }
-}
-
-void TForm1::runInterfaceTimer(bool on)
-{
-    runTimer(Timer3, on);
 }
 
 // --- the keys ---
 
 void TForm1::FormKeyDown(int key, KeyModifiers shift)
 {
-    keys.FormKeyDown(key, shift);
+    session_.pressKey(key, shift);
 }
 
-// A pad's button is a key press like any other.
-void TForm1::padKey(int key, KeyModifiers held)
-{
-    FormKeyDown(key, held);
-}
-
-// Said over the menus, where a message waits for Enter.
-void TForm1::padConnected(const std::string& name)
-{
-    showMessage(message::padConnected(name));
-    game.gamestate = withMessage(game.gamestate);
-}
-
-void TForm1::padLost()
-{
-    keys.pauseIfPlaying();
-}
-
-void TForm1::skipTitle()
-{
-    title_.endTitle();
-}
-
-void TForm1::showKeyNames()
+void TForm1::showKeyNames(const std::array<std::string, HotkeyCount>& names)
 {
     for (int i = 0; i < HotkeyCount; ++i)
-        keysmenuKeys[i]->setText(uiText(bindings.captions[i]));
+        keysmenuKeys[i]->setText(uiText(names[i]));
 }

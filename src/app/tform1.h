@@ -1,24 +1,19 @@
 // TForm1, the game's one window: every panel, label, list and picture of the
-// screen, the three timers, and the glue between them, the game core and the
-// menus.
+// screen and its three timers. It is the session's front end: the session
+// decides, the window shows, and Qt's events come in through its handlers.
 #pragma once
 
-#include "dispatch.h"
 #include "fieldwidget.h"
-#include "game.h"
 #include "gamefolders.h"
 #include "gamepads.h"
-#include "host.h"
-#include "keybindings.h"
-#include "menus.h"
 #include "messagedisplay.h"
+#include "playerfolder.h"
+#include "session.h"
 #include "settings.h"
-#include "savedgamescreens.h"
 #include "skin.h"
 #include "skinspanel.h"
 #include "statusbar.h"
 #include "title.h"
-#include "titleandpreview.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -31,21 +26,12 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-class TForm1 : public QWidget,
-               public GameHost,
-               public MenuHost,
-               public SkinsWindow,
-               public KeyHost,
-               public GamepadHost,
-               public SavedGameView,
-               public TitleScreen {
+class TForm1 : public QWidget, public FrontEnd, SkinsWindow {
     Q_OBJECT
 
 public:
@@ -54,107 +40,33 @@ public:
     TForm1(QSize screen, const GameFolders& folders);
     ~TForm1() override;
 
-    // What the game core asks of the window.
-    void drawitem(int spritecol, int spriterow, int x, int y) override;
-    void showmessageimage(const std::string& english, const std::string& russian) override;
-    void setWorldTimer(bool on) override;
-    void placeField(int left, int top) override;
-    bool levelExists(int n) override;
-    std::optional<Picture> readLevel(int n) override;
-
-    // What the menus ask of the window.
-    void setItemLook(int id, bool highlighted, bool usable) override;
-    void setPanelVisible(Panel panel, bool visible) override;
-    void focusItem(int id) override;
-    void refreshSaveList(int id) override;
-    void showScreen(bool play) override;
-    bool externalLevelExists(int n) override;
-    void showExternalLevelCount(int count) override;
-    void forgetSavedGame() override;
-    void startlevel(int n) override;
-    void loadSelectedGame() override;
-    void saveUnderTypedName() override;
-    bool copySaveSelection() override;
-    void setlanguage() override;
-    bool openwebpage(const std::string& page) override;
-    void stopSkinPreview() override;
-    void exitGame() override;
-    // What the skins panel asks of the window.
-    void runPreview(bool on) override;
-
     // The session is ending or the process was asked to stop: the settings are
     // written now and the window may close.
     void FormClose();
     bool FormCloseQuery() const;
-
-    // What the keys ask of the window.
-    void skipTitle() override;
-    void closeMessage() override;
-    void showMessage(const MessageText& message) override;
-    void showKeyNames() override;
-    void showCounters() override;
-    void continueafterlevel() override;
-    void continueafterdeath() override;
-    void deletesavedgame() override;
-
-    // The keyboard, with the game's key code and the held modifiers.
-    void FormKeyDown(int key, KeyModifiers shift);
-
-    // What the gamepads ask of the window.
-    void padKey(int key, KeyModifiers held) override;
-    void padConnected(const std::string& name) override;
-    void padLost() override;
+    // The game's own exit, the one way the window closes.
+    void exitGame() override;
+    // The active skin has changed: the status bar and the message panel take it.
     void applySkin() override;
 
+    // The timers' handlers: the world's tick (with the pads polled), the
+    // message panel's animation, the title's and the skins preview's step.
     void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
 
-    // Mouse, focus and key-release handlers of the menus.
-    void menu1Click(QWidget* sender);
-    void menu1DblClick(QWidget* sender);
-    void savemenu1Enter(QWidget* sender);
-    void savemenu2Enter(QWidget* sender);
-    void savemenu2Click(QWidget* sender);
-    void skinsmenu1Click(QWidget* sender);
-    void skinsmenu1KeyUp(QWidget* sender, int key, KeyModifiers shift);
-    void skinsmenu1Enter(QWidget* sender);
-    void skinsfilelistEnter(QWidget* sender);
-
-    // What the saved-game screens ask of the window.
-    void showProgress(const MessageText& caption) override;
-    void setProgress(int step) override;
-    void hideProgress() override;
-    void showEntries(int list, const QStringList& entries) override;
-    QString selectedEntry(int list) override;
-    bool selectFirstEntry(int list) override;
-    QString typedName() override;
-    void setTypedName(const QString& name) override;
-
-    SavedGameScreens& saves() { return saves_; }
-
-    // What the title and the preview ask of the window.
-    bool showTitleStep(int step) override;
-    void titleEnded() override;
-    void showPreviewStep(int step) override;
-    void runInterfaceTimer(bool on) override;
-
-    const TitleAndPreview& title() const { return title_; }
+    Session& session() { return session_; }
 
     Skin skin;
-    Game game{*this};
 
 private:
-    // Before the skins menu, which answers through the panel.
     GameFolders folders_;
-    SkinsPanel skinsPanel_{game, skin, folders_, *this};
+    PlayerFolder files_{folders_};
+    Session session_{*this, files_, skinsPanel_};
+    SkinsPanel skinsPanel_{session_.game, skin, folders_, *this};
 
 public:
-    SkinsMenu skins{game, skinsPanel_};
-    Menus menus{game, *this, skins};
-    KeyBindings bindings;
-    KeyDispatch keys{game, menus, bindings, *this};
-    Gamepads pads{game, bindings.keys, *this};
+    Gamepads pads{session_.game, session_.bindings.keys, session_};
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
@@ -206,11 +118,49 @@ private:
     QFrame* skinsbevel;
     QLabel* skinsmenu2;
     QGroupBox* GroupBox1;
-    QTimer* Timer1;
-    QTimer* Timer2;
-    QTimer* Timer3;
+    QTimer* worldTimer_;      // "Timer1"
+    QTimer* messageTimer_;    // "Timer2"
+    QTimer* interfaceTimer_;  // "Timer3"
 
+    // What the session asks of the window.
+    void drawitem(int spritecol, int spriterow, int x, int y) override;
+    void placeField(int left, int top) override;
+    void showCounters(const Counters& counters) override;
+    void showLevelCaption(const std::string& caption) override;
+    void runClock(Clock clock, bool on) override;
+    void showMessage(const MessageText& message) override;
+    void closeMessage() override;
+    void showProgress(const MessageText& caption) override;
+    void setProgress(int step) override;
+    void hideProgress() override;
+    void setItemLook(int id, bool highlighted, bool usable) override;
+    void setPanelVisible(Panel panel, bool visible) override;
+    void focusItem(int id) override;
+    void showScreen(bool play) override;
+    void showCaptions(bool english) override;
+    void showKeyNames(const std::array<std::string, HotkeyCount>& names) override;
+    void showExternalLevelCount(int count) override;
+    void showEntries(int list, const std::vector<std::string>& entries) override;
+    std::string selectedEntry(int list) override;
+    bool selectFirstEntry(int list) override;
+    std::string typedName() override;
+    void setTypedName(const std::string& name) override;
+    bool showTitleStep(int step) override;
+    void hideTitle() override;
+    void showPreviewStep(int step) override;
+    bool openwebpage(const std::string& page) override;
+
+    // The keyboard, with the game's key code and the held modifiers.
+    void FormKeyDown(int key, KeyModifiers shift);
+    // Mouse, focus and key-release handlers of the menus.
     using Handler = void (TForm1::*)(QWidget*);
+    void menu1Click(QWidget* sender);
+    void menu1DblClick(QWidget* sender);
+    void focusEntered(QWidget* sender);
+    void savemenu2Click(QWidget* sender);
+    void skinsmenu1Click(QWidget* sender);
+    void skinsmenu1KeyUp(int key);
+
     struct MouseWiring {
         QWidget* sender = nullptr;
         Handler click = nullptr;
@@ -231,26 +181,18 @@ private:
     void wireList(QListWidget* list, Handler click, Handler dblclick);
     bool mouseEvent(QObject* receiver, QEvent::Type type);
     int itemOf(QWidget* widget) const;
+    QListWidget* savedGameList(int list) const;
 
     void FormCreate();
     void placeWidgets();
     void showPointer(bool shown);
-    void readSettings();
-
-    void showLevelCaption();
-    std::string levelsFolder() const;
 
     QSize screen_;
     QHash<QObject*, MouseWiring> mouse_;
-    QHash<QObject*, Handler> focus_;
     QHash<int, QWidget*> items_;
     QHash<QWidget*, int> itemIds_;
     bool pointerHidden_ = false;
-    bool pressPending_ = false;
-    QListWidget* savedGameList(int list) const;  // a key press has come in and not yet been acted on
-    bool may_close_ = false;  // only the game's own exit closes the window
+    bool pressPending_ = false;  // a key press has come in and not yet been acted on
+    bool may_close_ = false;     // only the game's own exit closes the window
     std::unique_ptr<SettingsStore> settings_;
-    SavedGameScreens saves_{game, menus, *this, folders_.players("save")};
-    TitleAndPreview title_{game, *this};
-
 };

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The controls the game uses, named as on the common pads: A the lower face
@@ -58,6 +59,15 @@ public:
     virtual ~PadTarget() = default;
     // A key press, with the modifiers held.
     virtual void padKey(int key, KeyModifiers held) = 0;
+};
+
+// What the pads tell besides their keys.
+class GamepadHost : public PadTarget {
+public:
+    // A pad connected for the first time, to be named over the menus.
+    virtual void padConnected(const std::string& name) = 0;
+    // A pad went away.
+    virtual void padLost() = 0;
 };
 
 class PadKeys {

@@ -65,23 +65,36 @@ bool Game::nextLevelExists()
 
 void Game::startlevel(int n)
 {
-    counters.diamonds = counters.yellow = counters.olive = 0;
+    clearLevel();
+    board.motion.fill(0);
+    board.blast_a.fill(0);
+    board.blast_b.fill(0);
+    board.blast_frame.fill(IdleBlastFrame);
 
+    std::optional<Picture> picture = internal ? builtinLevel(n) : host_.readLevel(n);
+    if (!picture) {
+        failLevel(n);
+        return;
+    }
+    templevel = std::move(*picture);
+    beginLevel(n, false);
+}
+
+void Game::resumelevel()
+{
+    clearLevel();
+    beginLevel(level, true);
+}
+
+void Game::clearLevel()
+{
+    counters.diamonds = counters.yellow = counters.olive = 0;
     board.cells.fill(Empty);
     board.moved.fill(0);
-    if (!loading) {
-        board.motion.fill(0);
-        board.blast_a.fill(0);
-        board.blast_b.fill(0);
-        board.blast_frame.fill(IdleBlastFrame);
+}
 
-        std::optional<Picture> picture = internal ? builtinLevel(n) : host_.readLevel(n);
-        if (!picture) {
-            failLevel(n);
-            return;
-        }
-        templevel = std::move(*picture);
-    }
+void Game::beginLevel(int n, bool resumed)
+{
     // A picture without the player would leave the player's position on a cell
     // that holds something else, and the first move would overwrite it.
     if (!holdsPlayer(templevel)) {
@@ -89,17 +102,16 @@ void Game::startlevel(int n)
         return;
     }
 
-    scanLevelPicture();
+    scanLevelPicture(resumed);
     field = fieldPlacement(windowWidth, windowHeight, playerx, playery);
     host_.placeField(field.left, field.top);
     level = n;
     levelcaption = message::levelCaption(n).in(english);
     gamestate = Playing;
     setWorldTimer(true);
-    loading = false;
 }
 
-void Game::scanLevelPicture()
+void Game::scanLevelPicture(bool resumed)
 {
     for (int x = 0; x < BoardColumns; ++x) {
         for (int y = 0; y < BoardRows; ++y) {
@@ -116,7 +128,7 @@ void Game::scanLevelPicture()
                 break;
             case YellowEnemy:
             case OliveEnemy:
-                if (!loading)
+                if (!resumed)  // a saved game keeps where its creatures were heading
                     board.motion.set(x, y, Up);
                 ++(*code == YellowEnemy ? counters.yellow : counters.olive);
                 break;
@@ -136,7 +148,6 @@ void Game::failLevel(int n)
     setWorldTimer(false);
     gamestate = LevelEnd;
     level = n;
-    loading = false;
     say(nextLevelExists() ? message::externalLevelCorrupt(n) : message::allLevelsPassed());
 }
 

@@ -66,10 +66,12 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Level start: builds the board from level picture n (or, while loading,
-    // from templevel with the loaded motion and explosion planes), draws it,
-    // counts it, places the field and starts the world.
+    // Level start: builds the board from level picture n, draws it, counts it,
+    // places the field and starts the world.
     void startlevel(int n);
+    // The level start of a saved game put in by decodeSavedGame: the board from
+    // templevel with the loaded motion and explosion planes.
+    void resumelevel();
     // One world tick.
     void Timer1Timer();
     // One explosion centred on (x, y).
@@ -98,7 +100,6 @@ public:
     bool player_moved = false;
     bool blast_phase = false;
     bool english = true;
-    bool loading = false;
     bool internal = true;
     std::string levelcaption;  // the status bar's level text, set by the level start
     Picture templevel;         // the level picture being read
@@ -116,7 +117,9 @@ private:
     void draw(Sprite s, int x, int y) { host_.drawitem(s.col, s.row, x, y); }
     void killPlayer(const MessageText& how);
     void loseCreature(std::uint8_t code);  // a yellow or olive creature is gone
-    void scanLevelPicture();
+    void clearLevel();
+    void beginLevel(int n, bool resumed);
+    void scanLevelPicture(bool resumed);
     void failLevel(int n);
 
     void bombPass();

@@ -172,6 +172,5 @@ bool decodeSavedGame(std::span<const std::uint8_t> file, Game& game, const SaveP
     game.board.blast_a = planes.blast_a;
     game.board.blast_b = planes.blast_b;
     game.board.blast_frame = planes.blast_frame;
-    game.loading = true;
     return true;
 }

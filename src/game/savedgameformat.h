@@ -20,9 +20,9 @@ constexpr std::size_t MaxSavedGameBytes = 64 * 1024;
 
 std::vector<std::uint8_t> encodeSavedGame(const Game& game, const SaveProgress& progress = {});
 
-// Puts a saved game into `game` ready for a level start in resume mode: internal,
-// level, lives, bombs, the level picture in templevel, motion and the explosion
-// planes, and loading set. A file that the game could not have written changes
+// Puts a saved game into `game` ready for Game::resumelevel: internal, level,
+// lives, bombs, the level picture in templevel, motion and the explosion
+// planes. A file that the game could not have written changes
 // nothing and returns false: values that run out, a run value above twenty, a level the game has not, lives or bombs
 // beyond CounterLimit, a cell code no cell has, a board without exactly one
 // digger.

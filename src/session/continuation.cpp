@@ -1,9 +1,9 @@
 // Enter after a won level and after a death.
-#include "tform1.h"
+#include "session.h"
 
-void TForm1::continueafterlevel()
+void Session::continueafterlevel()
 {
-    closeMessage();
+    front_.closeMessage();
     if (game.nextLevelExists()) {
         forgetSavedGame();
         startlevel(game.level + 1);
@@ -12,12 +12,12 @@ void TForm1::continueafterlevel()
     }
 }
 
-void TForm1::continueafterdeath()
+void Session::continueafterdeath()
 {
     game.setWorldTimer(false);
-    closeMessage();
-    if (!saves_.savename().isEmpty())  // one that cannot be loaded says so; Enter leads to the main menu
-        saves_.loadsavegame(saves_.savename(), SavedGameScreens::Mode::Load);
+    front_.closeMessage();
+    if (!savename_.empty())  // one that cannot be loaded says so; Enter leads to the main menu
+        resumeSavedGame(savename_);
     else if (game.counters.lives >= 1)
         startlevel(game.level);
     else

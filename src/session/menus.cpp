@@ -151,8 +151,7 @@ void Menus::openPage(const std::string& name)
 {
     if (host_.openwebpage(name))
         return;
-    host_.showMessage(message::cannotOpenPage(name.substr(name.rfind('/') + 1)));
-    game_.gamestate = withMessage(game_.gamestate);
+    host_.sayOverMenus(message::cannotOpenPage(name.substr(name.rfind('/') + 1)));
 }
 
 void Menus::countExternalLevels()

@@ -1,6 +1,6 @@
 // What the menus do: the highlight, the panels opening and closing, the items
 // performed by keys and by the mouse, and the switches between the menus and
-// play. Plain C++: the window shows the result through MenuHost.
+// play. The session answers them through MenuHost.
 #pragma once
 
 #include "game.h"
@@ -37,7 +37,10 @@ public:
     virtual void setlanguage() = 0;
     // Opens a page of the game's site in the browser; false when none took it.
     virtual bool openwebpage(const std::string& page) = 0;
-    virtual void showMessage(const MessageText& message) = 0;
+    // A message over the menus, waiting for Enter.
+    virtual void sayOverMenus(const MessageText& message) = 0;
+    // The skins preview's animation: switched, or stopped to start afresh.
+    virtual void runSkinPreview(bool on) = 0;
     virtual void stopSkinPreview() = 0;
     virtual void exitGame() = 0;
 };

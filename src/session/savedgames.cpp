@@ -1,127 +1,151 @@
-#include "savedgamescreens.h"
+// Saved games from the menus: saving and loading with the progress bar and
+// their messages, the two lists of the save folder, deleting, and the names.
+#include "savedgames.h"
 
 #include "messages.h"
 #include "savedgameformat.h"
-#include "savefolder.h"
+#include "session.h"
 
-#include <QFileInfo>
+#include <algorithm>
+#include <cctype>
 
 namespace {
-std::string fileNameOf(const QString& path)
+constexpr unsigned char Delete = 0x7f;
+// The second byte of a control character of U+0080 ... U+009F, after 0xC2.
+constexpr unsigned char C1Lead = 0xc2, C1First = 0x80, C1Last = 0x9f;
+
+bool endsWithoutCase(const std::string& text, const std::string& end)
 {
-    return QFileInfo(path).fileName().toStdString();
+    return text.size() >= end.size() &&
+           std::equal(end.begin(), end.end(), text.end() - end.size(), [](unsigned char a, unsigned char b) {
+               return std::tolower(a) == std::tolower(b);
+           });
+}
+
+bool holdsControlCharacter(const std::string& name)
+{
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < ' ' || c == Delete)
+            return true;
+        const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
+        if (c == C1Lead && next >= C1First && next <= C1Last)
+            return true;
+    }
+    return false;
 }
 }  // namespace
 
-bool SavedGameScreens::loadsavegame(const QString& path, Mode mode)
+std::optional<std::string> saveFileName(const std::string& typed)
 {
-    return mode == Mode::Save ? saveGame(path) : loadGame(path);
+    if (typed.empty() || typed == SavedGameExtension)
+        return std::nullopt;
+    return endsWithoutCase(typed, SavedGameExtension) ? typed : typed + SavedGameExtension;
+}
+
+bool isSafeFileName(const std::string& name)
+{
+    return !name.empty() && name.front() != '.' && name.find("..") == std::string::npos &&
+           name.find_first_of("/\\") == std::string::npos && !holdsControlCharacter(name);
 }
 
 // Play goes on at once after a save.
-bool SavedGameScreens::saveGame(const QString& path)
+bool Session::saveGame(const std::string& name)
 {
-    view_.showProgress(message::saving());
+    front_.showProgress(message::saving());
     const std::vector<std::uint8_t> bytes =
-        encodeSavedGame(game_, [this](int step) { view_.setProgress(step); });
-    view_.hideProgress();
-    if (!writeSavedGame(path, bytes)) {
-        view_.showMessage(message::cannotSaveGame(fileNameOf(path)));
-        game_.gamestate = withMessage(game_.gamestate);
+        encodeSavedGame(game, [this](int step) { front_.setProgress(step); });
+    front_.hideProgress();
+    if (!files_.writeSavedGame(name, bytes)) {
+        sayOverMenus(message::cannotSaveGame(name));
         return false;
     }
-    savename_ = path;
-    refresh(item::LoadList);
-    refresh(item::SaveList);
-    menus_.ShowMenu(Panel::Save, false, item::SaveName, item::NewGame);
-    menus_.showplayscreen();
-    game_.gamestate = Playing;
-    game_.setWorldTimer(true);
+    savename_ = name;
+    refreshSaveList(item::LoadList);
+    refreshSaveList(item::SaveList);
+    menus.ShowMenu(Panel::Save, false, item::SaveName, item::NewGame);
+    menus.showplayscreen();
+    game.gamestate = Playing;
+    game.setWorldTimer(true);
     return true;
 }
 
 // Nothing of the game changes unless the whole file can be read and is a game
 // the game could have saved.
-bool SavedGameScreens::loadGame(const QString& path)
+bool Session::resumeSavedGame(const std::string& name)
 {
-    const auto file = readSavedGame(path);
+    const auto file = files_.readSavedGame(name);
     if (file)
-        view_.showProgress(message::loading());
-    if (!file || !decodeSavedGame(*file, game_, [this](int step) { view_.setProgress(step); })) {
-        view_.hideProgress();
-        view_.showMessage(message::cannotLoadGame(fileNameOf(path)));
-        game_.gamestate = withMessage(game_.gamestate);
+        front_.showProgress(message::loading());
+    if (!file || !decodeSavedGame(*file, game, [this](int step) { front_.setProgress(step); })) {
+        front_.hideProgress();
+        sayOverMenus(message::cannotLoadGame(name));
         return false;
     }
-    savename_ = path;
-    menus_.ShowMenu(Panel::Load, false, item::LoadList, item::NewGame);
-    menus_.showplayscreen();
-    view_.hideProgress();
-    view_.startlevel(game_.level);
+    savename_ = name;
+    menus.ShowMenu(Panel::Load, false, item::LoadList, item::NewGame);
+    menus.showplayscreen();
+    front_.hideProgress();
+    game.resumelevel();
+    showStartedLevel();
     return true;
 }
 
-void SavedGameScreens::refresh(int list)
+void Session::refreshSaveList(int list)
 {
-    view_.showEntries(list, savedGameFiles(folder_));
+    front_.showEntries(list, files_.savedGames());
 }
 
-QString SavedGameScreens::chosenEntry(int list)
+std::string Session::chosenEntry(int list)
 {
-    const QString selected = view_.selectedEntry(list);
-    if (!selected.isEmpty() || !view_.selectFirstEntry(list))
+    const std::string selected = front_.selectedEntry(list);
+    if (!selected.empty() || !front_.selectFirstEntry(list))
         return selected;
-    return view_.selectedEntry(list);
+    return front_.selectedEntry(list);
 }
 
 // A listed game that has gone from the folder only makes the list be read again.
-void SavedGameScreens::loadSelectedGame()
+void Session::loadSelectedGame()
 {
-    const QString entry = chosenEntry(item::LoadList);
-    if (entry.isEmpty())
+    const std::string entry = chosenEntry(item::LoadList);
+    if (entry.empty())
         return;
-    if (!QFileInfo(pathOf(entry)).isFile())
-        refresh(item::LoadList);
+    if (!files_.savedGameExists(entry))
+        refreshSaveList(item::LoadList);
     else
-        loadsavegame(pathOf(entry), Mode::Load);
+        resumeSavedGame(entry);
 }
 
-void SavedGameScreens::saveUnderTypedName()
+void Session::saveUnderTypedName()
 {
-    const QString typed = view_.typedName();
-    const std::optional<QString> name = saveFileName(typed);
+    const std::string typed = front_.typedName();
+    const std::optional<std::string> name = saveFileName(typed);
     if (!name)
         return;
-    if (!isSafeFileName(*name)) {
-        view_.showMessage(message::cannotSaveGame(typed.toStdString()));
-        game_.gamestate = withMessage(game_.gamestate);
-        return;
-    }
-    loadsavegame(pathOf(*name), Mode::Save);
+    if (!isSafeFileName(*name))
+        sayOverMenus(message::cannotSaveGame(typed));
+    else
+        saveGame(*name);
 }
 
-bool SavedGameScreens::copySaveSelection()
+bool Session::copySaveSelection()
 {
-    const QString entry = chosenEntry(item::SaveList);
-    if (entry.isEmpty())
+    const std::string entry = chosenEntry(item::SaveList);
+    if (entry.empty())
         return false;
-    view_.setTypedName(entry);
+    front_.setTypedName(entry);
     return true;
 }
 
-void SavedGameScreens::deletesavedgame()
+void Session::deletesavedgame()
 {
-    const QString entry = view_.selectedEntry(item::LoadList);
-    if (entry.isEmpty())
+    const std::string entry = front_.selectedEntry(item::LoadList);
+    if (entry.empty())
         return;
-    QFile file(pathOf(entry));
-    if (!file.exists()) {
-        refresh(item::LoadList);
+    if (!files_.savedGameExists(entry)) {
+        refreshSaveList(item::LoadList);
         return;
     }
-    file.remove();
-    view_.showMessage(file.exists() ? message::cannotDeleteGame(entry.toStdString())
-                                    : message::gameDeleted(entry.toStdString()));
-    game_.gamestate = withMessage(game_.gamestate);
-    refresh(item::LoadList);
+    sayOverMenus(files_.removeSavedGame(entry) ? message::gameDeleted(entry) : message::cannotDeleteGame(entry));
+    refreshSaveList(item::LoadList);
 }

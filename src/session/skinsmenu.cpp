@@ -1,6 +1,6 @@
 #include "skinsmenu.h"
 
-#include "menuitems.h"
+#include "menus.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,30 +27,29 @@ void SkinsMenu::selectActive()
     const SkinFile active = host_.activeSkinFile();
     host_.selectSkinEntry(active ? entryOf(*active) : DefaultSkinEntry);
     host_.previewActiveSkin();
-    host_.runPreview(true);
+    menus_.runSkinPreview(true);
 }
 
 // The preview runs on whatever happens; an unreadable file only says so.
 void SkinsMenu::previewSelected()
 {
-    host_.runPreview(false);
+    menus_.runSkinPreview(false);
     host_.showUnreadablePreview(!host_.previewSkin(fileOf(host_.selectedSkinEntry())));
-    host_.runPreview(true);
+    menus_.runSkinPreview(true);
 }
 
 void SkinsMenu::loadskin()
 {
     if (host_.selectedSkinEntry() < 0)
         host_.selectSkinEntry(DefaultSkinEntry);
-    game_.gamestate = withMessage(game_.gamestate);
     const SkinFile file = fileOf(host_.selectedSkinEntry());
     if (!file) {
         host_.useSkin(file);
-        host_.showMessage(message::defaultSkinLoaded());
+        menus_.sayOverMenus(message::defaultSkinLoaded());
     } else if (host_.useSkin(file)) {
-        host_.showMessage(message::skinLoaded(*file));
+        menus_.sayOverMenus(message::skinLoaded(*file));
     } else {
-        host_.showMessage(message::skinCorrupt(*file));
+        menus_.sayOverMenus(message::skinCorrupt(*file));
     }
 }
 

@@ -1,6 +1,7 @@
 // The skins menu: the built-in sheet and the skin files, the preview of the
-// highlighted entry, and loading the chosen one as the active skin. Plain C++;
-// the window shows it through SkinsHost.
+// highlighted entry, and loading the chosen one as the active skin. The skins
+// panel shows it through SkinsHost; its preview runs and its messages are said
+// through the menus' host.
 #pragma once
 
 #include "game.h"
@@ -32,14 +33,14 @@ public:
     // sheet, when the file cannot be read), or the active skin's.
     virtual bool previewSkin(const SkinFile& file) = 0;
     virtual void previewActiveSkin() = 0;
-    virtual void runPreview(bool on) = 0;
     virtual void showUnreadablePreview(bool shown) = 0;
-    virtual void showMessage(const MessageText& message) = 0;
 };
+
+class MenuHost;
 
 class SkinsMenu {
 public:
-    SkinsMenu(Game& game, SkinsHost& host) : game_(game), host_(host) {}
+    SkinsMenu(Game& game, SkinsHost& panel, MenuHost& menus) : game_(game), host_(panel), menus_(menus) {}
 
     // Rebuilds the list from the skins folder.
     void fill();
@@ -56,5 +57,6 @@ private:
 
     Game& game_;
     SkinsHost& host_;
+    MenuHost& menus_;
     std::vector<std::string> entries_;
 };

@@ -1,7 +1,5 @@
 #include "titleandpreview.h"
 
-#include "skinpreview.h"
-
 void TitleAndPreview::start()
 {
     titlestep_ = 0;

@@ -1,9 +1,13 @@
 // The interface timer's two sequences: the title at start-up, and later the
 // animation of the skins menu's preview. One step counter serves both, as one
-// timer does. It decides the steps; the window shows them, through TitleScreen.
+// timer does. It decides the steps; the session shows them, through TitleScreen.
 #pragma once
 
 #include "game.h"
+
+// A full turn of the preview's characters is four steps, the animations take
+// six: the whole preview repeats every twelve.
+constexpr int PreviewSteps = 12;
 
 class TitleScreen {
 public:

@@ -9,10 +9,6 @@
 
 class Skin;
 
-// A full turn of the characters is four steps, the animations take six: the
-// whole preview repeats every twelve.
-constexpr int PreviewSteps = 12;
-
 class SkinPreview : public SharpPicture {
 public:
     explicit SkinPreview(QWidget* parent);

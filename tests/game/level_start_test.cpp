@@ -106,7 +106,6 @@ TEST(LevelStart, FailureMessagesAndTheClearedBoard)
         EXPECT_EQ(p.game.gamestate, LevelEnd);
         EXPECT_FALSE(p.game.worldTimer);
         EXPECT_EQ(p.game.level, 6);
-        EXPECT_FALSE(p.game.loading);
         EXPECT_EQ(p.host.message, c.english);
         EXPECT_EQ(p.host.russian, c.russian);
         EXPECT_EQ(p.at(0, 0), Empty);
@@ -125,17 +124,15 @@ TEST(LevelStart, ResumeKeepsMotionAndExplosionsAndRecounts)
     p.game.board.blast_a.set(2, 2, 1);
     p.game.board.blast_frame.set(4, 2, 3);
     p.game.english = false;
-    p.game.loading = true;
-    p.game.startlevel(12);
+    p.game.level = 12;
+    p.game.resumelevel();
     EXPECT_EQ(p.game.board.motion(3, 1), Left);
     EXPECT_EQ(p.game.board.blast_a(2, 2), 1);
     EXPECT_EQ(p.game.board.blast_frame(4, 2), 3);
     EXPECT_EQ(p.game.counters.yellow, 1);
     EXPECT_EQ(p.game.counters.diamonds, 1);
-    EXPECT_FALSE(p.game.loading);
     EXPECT_EQ(p.game.levelcaption, "Уровень 12");
 
-    p.game.loading = false;
     p.game.startlevel(1);
     EXPECT_EQ(p.game.board.motion(3, 1), Up);
     EXPECT_EQ(p.game.board.blast_a(2, 2), 0);

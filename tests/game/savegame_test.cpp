@@ -56,8 +56,7 @@ TEST(SavedGame, RoundTripResumesExactlyWhereItWas)
     Game loaded(host);
     ASSERT_TRUE(decodeSavedGame(file, loaded));
     EXPECT_FALSE(loaded.internal);
-    EXPECT_TRUE(loaded.loading);
-    loaded.startlevel(loaded.level);
+    loaded.resumelevel();
     EXPECT_EQ(loaded.board.cells.bytes(), p.game.board.cells.bytes());
     EXPECT_EQ(loaded.board.blast_a.bytes(), p.game.board.blast_a.bytes());
     EXPECT_EQ(loaded.board.blast_frame.bytes(), p.game.board.blast_frame.bytes());
@@ -87,7 +86,6 @@ TEST(SavedGame, ReadingSkipsLowBytesTakesThirteenAsEarthAndRefusesShortFiles)
     file.resize(file.size() - 1);
     EXPECT_FALSE(decodeSavedGame(file, untouched));
     EXPECT_EQ(untouched.level, 9);
-    EXPECT_FALSE(untouched.loading);
     EXPECT_FALSE(decodeSavedGame({}, untouched));
 }
 
@@ -124,7 +122,6 @@ TEST(SavedGame, AFileTheGameCouldNotHaveWrittenIsRefused)
         untouched.level = 9;
         EXPECT_FALSE(decodeSavedGame(file, untouched)) << what;
         EXPECT_EQ(untouched.level, 9) << what;
-        EXPECT_FALSE(untouched.loading) << what;
     }
     // The edges themselves are games the game can write.
     for (const auto& file : {saved(BuiltinLevelCount, CounterLimit), saved(BuiltinLevelCount + 1, 0, false)}) {
@@ -165,7 +162,7 @@ TEST(SavedGame, ABoardFullOfEarthReadsBackWithLineBreakBytesIgnored)
     RecordingHost host;
     Game loaded(host);
     ASSERT_TRUE(decodeSavedGame(file, loaded));
-    loaded.startlevel(loaded.level);
+    loaded.resumelevel();
     EXPECT_EQ(loaded.board.cells.bytes(), p.game.board.cells.bytes());
 }
 

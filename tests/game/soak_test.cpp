@@ -96,7 +96,7 @@ void expectSaveAndLoadChangeNothing(Game& game, const std::string& where)
     const Board before = game.board;
     const Counters counters = game.counters;
     ASSERT_TRUE(decodeSavedGame(encodeSavedGame(game), game)) << where;
-    game.startlevel(game.level);
+    game.resumelevel();
     ASSERT_EQ(game.gamestate, Playing) << where;
     EXPECT_EQ(game.board.cells.bytes(), before.cells.bytes()) << where;
     EXPECT_EQ(motionOfMovingThings(game.board), motionOfMovingThings(before)) << where;

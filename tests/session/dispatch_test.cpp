@@ -4,7 +4,7 @@
 #include "dispatch.h"
 
 #include "../game/play.h"
-#include "../menus/recordinghosts.h"
+#include "recordinghosts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ struct Keys : ::testing::Test {
     Game& game = play.game;
     RecordingMenuHost menuHost;
     RecordingSkinsHost skinsHost;
-    SkinsMenu skins{game, skinsHost};
+    SkinsMenu skins{game, skinsHost, menuHost};
     Menus menus{game, menuHost, skins};
     KeyBindings bindings;
     RecordingKeyHost host;

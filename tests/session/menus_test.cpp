@@ -18,7 +18,7 @@ struct MenuFixture : ::testing::Test {
     Game game{gameHost};
     RecordingMenuHost host;
     RecordingSkinsHost skinsHost;
-    SkinsMenu skins{game, skinsHost};
+    SkinsMenu skins{game, skinsHost, host};
     Menus menus{game, host, skins};
 
     MenuFixture()
@@ -365,7 +365,7 @@ TEST_F(SkinsPanel, TheActiveSkinIsSelectedWithoutCaseOrNothingWhenItIsGone)
     EXPECT_EQ(skinsHost.shown, (std::vector<std::string>{"<default skin>", "Apple.bmp", "bee.bmp"}));
     EXPECT_EQ(skinsHost.selected, 2);
     EXPECT_EQ(skinsHost.previewed, skinsHost.active);
-    EXPECT_TRUE(skinsHost.previewRunning);
+    EXPECT_TRUE(host.previewRunning);
 
     menus.menuback();
     skinsHost.active = "gone.bmp";
@@ -376,8 +376,7 @@ TEST_F(SkinsPanel, TheActiveSkinIsSelectedWithoutCaseOrNothingWhenItIsGone)
     menus.activatemenuitem(item::SkinsList);  // nothing selected: the built-in sheet
     EXPECT_EQ(skinsHost.selected, DefaultSkinEntry);
     EXPECT_FALSE(skinsHost.active);
-    EXPECT_EQ(skinsHost.messages.back(), "The default skin has been loaded");
-    EXPECT_EQ(game.gamestate, MenuMessage);
+    EXPECT_EQ(host.events.back(), "The default skin has been loaded");
 
     menus.menuback();
     skinsHost.active.reset();
@@ -395,11 +394,11 @@ TEST_F(SkinsPanel, LoadingAFileSaysWhetherItCouldBeRead)
     skinsHost.selected = 1;
     menus.activatemenuitem(item::SkinsList);
     EXPECT_EQ(skinsHost.active, SkinFile("good.bmp"));
-    EXPECT_EQ(skinsHost.messages.back(), "The skin good.bmp has been loaded");
+    EXPECT_EQ(host.events.back(), "The skin good.bmp has been loaded");
     skinsHost.selected = 2;
     menus.activatemenuitem(item::SkinsList);
     EXPECT_EQ(skinsHost.active, SkinFile("good.bmp"));
-    EXPECT_EQ(skinsHost.messages.back(), "The skin junk.bmp is corrupt");
+    EXPECT_EQ(host.events.back(), "The skin junk.bmp is corrupt");
 }
 
 TEST_F(SkinsPanel, AnUnreadablePreviewKeepsTheOldSheetAndRunsOn)
@@ -415,7 +414,7 @@ TEST_F(SkinsPanel, AnUnreadablePreviewKeepsTheOldSheetAndRunsOn)
     skins.previewSelected();
     EXPECT_EQ(skinsHost.previewed, SkinFile("good.bmp"));
     EXPECT_TRUE(skinsHost.unreadableShown);
-    EXPECT_TRUE(skinsHost.previewRunning);
+    EXPECT_TRUE(host.previewRunning);
     skinsHost.selected = -1;
     skins.previewSelected();
     EXPECT_FALSE(skinsHost.previewed);

@@ -50,7 +50,14 @@ public:
         events.push_back(page);
         return pagesOpen;
     }
-    void showMessage(const MessageText& message) override { events.push_back(message.english); }
+    void sayOverMenus(const MessageText& message) override { events.push_back(message.english); }
+    bool previewRunning = false;
+    void runSkinPreview(bool on) override
+    {
+        previewRunning = on;
+        if (on)
+            events.push_back("preview");
+    }
     void stopSkinPreview() override { events.push_back("stop preview"); }
     void exitGame() override { events.push_back("exit"); }
 
@@ -69,9 +76,7 @@ public:
     SkinFile active;
     std::vector<std::string> unreadable;  // files that are no pictures
     SkinFile previewed;
-    bool previewRunning = false;
     bool unreadableShown = false;
-    std::vector<std::string> messages;
     std::vector<std::string>* events = nullptr;
 
     std::vector<std::string> skinFiles() override
@@ -98,14 +103,7 @@ public:
         return true;
     }
     void previewActiveSkin() override { previewed = active; }
-    void runPreview(bool on) override
-    {
-        previewRunning = on;
-        if (on)
-            events->push_back("preview");
-    }
     void showUnreadablePreview(bool shown_) override { unreadableShown = shown_; }
-    void showMessage(const MessageText& message) override { messages.push_back(message.english); }
 
 private:
     bool readable(const std::string& file) const

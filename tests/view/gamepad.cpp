@@ -132,35 +132,35 @@ void Gamepad::menusWalkedWithThePad()
     form->pads.poll(PadPollMilliseconds);  // taken up
     click(*form, pad, SDL_CONTROLLER_BUTTON_A);
     // Named once the menus stand, over them, and closed as Enter closes it.
-    QCOMPARE(form->game.gamestate, MenuMessage);
+    QCOMPARE(form->session().game.gamestate, MenuMessage);
     QCOMPARE(shownMessage(*form), QString("Gamepad connected: Test pad"));
     click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    QCOMPARE(form->menus.menuitem, item::NewGame);
+    QCOMPARE(form->session().menus.menuitem, item::NewGame);
     click(*form, pad, SDL_CONTROLLER_BUTTON_A);
-    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->session().game.gamestate, Menu);
     QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
 
     QList<int> opened;
     for (int line = 0; line < 10; ++line) {
-        const int mainItem = form->menus.menuitem;
+        const int mainItem = form->session().menus.menuitem;
         click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-        if (form->menus.menuitem != mainItem) {
-            opened << form->menus.menuitem;
+        if (form->session().menus.menuitem != mainItem) {
+            opened << form->session().menus.menuitem;
             click(*form, pad, SDL_CONTROLLER_BUTTON_B);
-            QCOMPARE(form->menus.menuitem, mainItem);
+            QCOMPARE(form->session().menus.menuitem, mainItem);
         }
         click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     }
     for (const int first : {item::InternalLevels, item::FirstAction, item::LevelsSite, item::SkinsList})
         QVERIFY2(opened.contains(first), qPrintable(QString::number(first)));
 
-    while (form->menus.menuitem != item::NewGame)
+    while (form->session().menus.menuitem != item::NewGame)
         click(*form, pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
     click(*form, pad, SDL_CONTROLLER_BUTTON_A);
-    QCOMPARE(form->menus.menuitem, item::InternalLevels);
+    QCOMPARE(form->session().menus.menuitem, item::InternalLevels);
     click(*form, pad, SDL_CONTROLLER_BUTTON_A);
-    QCOMPARE(form->game.gamestate, Playing);
-    QCOMPARE(form->game.level, 1);
+    QCOMPARE(form->session().game.gamestate, Playing);
+    QCOMPARE(form->session().game.level, 1);
 }
 
 // Level 17's tape, a token a tick on the pad: it digs, eats from the side
@@ -170,9 +170,9 @@ void Gamepad::levelWonThroughThePad()
     auto form = shownForm();
     VirtualPad pad;
     startPlaying(*form, pad);
-    Game& game = form->game;
+    Game& game = form->session().game;
     game.counters.bombs = 0;  // as the tapes are proven
-    form->startlevel(17);
+    game.startlevel(17);
     QCOMPARE(game.gamestate, Playing);
 
     for (const TapeStep& step : tape(17))
@@ -194,30 +194,30 @@ void Gamepad::unpluggedInPlayPauses()
     auto form = shownForm();
     auto pad = std::make_unique<VirtualPad>();
     startPlaying(*form, *pad);
-    QCOMPARE(form->game.gamestate, Playing);
+    QCOMPARE(form->session().game.gamestate, Playing);
     pad->set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
     form->pads.poll(PadPollMilliseconds);
     pad->unplug();
     form->pads.poll(PadPollMilliseconds);
-    QCOMPARE(form->game.gamestate, Paused);
+    QCOMPARE(form->session().game.gamestate, Paused);
     QCOMPARE(shownMessage(*form), QString("P A U S E"));
     QVERIFY(!named<QTimer>(*form, "Timer1")->isActive());
 
     QTest::keyClick(form->windowHandle(), Qt::Key_Pause);
-    QCOMPARE(form->game.gamestate, Playing);
+    QCOMPARE(form->session().game.gamestate, Playing);
     form->Timer1Timer();
-    const int column = form->game.playerx;
+    const int column = form->session().game.playerx;
     form->pads.poll(2 * PadRepeatDelayMilliseconds);
-    QCOMPARE(form->game.playerx, column);  // the right the pad held is let go
+    QCOMPARE(form->session().game.playerx, column);  // the right the pad held is let go
 
     // Plugged in again it is taken up, and not named a second time.
     VirtualPad again;
     form->pads.poll(PadPollMilliseconds);
     click(*form, again, SDL_CONTROLLER_BUTTON_START);
-    QCOMPARE(form->game.gamestate, Paused);
+    QCOMPARE(form->session().game.gamestate, Paused);
     QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
     form->pads.poll(PadPollMilliseconds);
-    QCOMPARE(form->game.gamestate, MenuInGame);
+    QCOMPARE(form->session().game.gamestate, MenuInGame);
 }
 
 KERNMINE_WINDOW_TEST_MAIN(Gamepad)

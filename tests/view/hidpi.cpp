@@ -98,7 +98,7 @@ void HiDpi::fieldTilesGrowByWholePixels()
     QFETCH(int, y);
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(numbered.toStdString()));
-    form.drawitem(col, row, x, y);
+    static_cast<FrontEnd&>(form).drawitem(col, row, x, y);
 
     const QImage device = grabbed(named<FieldWidget>(form, "gamefield"));
     const QImage tile = form.skin.tile(col, row);

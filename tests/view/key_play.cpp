@@ -25,7 +25,7 @@ std::unique_ptr<TForm1> playing()
     press(*form, Qt::Key_Return);  // the title
     press(*form, Qt::Key_Return);  // New game
     press(*form, Qt::Key_Return);  // Start with internal levels
-    Game& game = form->game;
+    Game& game = form->session().game;
     for (int x = 1; x < BoardColumns - 1; ++x)
         for (int y = 1; y < BoardRows - 1; ++y)
             game.board.cells.set(x, y, Empty);
@@ -73,19 +73,19 @@ void KeyPlay::modifierFlags()
 void KeyPlay::titleIgnoresKeys()
 {
     auto form = shownForm();
-    form->game.gamestate = Title;
+    form->session().game.gamestate = Title;
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_A);
-    QCOMPARE(form->game.gamestate, Title);
+    QCOMPARE(form->session().game.gamestate, Title);
     QVERIFY(named<QFrame>(*form, "titlepanel")->isVisible());
 }
 
 void KeyPlay::keyOnlyEndsTheTitle()
 {
     auto form = shownForm();
-    QCOMPARE(form->game.gamestate, TitleSkippable);
+    QCOMPARE(form->session().game.gamestate, TitleSkippable);
     press(*form, Qt::Key_Return);
-    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->session().game.gamestate, Menu);
     QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
     QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
     QVERIFY(!named<StatusBar>(*form, "TopPanel")->isVisible());
@@ -96,11 +96,11 @@ void KeyPlay::enterStartsTheBuiltinLevels()
     auto form = shownForm();
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);
-    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->session().game.gamestate, Menu);
     QVERIFY(named<QFrame>(*form, "newbevel")->isVisible());
     press(*form, Qt::Key_Return);
 
-    const Game& game = form->game;
+    const Game& game = form->session().game;
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.level, 1);
     QCOMPARE(game.internal, true);
@@ -122,7 +122,7 @@ void KeyPlay::enterStartsTheBuiltinLevels()
 void KeyPlay::oneMovePerTick()
 {
     auto form = playing();
-    Game& game = form->game;
+    Game& game = form->session().game;
 
     press(*form, Qt::Key_Right);
     QCOMPARE(game.playerx, 6);
@@ -140,7 +140,7 @@ void KeyPlay::oneMovePerTick()
 void KeyPlay::bombAndEatModifiers()
 {
     auto form = playing();
-    Game& game = form->game;
+    Game& game = form->session().game;
 
     press(*form, Qt::Key_Right, Qt::ControlModifier);
     QCOMPARE(game.board.cells(6, 5), Bomb);
@@ -158,16 +158,16 @@ void KeyPlay::bombAndEatModifiers()
 void KeyPlay::reboundBombModifier()
 {
     auto form = playing();
-    form->bindings.keys[int(Hotkey::bomb)] = 18;
+    form->session().bindings.keys[int(Hotkey::bomb)] = 18;
     press(*form, Qt::Key_Right, Qt::ControlModifier);
-    QCOMPARE(form->game.playerx, 6);
-    QCOMPARE(form->game.counters.bombs, 5);
+    QCOMPARE(form->session().game.playerx, 6);
+    QCOMPARE(form->session().game.counters.bombs, 5);
 }
 
 void KeyPlay::pauseAndResume()
 {
     auto form = playing();
-    Game& game = form->game;
+    Game& game = form->session().game;
 
     press(*form, Qt::Key_Pause);
     QCOMPARE(game.gamestate, Paused);
@@ -200,7 +200,7 @@ void KeyPlay::keyActsOnceWhileAWidgetHasFocus()
     // The edit box ignores Pause, so Qt offers the press again to its panel and
     // the window; acting on each offer would pause and resume at once.
     press(*form, Qt::Key_Pause);
-    QCOMPARE(form->game.gamestate, Paused);
+    QCOMPARE(form->session().game.gamestate, Paused);
     press(*form, Qt::Key_X);
     QCOMPARE(named<QLineEdit>(*form, "savemenu1")->text(), QString("x"));
 }
@@ -209,13 +209,13 @@ void KeyPlay::selfDestruction()
 {
     auto form = playing();
     press(*form, Qt::Key_T);
-    QCOMPARE(form->game.board.blast_a(5, 5), 1);
+    QCOMPARE(form->session().game.board.blast_a(5, 5), 1);
 }
 
 void KeyPlay::labelsFollowTheCountersAfterATick()
 {
     auto form = playing();
-    form->game.counters = {7, 8, 9, 3, 4};  // a different value for each label
+    form->session().game.counters = {7, 8, 9, 3, 4};  // a different value for each label
     form->Timer1Timer();
     QStringList shown;
     for (const char* label : {"PlayerLabel", "BombLabel", "DiamondLabel", "YellowLabel", "OliveLabel"})
@@ -226,11 +226,11 @@ void KeyPlay::labelsFollowTheCountersAfterATick()
 void KeyPlay::enterAfterALevel()
 {
     auto form = playing();
-    Game& game = form->game;
+    Game& game = form->session().game;
     game.level = 3;
     game.gamestate = LevelEnd;
-    form->setWorldTimer(false);
-    form->showmessageimage("You have passed level 3 !!!", "Вы прошли уровень 3 !!!");
+    form->session().game.setWorldTimer(false);
+    static_cast<FrontEnd&>(*form).showMessage({"You have passed level 3 !!!", "Вы прошли уровень 3 !!!"});
 
     press(*form, Qt::Key_Right);
     QCOMPARE(game.gamestate, LevelEnd);
@@ -246,13 +246,13 @@ void KeyPlay::enterAfterALevel()
 void KeyPlay::enterAfterTheLastLevel()
 {
     auto form = playing();
-    form->game.level = 30;
-    form->game.gamestate = LevelEnd;
-    form->setWorldTimer(false);
-    form->showmessageimage("You have passed level 30 !!!", "Вы прошли уровень 30 !!!");
+    form->session().game.level = 30;
+    form->session().game.gamestate = LevelEnd;
+    form->session().game.setWorldTimer(false);
+    static_cast<FrontEnd&>(*form).showMessage({"You have passed level 30 !!!", "Вы прошли уровень 30 !!!"});
 
     press(*form, Qt::Key_Return);
-    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->session().game.gamestate, Menu);
     QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
     QVERIFY(named<QLabel>(*form, "paper")->isVisible());
     QVERIFY(!named<StatusBar>(*form, "TopPanel")->isVisible());
@@ -263,11 +263,11 @@ void KeyPlay::enterAfterTheLastLevel()
 void KeyPlay::enterAfterDeath()
 {
     auto form = playing();
-    Game& game = form->game;
+    Game& game = form->session().game;
     game.level = 2;
     game.counters.lives = 1;
     game.gamestate = Dead;
-    form->showmessageimage("You have encountered an enemy", "Вы натолкнулись на врага");
+    static_cast<FrontEnd&>(*form).showMessage({"You have encountered an enemy", "Вы натолкнулись на врага"});
 
     press(*form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Playing);

@@ -40,11 +40,11 @@ QColor textColour(QWidget* widget)
 
 const QColor Aqua(0, 255, 255), White(255, 255, 255), Gray(128, 128, 128), Silver(192, 192, 192);
 
-struct Session {
+struct Run {
     QTemporaryDir folder;
     std::unique_ptr<TForm1> form;
 
-    Session()
+    Run()
     {
         QDir(folder.path()).mkdir("skins");
         form = std::make_unique<TForm1>(QSize(1024, 768), folder.path());
@@ -56,7 +56,7 @@ struct Session {
     QString skins() const { return folder.filePath("skins"); }
     void openSkins()
     {
-        form->menus.ShowMenu(item::NewGame, item::Skins);
+        form->session().menus.ShowMenu(item::NewGame, item::Skins);
         press(*form, Qt::Key_Right);
         named<QTimer>(*form, "Timer3")->stop();
     }
@@ -69,7 +69,7 @@ struct Session {
     }
     void startPlaying()
     {
-        form->menus.ShowMenu(form->menus.menuitem, item::NewGame);
+        form->session().menus.ShowMenu(form->session().menus.menuitem, item::NewGame);
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Return);
         named<QTimer>(*form, "Timer1")->stop();
@@ -110,19 +110,19 @@ private slots:
 
 void MenuSystem::skinsAreListedAfterTheBuiltInOneWithoutCase()
 {
-    Session s;
+    Run s;
     for (const char* name : {"bee.bmp", "Apple.bmp", "cherry.BMP", "notes.txt"})
         writeSkin(s.folder, "skins/" + QString(name), numberedSkin());
     s.openSkins();
     QCOMPARE(s.skinEntries(), (QStringList{"<default skin>", "Apple.bmp", "bee.bmp", "cherry.BMP"}));
     QVERIFY(!named<QListWidget>(*s.form, "skinsmenu1")->font().bold());
-    QCOMPARE(s.form->menus.menuitem, item::SkinsList);
+    QCOMPARE(s.form->session().menus.menuitem, item::SkinsList);
     QCOMPARE(QApplication::focusWidget(), named<QListWidget>(*s.form, "skinsmenu1"));
 
     writeSkin(s.folder, "skins/0first.bmp", numberedSkin());  // shows at the next opening
     QCOMPARE(named<QListWidget>(*s.form, "skinsmenu1")->count(), 4);
     press(*s.form, Qt::Key_Left);
-    s.form->game.english = false;
+    s.form->session().game.english = false;
     press(*s.form, Qt::Key_Right);
     QCOMPARE(s.skinEntries().first(), QString("<скин по умолчанию>"));
     QCOMPARE(s.skinEntries().at(1), QString("0first.bmp"));
@@ -135,7 +135,7 @@ void MenuSystem::skinsAreListedAfterTheBuiltInOneWithoutCase()
 
 void MenuSystem::theActiveSkinIsSelectedAndPreviewed()
 {
-    Session s;
+    Run s;
     writeSkin(s.folder, "skins/numbered.bmp", numberedSkin());
     writeSkin(s.folder, "skins/other.bmp", numberedSkin());
     s.openSkins();
@@ -159,7 +159,7 @@ void MenuSystem::theActiveSkinIsSelectedAndPreviewed()
 
 void MenuSystem::loadingSkinsAndTheirMessages()
 {
-    Session s;
+    Run s;
     QImage red = numberedSkin();
     for (int y = 0; y < 3; ++y)  // band 0 of the colour strip: the message panel
         for (int x = 120; x < 150; ++x)
@@ -175,14 +175,14 @@ void MenuSystem::loadingSkinsAndTheirMessages()
     press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, MenuMessage);
+    QCOMPARE(s.form->session().game.gamestate, MenuMessage);
     QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The skin red.bmp has been loaded"));
     QCOMPARE(named<MessageDisplay>(*s.form, "MessagePanel")->palette().color(QPalette::Window), QColor(255, 0, 0));
     QCOMPARE(s.form->skin.skinname, s.folder.filePath("skins/red.bmp").toStdString());
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, Menu);
+    QCOMPARE(s.form->session().game.gamestate, Menu);
     QVERIFY(named<QFrame>(*s.form, "skinsbevel")->isVisible());
-    QCOMPARE(s.form->menus.menuitem, item::SkinsList);
+    QCOMPARE(s.form->session().menus.menuitem, item::SkinsList);
 
     press(*s.form, Qt::Key_Up);
     press(*s.form, Qt::Key_Return);
@@ -199,7 +199,7 @@ void MenuSystem::loadingSkinsAndTheirMessages()
 
 void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
 {
-    Session s;
+    Run s;
     writeSkin(s.folder, "skins/good.bmp", numberedSkin());
     QFile junk(s.folder.filePath("skins/zz.bmp"));
     QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -207,7 +207,7 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
     s.openSkins();
     // The player's cell of the preview, drawn from the previewed sheet.
     const auto playerTileShown = [&] {
-        const int facing = s.form->title().titlestep() % 12 % 4;
+        const int facing = s.form->session().title().titlestep() % 12 % 4;
         s.form->Timer3Timer();
         return QColor(named<SkinPreview>(*s.form, "skinpreview")->pixmap().toImage().pixel(0, 0)).blue() == tileId(facing, 0);
     };
@@ -225,7 +225,7 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
     QVERIFY(playerTileShown());
 
     press(*s.form, Qt::Key_Tab);  // to the hidden file list: the web-site line
-    QCOMPARE(s.form->menus.menuitem, item::SkinsSite);
+    QCOMPARE(s.form->session().menus.menuitem, item::SkinsSite);
     QCOMPARE(textColour(named<QLabel>(*s.form, "skinsmenu2")), Aqua);
 
     press(*s.form, Qt::Key_Left);
@@ -236,7 +236,7 @@ void MenuSystem::anUnreadableSkinKeepsTheOldPreviewAndSaysSo()
 // be previewed or loaded and says so, one replaced is loaded as it is now.
 void MenuSystem::aListedSkinDeletedOrReplacedIsTakenAsItIsNow()
 {
-    Session s;
+    Run s;
     writeSkin(s.folder, "skins/gone.bmp", numberedSkin());
     writeSkin(s.folder, "skins/swapped.bmp", numberedSkin());
     s.openSkins();
@@ -265,22 +265,22 @@ void MenuSystem::aListedSkinDeletedOrReplacedIsTakenAsItIsNow()
 
 void MenuSystem::skinsCannotBeOpenedDuringAGame()
 {
-    Session s;
+    Run s;
     s.startPlaying();
     press(*s.form, Qt::Key_Escape);
     QCOMPARE(textColour(named<QLabel>(*s.form, "menu7")), Gray);
-    s.form->menus.ShowMenu(item::NewGame, item::Skins);
+    s.form->session().menus.ShowMenu(item::NewGame, item::Skins);
     QCOMPARE(textColour(named<QLabel>(*s.form, "menu7")), Silver);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Return);
     click(named<QLabel>(*s.form, "menu7"));
     QVERIFY(!named<QFrame>(*s.form, "skinsbevel")->isVisible());
-    QCOMPARE(s.form->menus.menuitem, item::Skins);
+    QCOMPARE(s.form->session().menus.menuitem, item::Skins);
 }
 
 void MenuSystem::webPagesAreTheGamesOwnFiles()
 {
-    Session s;
+    Run s;
     QVERIFY(QDir(s.folder.path()).mkpath("site/programs"));
     for (const char* page : {"site/programs/km_levels_eng.htm", "site/programs/km_levels.htm"}) {
         QFile file(s.folder.filePath(page));
@@ -288,15 +288,15 @@ void MenuSystem::webPagesAreTheGamesOwnFiles()
     }
     PageCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
-    s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
+    s.form->session().menus.ShowMenu(item::NewGame, item::LevelsInfo);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Return);
-    s.form->game.english = false;
+    s.form->session().game.english = false;
     press(*s.form, Qt::Key_Return);
     QCOMPARE(catcher.opened.size(), 2);
     QCOMPARE(catcher.opened[0], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels_eng.htm")));
     QCOMPARE(catcher.opened[1], QUrl::fromLocalFile(s.folder.filePath("site/programs/km_levels.htm")));
-    QCOMPARE(s.form->game.gamestate, Menu);
+    QCOMPARE(s.form->session().game.gamestate, Menu);
     QVERIFY(named<QFrame>(*s.form, "aboutbevel")->isVisible());
 
     // A guide that is not there is said, not silently skipped.
@@ -305,12 +305,12 @@ void MenuSystem::webPagesAreTheGamesOwnFiles()
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.opened.size(), 2);
     QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Не удается открыть страницу km_levels.htm"));
-    QCOMPARE(s.form->game.gamestate, MenuMessage);
+    QCOMPARE(s.form->session().game.gamestate, MenuMessage);
 }
 
 void MenuSystem::clicksMoveTheHighlightAndDoubleClicksPerform()
 {
-    Session s;
+    Run s;
     click(named<QLabel>(*s.form, "menu4"));  // Save game without a game: silver, no panel
     QCOMPARE(textColour(named<QLabel>(*s.form, "menu4")), Silver);
     QVERIFY(!named<QFrame>(*s.form, "savebevel")->isVisible());
@@ -321,34 +321,34 @@ void MenuSystem::clicksMoveTheHighlightAndDoubleClicksPerform()
     QVERIFY(named<QFrame>(*s.form, "keysbevel")->isVisible());
     QCOMPARE(textColour(named<QLabel>(*s.form, "menu4")), Gray);
     click(actionLabel(*s.form, 3));
-    QCOMPARE(s.form->menus.menuitem, item::FirstAction + 3);
+    QCOMPARE(s.form->session().menus.menuitem, item::FirstAction + 3);
     QCOMPARE(textColour(actionLabel(*s.form, 3)), Aqua);
     doubleClick(keyNameLabel(*s.form, 3));  // a key name acts on its action line
-    QCOMPARE(s.form->menus.menuitem, item::FirstKeyName + 3);
+    QCOMPARE(s.form->session().menus.menuitem, item::FirstKeyName + 3);
     press(*s.form, Qt::Key_D);
     QCOMPARE(keyNameLabel(*s.form, 3)->text(), QString("D"));
 
     click(named<QLabel>(*s.form, "menu8"));
     QVERIFY(!named<QFrame>(*s.form, "keysbevel")->isVisible());
     QVERIFY(named<QFrame>(*s.form, "languagebevel")->isVisible());
-    QCOMPARE(s.form->menus.menuitem, item::English);
+    QCOMPARE(s.form->session().menus.menuitem, item::English);
     doubleClick(named<QLabel>(*s.form, "languagemenu2"));
     QCOMPARE(named<QLabel>(*s.form, "menu1")->text(), QString("Новая игра"));
-    QCOMPARE(s.form->menus.menuitem, item::Russian);
+    QCOMPARE(s.form->session().menus.menuitem, item::Russian);
 
     click(named<QLabel>(*s.form, "Image1"));  // the flags take no clicks
-    QCOMPARE(s.form->menus.menuitem, item::Russian);
+    QCOMPARE(s.form->session().menus.menuitem, item::Russian);
     doubleClick(named<QLabel>(*s.form, "menu1"));
     QVERIFY(named<QFrame>(*s.form, "newbevel")->isVisible());
     doubleClick(named<QLabel>(*s.form, "newmenu1"));
-    QCOMPARE(s.form->game.gamestate, Playing);
+    QCOMPARE(s.form->session().game.gamestate, Playing);
     click(named<QLabel>(*s.form, "menu9"));  // clicks do nothing in play
     QVERIFY(s.form->isVisible());
 }
 
 void MenuSystem::doubleClickingTheSaveListFillsTheName()
 {
-    Session s;
+    Run s;
     s.startPlaying();
     press(*s.form, Qt::Key_S);
     named<QLineEdit>(*s.form, "savemenu1")->setText("first");
@@ -358,60 +358,60 @@ void MenuSystem::doubleClickingTheSaveListFillsTheName()
     QWidget* rows = named<QListWidget>(*s.form, "savemenu2")->viewport();
     doubleClick(rows, named<QListWidget>(*s.form, "savemenu2")->visualItemRect(named<QListWidget>(*s.form, "savemenu2")->item(0)).center());
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("first.kms"));
-    QCOMPARE(s.form->menus.menuitem, item::SaveName);
+    QCOMPARE(s.form->session().menus.menuitem, item::SaveName);
     QCOMPARE(QApplication::focusWidget(), named<QLineEdit>(*s.form, "savemenu1"));
     doubleClick(named<QLineEdit>(*s.form, "savemenu1"));  // the edit box is performed by Enter only
-    QCOMPARE(s.form->game.gamestate, MenuInGame);
+    QCOMPARE(s.form->session().game.gamestate, MenuInGame);
 
     press(*s.form, Qt::Key_Tab);  // Tab hands the highlight along with the focus
     QCOMPARE(QApplication::focusWidget(), named<QListWidget>(*s.form, "savemenu2"));
-    QCOMPARE(s.form->menus.menuitem, item::SaveList);
+    QCOMPARE(s.form->session().menus.menuitem, item::SaveList);
     QCOMPARE(textColour(named<QLineEdit>(*s.form, "savemenu1")), White);
     press(*s.form, Qt::Key_Tab);
-    QCOMPARE(s.form->menus.menuitem, item::SaveName);
+    QCOMPARE(s.form->session().menus.menuitem, item::SaveName);
 }
 
 void MenuSystem::aFailedFirstLevelKeepsTheLevelLabel()
 {
-    Session s;
+    Run s;
     QFile broken(s.folder.filePath("levels/level1.bmp"));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("BM broken");
     broken.close();
     const QString before = named<QLabel>(*s.form, "levellabel")->text();
-    s.form->menus.ShowMenu(item::NewGame, item::NewGame);
+    s.form->session().menus.ShowMenu(item::NewGame, item::NewGame);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Down);
     QCOMPARE(textColour(named<QLabel>(*s.form, "newmenu2")), Aqua);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, LevelEnd);
+    QCOMPARE(s.form->session().game.gamestate, LevelEnd);
     QCOMPARE(named<QLabel>(*s.form, "levellabel")->text(), before);
     QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Congratulations! You have passed all levels"));
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, Menu);
+    QCOMPARE(s.form->session().game.gamestate, Menu);
 }
 
 void MenuSystem::externalLevelsRunToTheFirstMissingFile()
 {
-    Session s;
+    Run s;
     for (const int n : {1, 2, 4}) {
         const auto bytes = writeBmp24(pictureFromText({"#####", "#@.*#", "#####"}));
         QFile file(s.folder.filePath("levels/" + QString::fromStdString(levelFileName(n))));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
     }
-    s.form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
+    s.form->session().menus.ShowMenu(item::NewGame, item::LevelsInfo);
     press(*s.form, Qt::Key_Right);
     QCOMPARE(named<QLabel>(*s.form, "aboutmenu2_2")->text(), QString("2"));
     QCOMPARE(named<QLabel>(*s.form, "aboutmenu1_1")->text(), QString("30"));
     press(*s.form, Qt::Key_Left);
 
-    s.form->menus.ShowMenu(item::LevelsInfo, item::NewGame);
+    s.form->session().menus.ShowMenu(item::LevelsInfo, item::NewGame);
     press(*s.form, Qt::Key_Right);
     QCOMPARE(textColour(named<QLabel>(*s.form, "newmenu2")), White);
     press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Return);
-    Game& game = s.form->game;
+    Game& game = s.form->session().game;
     named<QTimer>(*s.form, "Timer1")->stop();
     QCOMPARE(game.gamestate, Playing);
     QCOMPARE(game.internal, 0);
@@ -438,7 +438,7 @@ void MenuSystem::externalLevelsRunToTheFirstMissingFile()
 // when the game began.
 void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
 {
-    Session s;
+    Run s;
     const auto writeLevel = [&](int n, const QByteArray& bytes) {
         QFile file(s.folder.filePath("levels/" + QString::fromStdString(levelFileName(n))));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -448,7 +448,7 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     const QByteArray winnable(reinterpret_cast<const char*>(level.data()), qsizetype(level.size()));
     for (const int n : {1, 2, 3})
         writeLevel(n, winnable);
-    Game& game = s.form->game;
+    Game& game = s.form->session().game;
     const auto passLevel = [&] {
         named<QTimer>(*s.form, "Timer1")->stop();
         s.form->Timer1Timer();  // a key waits for the level's first tick
@@ -456,7 +456,7 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
         QCOMPARE(game.gamestate, LevelEnd);
     };
 
-    s.form->menus.ShowMenu(item::NewGame, item::NewGame);
+    s.form->session().menus.ShowMenu(item::NewGame, item::NewGame);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Down);
     QVERIFY(QFile::remove(s.folder.filePath("levels/level1.bmp")));
@@ -476,8 +476,8 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     QCOMPARE(game.level, 3);
     QCOMPARE(named<QLabel>(*s.form, "levellabel")->text(), QString("Level 3"));
 
-    s.form->menus.suspendtomenu();
-    s.form->menus.activatemenuitem(item::NewGame);
+    s.form->session().menus.suspendtomenu();
+    s.form->session().menus.activatemenuitem(item::NewGame);
     press(*s.form, Qt::Key_Down);
     press(*s.form, Qt::Key_Return);
     QVERIFY(QFile::remove(s.folder.filePath("levels/level2.bmp")));
@@ -490,49 +490,49 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
 
 void MenuSystem::pauseKeysTestEachBindingInTurn()
 {
-    Session s;
+    Run s;
     s.startPlaying();
     press(*s.form, Qt::Key_Pause);
-    QCOMPARE(s.form->game.gamestate, Paused);
+    QCOMPARE(s.form->session().game.gamestate, Paused);
     QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("P A U S E"));
-    const int x = s.form->game.playerx;
+    const int x = s.form->session().game.playerx;
     press(*s.form, Qt::Key_Right);  // no moves while paused
     press(*s.form, Qt::Key_T);
-    QCOMPARE(s.form->game.playerx, x);
-    QCOMPARE(s.form->game.board.blast_a(x, s.form->game.playery), 0);
+    QCOMPARE(s.form->session().game.playerx, x);
+    QCOMPARE(s.form->session().game.board.blast_a(x, s.form->session().game.playery), 0);
     press(*s.form, Qt::Key_Pause);  // resumes, and is no play key in the same press
-    QCOMPARE(s.form->game.gamestate, Playing);
+    QCOMPARE(s.form->session().game.gamestate, Playing);
     QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
 
     press(*s.form, Qt::Key_Pause);
     press(*s.form, Qt::Key_L);
-    QCOMPARE(s.form->game.gamestate, MenuInGame);
+    QCOMPARE(s.form->session().game.gamestate, MenuInGame);
     QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
     QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
-    QCOMPARE(s.form->menus.menuitem, item::LoadList);
+    QCOMPARE(s.form->session().menus.menuitem, item::LoadList);
 }
 
 void MenuSystem::messagesOverTheMenusWaitForEnter()
 {
-    Session s;
+    Run s;
     s.openSkins();
     press(*s.form, Qt::Key_Return);  // loads the default skin, with a message
-    QCOMPARE(s.form->game.gamestate, MenuMessage);
+    QCOMPARE(s.form->session().game.gamestate, MenuMessage);
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Left, Qt::Key_Escape, Qt::Key_F10})
         press(*s.form, key);
     QVERIFY(named<QFrame>(*s.form, "skinsbevel")->isVisible());
     QVERIFY(s.form->isVisible());
-    QCOMPARE(s.form->menus.menuitem, item::SkinsList);
+    QCOMPARE(s.form->session().menus.menuitem, item::SkinsList);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, Menu);
+    QCOMPARE(s.form->session().game.gamestate, Menu);
     QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
     QVERIFY(!named<QTimer>(*s.form, "Timer2")->isActive());
 }
 
 void MenuSystem::keyCaptureTakesEveryKey()
 {
-    Session s;
-    s.form->menus.ShowMenu(item::NewGame, item::Controls);
+    Run s;
+    s.form->session().menus.ShowMenu(item::NewGame, item::Controls);
     press(*s.form, Qt::Key_Right);
     const int pause = int(Hotkey::pause);
     for (int i = 0; i < pause; ++i)
@@ -540,17 +540,17 @@ void MenuSystem::keyCaptureTakesEveryKey()
     press(*s.form, Qt::Key_Return);  // Enter starts the capture too
     press(*s.form, Qt::Key_Return);  // and is captured like any key
     QCOMPARE(keyNameLabel(*s.form, pause)->text(), QString("ENTER"));
-    QCOMPARE(s.form->bindings.keys[pause], 13);
+    QCOMPARE(s.form->session().bindings.keys[pause], 13);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Tab);  // no key to bind: the capture ends, nothing changes
     QCOMPARE(keyNameLabel(*s.form, pause)->text(), QString("ENTER"));
-    QCOMPARE(s.form->bindings.keys[pause], 13);
-    QCOMPARE(s.form->menus.menuitem, item::FirstAction + pause);
+    QCOMPARE(s.form->session().bindings.keys[pause], 13);
+    QCOMPARE(s.form->session().menus.menuitem, item::FirstAction + pause);
     press(*s.form, Qt::Key_Right);
     press(*s.form, Qt::Key_Up);  // an arrow is bound, not followed: it takes Up from "Move up"
     QCOMPARE(keyNameLabel(*s.form, pause)->text(), QString("UP"));
     QCOMPARE(keyNameLabel(*s.form, int(Hotkey::up))->text(), QString("<none>"));
-    QCOMPARE(s.form->menus.menuitem, item::FirstAction + pause);
+    QCOMPARE(s.form->session().menus.menuitem, item::FirstAction + pause);
 }
 
 KERNMINE_WINDOW_TEST_MAIN(MenuSystem)

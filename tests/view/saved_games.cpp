@@ -28,11 +28,11 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-struct Session {
+struct Run {
     QTemporaryDir folder;
     std::unique_ptr<TForm1> form;
 
-    Session()
+    Run()
     {
         form = std::make_unique<TForm1>(QSize(1024, 768), folder.path());
         named<QTimer>(*form, "Timer3")->stop();
@@ -86,8 +86,8 @@ private slots:
 
 void SavedGames::saveListLoadAndDelete()
 {
-    Session s;
-    Game& game = s.form->game;
+    Run s;
+    Game& game = s.form->session().game;
     game.counters.lives = 23;
     game.counters.bombs = 21;
     const std::vector<std::uint8_t> expected = encodeSavedGame(game);
@@ -98,7 +98,7 @@ void SavedGames::saveListLoadAndDelete()
     QVERIFY(named<FieldWidget>(*s.form, "gamefield")->isVisible());
     QCOMPARE(contents(s.save("first.kms")),
              QByteArray(reinterpret_cast<const char*>(expected.data()), qsizetype(expected.size())));
-    QCOMPARE(s.form->saves().savename(), s.save("first.kms"));
+    QCOMPARE(s.form->session().savename(), std::string("first.kms"));
     QCOMPARE(s.listed(named<QListWidget>(*s.form, "loadmenu")), QStringList{"first.kms"});
     QCOMPARE(s.listed(named<QListWidget>(*s.form, "savemenu2")), QStringList{"first.kms"});
 
@@ -108,7 +108,7 @@ void SavedGames::saveListLoadAndDelete()
     game.board.cells.set(3, 3, Diamond);
     press(*s.form, Qt::Key_L);
     QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
-    QCOMPARE(s.form->menus.menuitem, item::LoadList);
+    QCOMPARE(s.form->session().menus.menuitem, item::LoadList);
     QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->currentRow(), -1);
     press(*s.form, Qt::Key_Return);  // no entry selected: the first is loaded
     QCOMPARE(game.gamestate, Playing);
@@ -132,7 +132,7 @@ void SavedGames::saveListLoadAndDelete()
     QCOMPARE(game.gamestate, MenuMessageInGame);
     QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The game first.kms has been deleted"));
     press(*s.form, Qt::Key_Up);  // a message over the menus waits for Enter
-    QCOMPARE(s.form->menus.menuitem, item::LoadList);
+    QCOMPARE(s.form->session().menus.menuitem, item::LoadList);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, MenuInGame);
     QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
@@ -141,7 +141,7 @@ void SavedGames::saveListLoadAndDelete()
 
 void SavedGames::typedNamesAndTheirExtension()
 {
-    Session s;
+    Run s;
     for (const char* name : {"already.kms", "c.KMS", "mid.kms.old", "Zebra", "apple"})
         s.saveAs(name);
     s.saveAs("c.KMS");  // chosen again from the list: the same file
@@ -152,87 +152,87 @@ void SavedGames::typedNamesAndTheirExtension()
         press(*s.form, Qt::Key_S);
         named<QLineEdit>(*s.form, "savemenu1")->setText(nothing);
         press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->game.gamestate, MenuInGame);
+        QCOMPARE(s.form->session().game.gamestate, MenuInGame);
         QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
         press(*s.form, Qt::Key_Escape);  // not a menu key: the menus stay
-        QCOMPARE(s.form->game.gamestate, MenuInGame);
-        s.form->menus.activatemenuitem(item::BackToGame);
+        QCOMPARE(s.form->session().game.gamestate, MenuInGame);
+        s.form->session().menus.activatemenuitem(item::BackToGame);
     }
     QCOMPARE(QDir(s.folder.filePath("save")).count(), 2u + 5u);  // . and .. besides the five games
 }
 
 void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
 {
-    Session s;
+    Run s;
     const QString outside = s.folder.filePath("outside.kms");
     const QStringList names{"../outside", s.folder.filePath("absolute"), "sub/inside", "a\\b", "..",
                             QString("bell") + QChar(7), QString("nul") + QChar(0) + "x", ".hidden"};
     for (const QString& name : names) {
         s.saveAs(name);
-        QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
+        QCOMPARE(s.form->session().game.gamestate, MenuMessageInGame);
         QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), "Can not save the game " + name);
         press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->game.gamestate, MenuInGame);
-        QCOMPARE(s.form->menus.menuitem, item::SaveName);
-        s.form->menus.activatemenuitem(item::BackToGame);
+        QCOMPARE(s.form->session().game.gamestate, MenuInGame);
+        QCOMPARE(s.form->session().menus.menuitem, item::SaveName);
+        s.form->session().menus.activatemenuitem(item::BackToGame);
     }
     QVERIFY(!QFile::exists(outside));
     QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QCOMPARE(QDir(s.folder.filePath("save")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
-    QVERIFY(s.form->saves().savename().isEmpty());
+    QVERIFY(s.form->session().savename().empty());
 }
 
 void SavedGames::aMissingOrBlockedFolderFailsWithTheMessage()
 {
-    Session s;
+    Run s;
     QVERIFY(QDir(s.folder.path()).rmdir("save"));
     s.saveAs("lost");
     QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not save the game lost.kms"));
-    QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
+    QCOMPARE(s.form->session().game.gamestate, MenuMessageInGame);
     press(*s.form, Qt::Key_Return);
     QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 0);
-    s.form->menus.activatemenuitem(item::BackToGame);
+    s.form->session().menus.activatemenuitem(item::BackToGame);
 
     QFile blocker(s.folder.filePath("save"));  // a file where the folder should be
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     s.saveAs("lost");
-    QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
-    QVERIFY(s.form->saves().savename().isEmpty());
+    QCOMPARE(s.form->session().game.gamestate, MenuMessageInGame);
+    QVERIFY(s.form->session().savename().empty());
 }
 
 void SavedGames::aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame()
 {
-    Session s;
+    Run s;
     s.saveAs("kept");
     const QByteArray kept = contents(s.save("kept.kms"));
     const QString folder = s.folder.filePath("save");
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     {
         const AsOrdinaryUser user;
-        s.form->game.counters.lives = 9;
+        s.form->session().game.counters.lives = 9;
         for (const char* name : {"kept", "new"}) {
             s.saveAs(name);
             QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not save the game %1.kms").arg(name));
-            QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
+            QCOMPARE(s.form->session().game.gamestate, MenuMessageInGame);
             press(*s.form, Qt::Key_Return);
             QVERIFY(named<QFrame>(*s.form, "savebevel")->isVisible());
-            s.form->menus.activatemenuitem(item::BackToGame);
+            s.form->session().menus.activatemenuitem(item::BackToGame);
         }
     }
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(contents(s.save("kept.kms")), kept);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"kept.kms"});
-    QCOMPARE(s.form->saves().savename(), s.save("kept.kms"));
+    QCOMPARE(s.form->session().savename(), std::string("kept.kms"));
 }
 
 // The lists are only a view of the folder: what is loaded or deleted is what
 // the folder holds when Enter or Delete is pressed.
 void SavedGames::aListedGameReplacedOrRemovedIsTakenAsItIsNow()
 {
-    Session s;
-    Game& game = s.form->game;
+    Run s;
+    Game& game = s.form->session().game;
     s.saveAs("swap");
     s.saveAs("twice");
     press(*s.form, Qt::Key_L);
@@ -264,25 +264,25 @@ void SavedGames::aListedGameReplacedOrRemovedIsTakenAsItIsNow()
 
 void SavedGames::anEntryDeletedWhileListedIsOnlyReadAgain()
 {
-    Session s;
+    Run s;
     s.saveAs("gone");
     press(*s.form, Qt::Key_L);
     QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 1);
     QVERIFY(QFile::remove(s.save("gone.kms")));
-    const int level = s.form->game.level;
+    const int level = s.form->session().game.level;
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, MenuInGame);
+    QCOMPARE(s.form->session().game.gamestate, MenuInGame);
     QCOMPARE(named<QListWidget>(*s.form, "loadmenu")->count(), 0);
     QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
-    QCOMPARE(s.form->game.level, level);
+    QCOMPARE(s.form->session().game.level, level);
 }
 
 // A file that is short, damaged or far too large is chosen from the list: it
 // is refused with the message, and the suspended game goes on untouched.
 void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
 {
-    Session s;
-    Game& game = s.form->game;
+    Run s;
+    Game& game = s.form->session().game;
     s.saveAs("whole");
     const QByteArray whole = contents(s.save("whole.kms"));
     QVERIFY(QFile::remove(s.save("whole.kms")));
@@ -302,10 +302,10 @@ void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
         QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not load the game damaged.kms"));
         QCOMPARE(game.gamestate, MenuMessageInGame);
         QCOMPARE(game.counters.lives, 9);
-        QCOMPARE(s.form->saves().savename(), s.save("whole.kms"));
+        QCOMPARE(s.form->session().savename(), std::string("whole.kms"));
         press(*s.form, Qt::Key_Return);
         QCOMPARE(game.gamestate, MenuInGame);
-        s.form->menus.activatemenuitem(item::BackToGame);
+        s.form->session().menus.activatemenuitem(item::BackToGame);
         QCOMPARE(game.gamestate, Playing);
     }
 }
@@ -314,19 +314,19 @@ void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
 // from the list starts play and does not pause it as well.
 void SavedGames::aKeyPressActsOnceWhereverItGoesOn()
 {
-    Session s;
-    s.form->bindings.keys[static_cast<int>(Hotkey::pause)] = vk::Enter;
+    Run s;
+    s.form->session().bindings.keys[static_cast<int>(Hotkey::pause)] = vk::Enter;
     s.saveAs("once");
-    QCOMPARE(s.form->game.gamestate, Playing);
+    QCOMPARE(s.form->session().game.gamestate, Playing);
     press(*s.form, Qt::Key_L);
     press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->game.gamestate, Playing);
+    QCOMPARE(s.form->session().game.gamestate, Playing);
     QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
 }
 
 void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
 {
-    Session s;
+    Run s;
     const QString decoy = s.folder.filePath("decoy");
     QFile file(decoy);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -340,12 +340,12 @@ void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
         s.saveAs(name);
         QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not save the game %1.kms").arg(name));
         press(*s.form, Qt::Key_Return);
-        s.form->menus.activatemenuitem(item::BackToGame);
+        s.form->session().menus.activatemenuitem(item::BackToGame);
     }
     QCOMPARE(contents(decoy), QByteArray("precious"));
     QVERIFY(QFileInfo(s.save("link.kms")).isSymLink());
     QVERIFY(!QFile::exists(s.folder.filePath("nowhere")));
-    QVERIFY(s.form->saves().savename().isEmpty());
+    QVERIFY(s.form->session().savename().empty());
 }
 
 void SavedGames::unfinishedSavesOfGoneGamesAreRemovedAtTheStart()
@@ -369,16 +369,16 @@ void SavedGames::unfinishedSavesOfGoneGamesAreRemovedAtTheStart()
 // chooses; the name in the box is selected, so typing replaces it.
 void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
 {
-    Session s;
+    Run s;
     s.saveAs("typed");
-    QVERIFY(writeSavedGame(s.save("behind.kms"), encodeSavedGame(s.form->game)));
+    QVERIFY(writeSavedGame(s.save("behind.kms"), encodeSavedGame(s.form->session().game)));
     press(*s.form, Qt::Key_Escape);
-    s.form->menus.activatemenuitem(item::SaveGame);
+    s.form->session().menus.activatemenuitem(item::SaveGame);
     QCOMPARE(s.listed(named<QListWidget>(*s.form, "savemenu2")), (QStringList{"behind.kms", "typed.kms"}));
-    QCOMPARE(s.form->menus.menuitem, item::SaveName);
+    QCOMPARE(s.form->session().menus.menuitem, item::SaveName);
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->selectedText(), QString("typed"));
     press(*s.form, Qt::Key_Tab);
-    QCOMPARE(s.form->menus.menuitem, item::SaveList);
+    QCOMPARE(s.form->session().menus.menuitem, item::SaveList);
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("typed"));
     press(*s.form, Qt::Key_Down);
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("behind.kms"));
@@ -386,8 +386,8 @@ void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
 
 void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
 {
-    Session s;
-    Game& game = s.form->game;
+    Run s;
+    Game& game = s.form->session().game;
     game.counters.lives = 2;
     game.counters.bombs = 7;
     s.saveAs("before");
@@ -404,7 +404,7 @@ void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
     game.gamestate = LevelEnd;
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.level, 2);
-    QVERIFY(s.form->saves().savename().isEmpty());
+    QVERIFY(s.form->session().savename().empty());
     game.counters.lives = 1;
     game.gamestate = Dead;
     press(*s.form, Qt::Key_Return);
@@ -416,7 +416,7 @@ void SavedGames::aDeathWhoseSaveIsGoneEndsInTheMainMenu()
 {
     enum Harm { Removed, Truncated, ReplacedByAPipe };
     for (const Harm harm : {Removed, Truncated, ReplacedByAPipe}) {
-        Session s;
+        Run s;
         s.saveAs("fragile");
         if (harm == Truncated) {
             QFile file(s.save("fragile.kms"));
@@ -426,28 +426,28 @@ void SavedGames::aDeathWhoseSaveIsGoneEndsInTheMainMenu()
         }
         if (harm == ReplacedByAPipe)  // would wait for a writer for ever
             QCOMPARE(::mkfifo(QFile::encodeName(s.save("fragile.kms")).constData(), 0600), 0);
-        s.form->game.gamestate = Dead;
+        s.form->session().game.gamestate = Dead;
         press(*s.form, Qt::Key_Return);
         QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not load the game fragile.kms"));
-        QCOMPARE(s.form->game.gamestate, MenuMessage);
+        QCOMPARE(s.form->session().game.gamestate, MenuMessage);
         press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->game.gamestate, Menu);
+        QCOMPARE(s.form->session().game.gamestate, Menu);
         QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
         QVERIFY(named<QLabel>(*s.form, "paper")->isVisible());
         QVERIFY(!named<FieldWidget>(*s.form, "gamefield")->isVisible());
         QVERIFY(!named<StatusBar>(*s.form, "TopPanel")->isVisible());
-        QCOMPARE(s.form->menus.menuitem, item::NewGame);
+        QCOMPARE(s.form->session().menus.menuitem, item::NewGame);
     }
 }
 
 void SavedGames::thePointerShowsOnlyInTheMenus()
 {
-    Session s;
+    Run s;
     QVERIFY(QGuiApplication::overrideCursor());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
     press(*s.form, Qt::Key_Escape);
     QVERIFY(!QGuiApplication::overrideCursor());
-    s.form->menus.activatemenuitem(item::BackToGame);
+    s.form->session().menus.activatemenuitem(item::BackToGame);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
 }
 

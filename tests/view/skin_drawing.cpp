@@ -193,7 +193,7 @@ void SkinDrawing::drawitemCopiesOneTile()
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
 
-    form.drawitem(col, row, x, y);
+    static_cast<FrontEnd&>(form).drawitem(col, row, x, y);
 
     const QImage& field = named<FieldWidget>(form, "gamefield")->picture();
     QCOMPARE(field.size(), QSize(1800, 1200));
@@ -217,7 +217,7 @@ void SkinDrawing::drawitemRepaintsOnlyItsCell()
     QCoreApplication::processEvents();
 
     PaintSpy spy(named<FieldWidget>(form, "gamefield"));
-    form.drawitem(0, 5, 12, 3);
+    static_cast<FrontEnd&>(form).drawitem(0, 5, 12, 3);
     QCoreApplication::processEvents();
     QCOMPARE(spy.painted, QRegion(360, 90, 30, 30));
 
@@ -226,7 +226,7 @@ void SkinDrawing::drawitemRepaintsOnlyItsCell()
     QRegion drawn;
     for (int i = 0; i < FieldWidget::MostCellsRepaintedOneByOne; ++i) {
         const int x = 2 * (i % 12), y = 2 * (i / 12 % 13);
-        form.drawitem(0, 5, x, y);
+        static_cast<FrontEnd&>(form).drawitem(0, 5, x, y);
         drawn += QRect(x * 30, y * 30, 30, 30);
     }
     QCoreApplication::processEvents();
@@ -235,11 +235,11 @@ void SkinDrawing::drawitemRepaintsOnlyItsCell()
     // A level start draws every cell: the whole visible field is repainted,
     // and after that paint single cells again.
     spy.painted = QRegion();
-    form.startlevel(1);
+    form.session().game.startlevel(1);
     QCoreApplication::processEvents();
     QCOMPARE(spy.painted, QRegion(named<FieldWidget>(form, "gamefield")->visibleRegion()));
     spy.painted = QRegion();
-    form.drawitem(0, 5, 12, 3);
+    static_cast<FrontEnd&>(form).drawitem(0, 5, 12, 3);
     QCoreApplication::processEvents();
     QCOMPARE(spy.painted, QRegion(360, 90, 30, 30));
 }
@@ -349,7 +349,7 @@ void SkinDrawing::messageShowsAndAnimates()
 {
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
-    form.showmessageimage("P A U S E", "П А У З А");
+    static_cast<FrontEnd&>(form).showMessage({"P A U S E", "П А У З А"});
 
     MessageDisplay* panel = named<MessageDisplay>(form, "MessagePanel");
     QVERIFY(panel->isVisibleTo(&form));
@@ -369,10 +369,9 @@ void SkinDrawing::messageShowsAndAnimates()
 void SkinDrawing::secondMessageIsDropped()
 {
     TForm1 form({1024, 768}, gameFolder());
-    form.showmessageimage("The stone has been fell on you", "На вас упал камень");
+    static_cast<FrontEnd&>(form).showMessage({"The stone has been fell on you", "На вас упал камень"});
     form.Timer2Timer();
-    form.showmessageimage("The diamond has been destroyed by an explosive wave",
-                          "Алмаз был уничтожен взрывной волной");
+    static_cast<FrontEnd&>(form).showMessage({"The diamond has been destroyed by an explosive wave", "Алмаз был уничтожен взрывной волной"});
     QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("The stone has been fell on you"));
     QCOMPARE(named<MessageDisplay>(form, "MessagePanel")->msgframe, 1);
 }
@@ -380,11 +379,11 @@ void SkinDrawing::secondMessageIsDropped()
 void SkinDrawing::languageChosenWhenShown()
 {
     TForm1 form({1024, 768}, gameFolder());
-    form.game.english = false;
-    form.showmessageimage("P A U S E", "П А У З А");
+    form.session().game.english = false;
+    static_cast<FrontEnd&>(form).showMessage({"P A U S E", "П А У З А"});
     QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("П А У З А"));
 
-    form.game.english = true;
+    form.session().game.english = true;
     QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("П А У З А"));
 }
 
@@ -392,12 +391,12 @@ void SkinDrawing::newMessageStartsAtFrameZero()
 {
     TForm1 form({1024, 768}, gameFolder());
     QVERIFY(form.skin.load(writeSkin(dir, "numbered.bmp", numberedSkin()).toStdString()));
-    form.showmessageimage("first", "первое");
+    static_cast<FrontEnd&>(form).showMessage({"first", "первое"});
     for (int i = 0; i < 3; ++i)
         form.Timer2Timer();
     named<MessageDisplay>(form, "MessagePanel")->hide();
 
-    form.showmessageimage("second", "второе");
+    static_cast<FrontEnd&>(form).showMessage({"second", "второе"});
     QCOMPARE(named<QLabel>(form, "messageLabel")->text(), QString("second"));
     QCOMPARE(named<MessageDisplay>(form, "MessagePanel")->msgframe, 0);
     form.Timer2Timer();

@@ -85,7 +85,7 @@ void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
 {
     QFile::remove(settingsFile());
     auto form = titleByHand();
-    QCOMPARE(form->game.gamestate, Title);
+    QCOMPARE(form->session().game.gamestate, Title);
     QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value(Key + "exit").toInt(), 121);
     QCOMPARE(keyNameLabel(*form, int(Hotkey::bomb))->text(), QString("CTRL"));
     QCOMPARE(named<QLabel>(*form, "menu1")->text(), QString("New game"));
@@ -94,15 +94,15 @@ void Startup::firstRunWritesTheDefaultsAndPlaysTheWholeTitle()
     ticks(*form, 70);
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Down);
-    QCOMPARE(form->game.gamestate, Title);
+    QCOMPARE(form->session().game.gamestate, Title);
     QVERIFY(named<QFrame>(*form, "titlepanel")->isVisible());
     ticks(*form, 1);  // the 71st tick
-    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->session().game.gamestate, Menu);
     QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
     QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
-    QCOMPARE(form->title().titlestep(), 1);
+    QCOMPARE(form->session().title().titlestep(), 1);
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(form->menus.menuitem, item::NewGame);
+    QCOMPARE(form->session().menus.menuitem, item::NewGame);
 }
 
 void Startup::theTitleStepByStep()
@@ -132,24 +132,24 @@ void Startup::theTitleStepByStep()
     QCOMPARE(name, 0);
     QCOMPARE(presents, 0);
     ticks(*form, 9);
-    QCOMPARE(form->game.gamestate, TitleSkippable);
+    QCOMPARE(form->session().game.gamestate, TitleSkippable);
     ticks(*form, 1);
-    QCOMPARE(form->game.gamestate, Menu);
+    QCOMPARE(form->session().game.gamestate, Menu);
     QVERIFY(!named<QTimer>(*form, "Timer3")->isActive());
 }
 
 void Startup::laterRunsSkipTheTitleWithAnyKey()
 {
     auto form = titleByHand();
-    QCOMPARE(form->game.gamestate, TitleSkippable);
+    QCOMPARE(form->session().game.gamestate, TitleSkippable);
     named<QTimer>(*form, "Timer3")->start();
     ticks(*form, 15);
     press(*form, Qt::Key_Down);
-    QCOMPARE(form->game.gamestate, Menu);
-    QCOMPARE(form->title().titlestep(), 0);
+    QCOMPARE(form->session().game.gamestate, Menu);
+    QCOMPARE(form->session().title().titlestep(), 0);
     QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
     QVERIFY(!named<QTimer>(*form, "Timer3")->isActive());
-    QCOMPARE(form->menus.menuitem, item::NewGame);  // the key only ended the title
+    QCOMPARE(form->session().menus.menuitem, item::NewGame);  // the key only ended the title
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
@@ -162,8 +162,8 @@ void Startup::storedBindingsAreCutToTheirLowByte()
         raw.setValue(Key + "right", 294);
     }
     auto form = titleByHand();
-    QCOMPARE(form->bindings.keys[int(Hotkey::left)], 44);
-    QCOMPARE(form->bindings.keys[int(Hotkey::right)], 38);
+    QCOMPARE(form->session().bindings.keys[int(Hotkey::left)], 44);
+    QCOMPARE(form->session().bindings.keys[int(Hotkey::right)], 38);
     QCOMPARE(keyNameLabel(*form, int(Hotkey::right))->text(), QString("UP"));
     QCOMPARE(keyNameLabel(*form, int(Hotkey::up))->text(), QString("<none>"));
 
@@ -171,7 +171,7 @@ void Startup::storedBindingsAreCutToTheirLowByte()
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);  // level 1
     named<QTimer>(*form, "Timer1")->stop();
-    Game& game = form->game;
+    Game& game = form->session().game;
     for (int x = 1; x < BoardColumns - 1; ++x)
         for (int y = 1; y < BoardRows - 1; ++y)
             game.board.cells.set(x, y, Empty);
@@ -188,37 +188,37 @@ void Startup::changesAreThereAtTheNextStart()
     {
         auto form = titleByHand();
         press(*form, Qt::Key_Return);  // the title
-        form->menus.ShowMenu(item::NewGame, item::Controls);
+        form->session().menus.ShowMenu(item::NewGame, item::Controls);
         press(*form, Qt::Key_Right);
         for (int i = 0; i < int(Hotkey::pause); ++i)
             press(*form, Qt::Key_Down);
         press(*form, Qt::Key_Right);  // capture for "Pause"
-        QCOMPARE(form->menus.menuitem, item::FirstKeyName + int(Hotkey::pause));
+        QCOMPARE(form->session().menus.menuitem, item::FirstKeyName + int(Hotkey::pause));
         press(*form, Qt::Key_P);
         QCOMPARE(keyNameLabel(*form, int(Hotkey::pause))->text(), QString("P"));
-        QCOMPARE(form->menus.menuitem, item::FirstAction + int(Hotkey::pause));
+        QCOMPARE(form->session().menus.menuitem, item::FirstAction + int(Hotkey::pause));
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::Controls, item::Language);
+        form->session().menus.ShowMenu(item::Controls, item::Language);
         press(*form, Qt::Key_Right);
         press(*form, Qt::Key_Down);
         press(*form, Qt::Key_Return);
         QCOMPARE(named<QLabel>(*form, "menu9")->text(), QString("Выход"));
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::Language, item::Skins);
+        form->session().menus.ShowMenu(item::Language, item::Skins);
         press(*form, Qt::Key_Right);
         press(*form, Qt::Key_Down);
         press(*form, Qt::Key_Return);  // loads next.bmp
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::Skins, item::Exit);
+        form->session().menus.ShowMenu(item::Skins, item::Exit);
         press(*form, Qt::Key_Return);
         QVERIFY(!form->isVisible());
     }
     auto again = titleByHand();
-    QCOMPARE(again->game.gamestate, TitleSkippable);
-    QCOMPARE(again->bindings.keys[int(Hotkey::pause)], 'P');
+    QCOMPARE(again->session().game.gamestate, TitleSkippable);
+    QCOMPARE(again->session().bindings.keys[int(Hotkey::pause)], 'P');
     QCOMPARE(keyNameLabel(*again, int(Hotkey::pause))->text(), QString("P"));
-    QCOMPARE(again->game.english, false);
+    QCOMPARE(again->session().game.english, false);
     QCOMPARE(named<QLabel>(*again, "menu1")->text(), QString("Новая игра"));
     QCOMPARE(again->skin.skinname, skin.toStdString());
     QCOMPARE(again->skin.skin, numberedSkin());
@@ -251,8 +251,8 @@ void Startup::everyCaptionInBothLanguages()
     };
     QStringList shown[2];
     for (const bool english : {false, true}) {
-        form->game.english = english;
-        form->setlanguage();
+        form->session().game.english = english;
+        static_cast<FrontEnd&>(*form).showCaptions(english);
         for (int i = 0; i < CaptionCount; ++i) {
             const QString name = QString::fromUtf8(Captions[i].widget.data(), Captions[i].widget.size());
             auto* widget = form->findChild<QWidget*>(name);
@@ -276,13 +276,13 @@ void Startup::theLevelLabelFollowsTheLanguageAndNothingElse()
     press(*form, Qt::Key_Return);  // level 1
     named<QTimer>(*form, "Timer1")->stop();
     press(*form, Qt::Key_Escape);  // suspended
-    form->menus.ShowMenu(item::NewGame, item::Language);
+    form->session().menus.ShowMenu(item::NewGame, item::Language);
     press(*form, Qt::Key_Right);
     press(*form, Qt::Key_Down);
     press(*form, Qt::Key_Return);
     QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Уровень 1"));
     form->Timer1Timer();
-    form->menus.activatemenuitem(item::BackToGame);
+    form->session().menus.activatemenuitem(item::BackToGame);
     form->Timer1Timer();
     QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Уровень 1"));
 }
@@ -291,24 +291,24 @@ void Startup::thePreviewTurnsAndAnimates()
 {
     auto form = titleByHand();
     press(*form, Qt::Key_Return);  // the title
-    form->menus.ShowMenu(item::NewGame, item::Skins);
+    form->session().menus.ShowMenu(item::NewGame, item::Skins);
     press(*form, Qt::Key_Right);
     QVERIFY(named<QFrame>(*form, "skinsbevel")->isVisible());
     QVERIFY(named<QTimer>(*form, "Timer3")->isActive());
     QCOMPARE(named<QListWidget>(*form, "skinsmenu1")->currentRow(), 0);
     named<QTimer>(*form, "Timer3")->stop();
     for (int step = 0; step < 14; ++step) {
-        const int shown = form->title().titlestep() % 12;
+        const int shown = form->session().title().titlestep() % 12;
         form->Timer3Timer();
         QCOMPARE(previewCell(*form, 0, 0), form->skin.tile(shown % 4, PlayerSpriteRow));
         QCOMPARE(previewCell(*form, 2, 0), form->skin.tile(shown % 4, OliveSpriteRow));
         QCOMPARE(previewCell(*form, 6, 0), form->skin.tile(shown % 6, ExplosionSpriteRow));
         QCOMPARE(previewCell(*form, 0, 1), form->skin.tile(ExtraLifeSprite.col, ExtraLifeSprite.row));
         QCOMPARE(previewCell(*form, 7, 1), form->skin.tile(BombCrateSprite.col, BombCrateSprite.row));
-        QVERIFY(form->title().titlestep() >= 1 && form->title().titlestep() <= 12);
+        QVERIFY(form->session().title().titlestep() >= 1 && form->session().title().titlestep() <= 12);
     }
     press(*form, Qt::Key_Left);
-    QCOMPARE(form->title().titlestep(), 0);
+    QCOMPARE(form->session().title().titlestep(), 0);
     QVERIFY(!named<QTimer>(*form, "Timer3")->isActive());
 }
 
@@ -350,14 +350,14 @@ void Startup::sigtermDuringPlayWritesTheSettingsAndHarmsNoSavedGame()
     ShutdownSignals stopRequests;
     QObject::connect(&stopRequests, &ShutdownSignals::requested, form.get(), &TForm1::exitGame);
     press(*form, Qt::Key_Return);  // the title
-    form->menus.ShowMenu(item::NewGame, item::Controls);
+    form->session().menus.ShowMenu(item::NewGame, item::Controls);
     press(*form, Qt::Key_Right);
     for (int i = 0; i < int(Hotkey::pause); ++i)
         press(*form, Qt::Key_Down);
     press(*form, Qt::Key_Right);
     press(*form, Qt::Key_P);
     press(*form, Qt::Key_Left);
-    form->menus.ShowMenu(item::Controls, item::NewGame);
+    form->session().menus.ShowMenu(item::Controls, item::NewGame);
     press(*form, Qt::Key_Return);
     press(*form, Qt::Key_Return);  // level 1
     named<QTimer>(*form, "Timer1")->stop();
@@ -371,7 +371,7 @@ void Startup::sigtermDuringPlayWritesTheSettingsAndHarmsNoSavedGame()
     form->Timer1Timer();
     press(*form, Qt::Key_Down);
     form->Timer1Timer();
-    QCOMPARE(form->game.gamestate, Playing);
+    QCOMPARE(form->session().game.gamestate, Playing);
 
     QCOMPARE(::raise(SIGTERM), 0);
     QCoreApplication::processEvents();
@@ -392,15 +392,15 @@ void Startup::settingsThatCannotBeWrittenCostTheGameNothing()
     QVERIFY(QDir().mkpath(blocked));
     {
         auto form = titleByHand();
-        QCOMPARE(form->game.gamestate, Title);
+        QCOMPARE(form->session().game.gamestate, Title);
         ticks(*form, 71);
-        QCOMPARE(form->game.gamestate, MenuMessage);  // said once the menu stands
+        QCOMPARE(form->session().game.gamestate, MenuMessage);  // said once the menu stands
         QCOMPARE(named<QLabel>(*form, "messageLabel")->text(), QString("The settings can not be saved"));
         press(*form, Qt::Key_Return);
-        QCOMPARE(form->game.gamestate, Menu);
+        QCOMPARE(form->session().game.gamestate, Menu);
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Return);  // level 1
-        QCOMPARE(form->game.gamestate, Playing);
+        QCOMPARE(form->session().game.gamestate, Playing);
         press(*form, Qt::Key_F10);
         QVERIFY(!form->isVisible());
     }
@@ -432,15 +432,15 @@ void Startup::aGameFolderThatCannotBeWrittenStillPlays()
         const AsOrdinaryUser user;
         auto form = titleByHand(folder.path());
         press(*form, Qt::Key_Return);  // the title
-        form->menus.ShowMenu(item::NewGame, item::LevelsInfo);
+        form->session().menus.ShowMenu(item::NewGame, item::LevelsInfo);
         press(*form, Qt::Key_Right);
         QCOMPARE(named<QLabel>(*form, "aboutmenu2_2")->text(), QString("0"));
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::LevelsInfo, item::Skins);
+        form->session().menus.ShowMenu(item::LevelsInfo, item::Skins);
         press(*form, Qt::Key_Right);
         QCOMPARE(named<QListWidget>(*form, "skinsmenu1")->count(), 1);
         press(*form, Qt::Key_Left);
-        form->menus.ShowMenu(item::Skins, item::NewGame);
+        form->session().menus.ShowMenu(item::Skins, item::NewGame);
         press(*form, Qt::Key_Return);
         press(*form, Qt::Key_Return);  // level 1
         named<QTimer>(*form, "Timer1")->stop();
@@ -450,8 +450,8 @@ void Startup::aGameFolderThatCannotBeWrittenStillPlays()
         QCOMPARE(named<QLabel>(*form, "messageLabel")->text(), QString("Can not save the game lost.kms"));
         press(*form, Qt::Key_Return);
         QCOMPARE(named<QListWidget>(*form, "loadmenu")->count(), 0);
-        form->menus.activatemenuitem(item::BackToGame);
-        QCOMPARE(form->game.gamestate, Playing);
+        form->session().menus.activatemenuitem(item::BackToGame);
+        QCOMPARE(form->session().game.gamestate, Playing);
         press(*form, Qt::Key_F10);
         QVERIFY(!form->isVisible());
     }

@@ -65,8 +65,8 @@ void TextsFit::menuCaptions()
 {
     QFETCH(bool, english);
     TForm1 form({1024, 768}, gameFolder());
-    form.game.english = english;
-    form.setlanguage();
+    form.session().game.english = english;
+    static_cast<FrontEnd&>(form).showCaptions(english);
 
     // Items with a ">" end before it; the others before the panel's edge.
     const int arrowLeft = form.findChild<QLabel*>("Label1")->x();

@@ -107,8 +107,8 @@ void WindowLayout::windowCoversTheScreen()
     QCOMPARE(form.windowTitle(), QString("Kernmine"));
     QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(0, 0, 0));
-    QCOMPARE(form.game.windowWidth, 1920);
-    QCOMPARE(form.game.windowHeight, 1080);
+    QCOMPARE(form.session().game.windowWidth, 1920);
+    QCOMPARE(form.session().game.windowHeight, 1080);
     QCOMPARE(named<QLabel>(form, "paper")->geometry(), QRect(0, 0, 1920, 1080));
     QCOMPARE(named<QFrame>(form, "titlepanel")->geometry(), QRect(0, 0, 1920, 1080));
 }
@@ -186,8 +186,8 @@ void WindowLayout::visibleAtStart()
                              "languagebevel", "skinsbevel", "TopPanel", "MessagePanel", "titlename",
                              "titlepresents", "gauge"})
         QVERIFY2(!widget(form, name)->isVisibleTo(&form), name);
-    QCOMPARE(form.game.gamestate, TitleSkippable);
-    QCOMPARE(form.menus.menuitem, 1);
+    QCOMPARE(form.session().game.gamestate, TitleSkippable);
+    QCOMPARE(form.session().menus.menuitem, 1);
 }
 
 void WindowLayout::captionsAndColours()
@@ -237,7 +237,7 @@ void WindowLayout::stacking()
     QVERIFY(stackIndex(form, named<QFrame>(form, "titlepanel")) > stackIndex(form, named<QFrame>(form, "mainbevel")));
     QVERIFY(stackIndex(form, named<QFrame>(form, "titlepanel")) > stackIndex(form, named<MessageDisplay>(form, "MessagePanel")));
 
-    form.showmessageimage("on top", "сверху");
+    static_cast<FrontEnd&>(form).showMessage({"on top", "сверху"});
     QWidget* top = nullptr;
     for (QObject* child : form.children())
         if (child->isWidgetType())

@@ -200,7 +200,7 @@ void startPlay(const Options& o, Game& game, TapeHost& host)
             game.counters.lives = *o.lives;
         if (o.bombs)
             game.counters.bombs = *o.bombs;
-        game.startlevel(game.level);
+        game.resumelevel();
     } else if (o.level.starts_with(BuiltinLevelPrefix)) {
         const std::string given = o.level.substr(BuiltinLevelPrefix.size());
         const int n = number(given, "built-in level");

@@ -1,0 +1,88 @@
+#include "session.h"
+
+#include "messages.h"
+
+Session::Session(FrontEnd& front, PlayerFiles& files, SkinsHost& skinsPanel)
+    : front_(front), files_(files), skins(game, skinsPanel, *this)
+{
+}
+
+void Session::start(const Start& settings)
+{
+    game.gamestate = settings.firstRun ? Title : TitleSkippable;
+    game.english = settings.english;
+    bindings.useStored(settings.hotkeys);
+    settingsKept_ = settings.settingsKept;
+    showKeyNames();
+    setlanguage();
+    menus.menuitem = item::NewGame;
+    title_.start();
+}
+
+void Session::pressKey(int key, KeyModifiers held)
+{
+    keys_.FormKeyDown(key, held);
+}
+
+void Session::worldTick()
+{
+    game.Timer1Timer();
+    showCounters();
+}
+
+void Session::showmessageimage(const std::string& english, const std::string& russian)
+{
+    front_.showMessage({english, russian});
+}
+
+// A message over the menus waits for Enter.
+void Session::sayOverMenus(const MessageText& message)
+{
+    front_.showMessage(message);
+    game.gamestate = withMessage(game.gamestate);
+}
+
+// A pad is named over the menus, where a message waits for Enter.
+void Session::padConnected(const std::string& name)
+{
+    sayOverMenus(message::padConnected(name));
+}
+
+void Session::padLost()
+{
+    keys_.pauseIfPlaying();
+}
+
+void Session::setlanguage()
+{
+    front_.showCaptions(game.english);
+    showLevelCaption();
+}
+
+void Session::showLevelCaption()
+{
+    front_.showLevelCaption(message::levelCaption(game.level).in(game.english));
+}
+
+void Session::startlevel(int n)
+{
+    game.startlevel(n);
+    showStartedLevel();
+}
+
+void Session::showStartedLevel()
+{
+    showCounters();
+    if (game.gamestate == Playing)
+        showLevelCaption();
+}
+
+// Settings that cannot be kept are said as soon as the menu stands.
+void Session::titleEnded()
+{
+    front_.hideTitle();
+    front_.setPanelVisible(Panel::Main, true);
+    front_.showScreen(false);
+    if (!settingsKept_)
+        sayOverMenus(message::settingsNotSaved());
+}
