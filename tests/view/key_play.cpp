@@ -43,8 +43,6 @@ class KeyPlay : public QObject {
 private slots:
     void modifierFlags();
 
-    void titleIgnoresKeys();
-    void keyOnlyEndsTheTitle();
     void enterStartsTheBuiltinLevels();
     void oneMovePerTick();
     void bombAndEatModifiers();
@@ -53,9 +51,6 @@ private slots:
     void keyActsOnceWhileAWidgetHasFocus();
     void selfDestruction();
     void labelsFollowTheCountersAfterATick();
-    void enterAfterALevel();
-    void enterAfterTheLastLevel();
-    void enterAfterDeath();
 };
 
 void KeyPlay::modifierFlags()
@@ -68,27 +63,6 @@ void KeyPlay::modifierFlags()
 
     const KeyModifiers held = heldModifiers(Qt::ShiftModifier | Qt::AltModifier);
     QVERIFY(held.shift && !held.ctrl && held.alt);
-}
-
-void KeyPlay::titleIgnoresKeys()
-{
-    auto form = shownForm();
-    form->session().game.gamestate = Title;
-    press(*form, Qt::Key_Return);
-    press(*form, Qt::Key_A);
-    QCOMPARE(form->session().game.gamestate, Title);
-    QVERIFY(named<QFrame>(*form, "titlepanel")->isVisible());
-}
-
-void KeyPlay::keyOnlyEndsTheTitle()
-{
-    auto form = shownForm();
-    QCOMPARE(form->session().game.gamestate, TitleSkippable);
-    press(*form, Qt::Key_Return);
-    QCOMPARE(form->session().game.gamestate, Menu);
-    QVERIFY(!named<QFrame>(*form, "titlepanel")->isVisible());
-    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
-    QVERIFY(!named<StatusBar>(*form, "TopPanel")->isVisible());
 }
 
 void KeyPlay::enterStartsTheBuiltinLevels()
@@ -221,66 +195,6 @@ void KeyPlay::labelsFollowTheCountersAfterATick()
     for (const char* label : {"PlayerLabel", "BombLabel", "DiamondLabel", "YellowLabel", "OliveLabel"})
         shown << named<QLabel>(*form, label)->text();
     QCOMPARE(shown, (QStringList{"7", "8", "9", "3", "4"}));
-}
-
-void KeyPlay::enterAfterALevel()
-{
-    auto form = playing();
-    Game& game = form->session().game;
-    game.level = 3;
-    game.gamestate = LevelEnd;
-    form->session().game.setWorldTimer(false);
-    static_cast<FrontEnd&>(*form).showMessage({"You have passed level 3 !!!", "Вы прошли уровень 3 !!!"});
-
-    press(*form, Qt::Key_Right);
-    QCOMPARE(game.gamestate, LevelEnd);
-    press(*form, Qt::Key_Return);
-    QCOMPARE(game.gamestate, Playing);
-    QCOMPARE(game.level, 4);
-    QCOMPARE(named<QLabel>(*form, "levellabel")->text(), QString("Level 4"));
-    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
-    QVERIFY(!named<QTimer>(*form, "Timer2")->isActive());
-    QVERIFY(named<QTimer>(*form, "Timer1")->isActive());
-}
-
-void KeyPlay::enterAfterTheLastLevel()
-{
-    auto form = playing();
-    form->session().game.level = 30;
-    form->session().game.gamestate = LevelEnd;
-    form->session().game.setWorldTimer(false);
-    static_cast<FrontEnd&>(*form).showMessage({"You have passed level 30 !!!", "Вы прошли уровень 30 !!!"});
-
-    press(*form, Qt::Key_Return);
-    QCOMPARE(form->session().game.gamestate, Menu);
-    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
-    QVERIFY(named<QLabel>(*form, "paper")->isVisible());
-    QVERIFY(!named<StatusBar>(*form, "TopPanel")->isVisible());
-    QVERIFY(!named<FieldWidget>(*form, "gamefield")->isVisible());
-    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
-}
-
-void KeyPlay::enterAfterDeath()
-{
-    auto form = playing();
-    Game& game = form->session().game;
-    game.level = 2;
-    game.counters.lives = 1;
-    game.gamestate = Dead;
-    static_cast<FrontEnd&>(*form).showMessage({"You have encountered an enemy", "Вы натолкнулись на врага"});
-
-    press(*form, Qt::Key_Return);
-    QCOMPARE(game.gamestate, Playing);
-    QCOMPARE(game.level, 2);
-    QVERIFY(named<QTimer>(*form, "Timer1")->isActive());
-    QVERIFY(!named<MessageDisplay>(*form, "MessagePanel")->isVisible());
-
-    game.counters.lives = 0;
-    game.gamestate = Dead;
-    press(*form, Qt::Key_Return);
-    QCOMPARE(game.gamestate, Menu);
-    QVERIFY(!named<QTimer>(*form, "Timer1")->isActive());
-    QVERIFY(named<QFrame>(*form, "mainbevel")->isVisible());
 }
 
 KERNMINE_WINDOW_TEST_MAIN(KeyPlay)

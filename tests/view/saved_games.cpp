@@ -69,18 +69,14 @@ class SavedGames : public QObject {
 private slots:
     void saveListLoadAndDelete();
     void typedNamesAndTheirExtension();
-    void unsafeNamesAreRefusedAndNothingIsWritten();
     void aMissingOrBlockedFolderFailsWithTheMessage();
     void aReadOnlyFolderFailsWithTheMessageAndKeepsTheOldGame();
     void aListedGameReplacedOrRemovedIsTakenAsItIsNow();
     void anEntryDeletedWhileListedIsOnlyReadAgain();
-    void aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn();
     void aKeyPressActsOnceWhereverItGoesOn();
     void aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile();
     void unfinishedSavesOfGoneGamesAreRemovedAtTheStart();
     void theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen();
-    void aDeathReloadsTheSavedGameWithItsLivesAndBombs();
-    void aDeathWhoseSaveIsGoneEndsInTheMainMenu();
     void thePointerShowsOnlyInTheMenus();
 };
 
@@ -160,29 +156,6 @@ void SavedGames::typedNamesAndTheirExtension()
     }
     QCOMPARE(QDir(s.folder.filePath("save")).count(), 2u + 5u);  // . and .. besides the five games
 }
-
-void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
-{
-    Run s;
-    const QString outside = s.folder.filePath("outside.kms");
-    const QStringList names{"../outside", s.folder.filePath("absolute"), "sub/inside", "a\\b", "..",
-                            QString("bell") + QChar(7), QString("nul") + QChar(0) + "x", ".hidden"};
-    for (const QString& name : names) {
-        s.saveAs(name);
-        QCOMPARE(s.form->session().game.gamestate, MenuMessageInGame);
-        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), "Can not save the game " + name);
-        press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->session().game.gamestate, MenuInGame);
-        QCOMPARE(s.form->session().menus.menuitem, item::SaveName);
-        s.form->session().menus.activatemenuitem(item::BackToGame);
-    }
-    QVERIFY(!QFile::exists(outside));
-    QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    QCOMPARE(QDir(s.folder.filePath("save")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
-    QVERIFY(s.form->session().savename().empty());
-}
-
 void SavedGames::aMissingOrBlockedFolderFailsWithTheMessage()
 {
     Run s;
@@ -277,39 +250,6 @@ void SavedGames::anEntryDeletedWhileListedIsOnlyReadAgain()
     QCOMPARE(s.form->session().game.level, level);
 }
 
-// A file that is short, damaged or far too large is chosen from the list: it
-// is refused with the message, and the suspended game goes on untouched.
-void SavedGames::aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn()
-{
-    Run s;
-    Game& game = s.form->session().game;
-    s.saveAs("whole");
-    const QByteArray whole = contents(s.save("whole.kms"));
-    QVERIFY(QFile::remove(s.save("whole.kms")));
-    QByteArray noDigger = whole;
-    noDigger.replace(char(11 + Player), char(11 + Empty));
-    const QString path = s.save("damaged.kms");
-    for (const QByteArray& damage : {whole.left(5000), noDigger, QByteArray()}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(damage);
-        if (damage.isEmpty())
-            QVERIFY(file.resize(qint64(6) << 30));  // sparse: 6 GB that take no disk
-        file.close();
-        game.counters.lives = 9;
-        press(*s.form, Qt::Key_L);
-        press(*s.form, Qt::Key_Return);
-        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not load the game damaged.kms"));
-        QCOMPARE(game.gamestate, MenuMessageInGame);
-        QCOMPARE(game.counters.lives, 9);
-        QCOMPARE(s.form->session().savename(), std::string("whole.kms"));
-        press(*s.form, Qt::Key_Return);
-        QCOMPARE(game.gamestate, MenuInGame);
-        s.form->session().menus.activatemenuitem(item::BackToGame);
-        QCOMPARE(game.gamestate, Playing);
-    }
-}
-
 // With Pause bound to Enter, the Enter that saves from the name box or loads
 // from the list starts play and does not pause it as well.
 void SavedGames::aKeyPressActsOnceWhereverItGoesOn()
@@ -382,62 +322,6 @@ void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("typed"));
     press(*s.form, Qt::Key_Down);
     QCOMPARE(named<QLineEdit>(*s.form, "savemenu1")->text(), QString("behind.kms"));
-}
-
-void SavedGames::aDeathReloadsTheSavedGameWithItsLivesAndBombs()
-{
-    Run s;
-    Game& game = s.form->session().game;
-    game.counters.lives = 2;
-    game.counters.bombs = 7;
-    s.saveAs("before");
-    game.counters.lives = 0;  // the last life lost
-    game.counters.bombs = 1;
-    game.gamestate = Dead;
-    press(*s.form, Qt::Key_Return);
-    QCOMPARE(game.gamestate, Playing);
-    QCOMPARE(game.counters.lives, 2);
-    QCOMPARE(game.counters.bombs, 7);
-    QCOMPARE(named<QLabel>(*s.form, "BombLabel")->text(), QString("7"));
-
-    // A passed level forgets the save: the next death restarts that level.
-    game.gamestate = LevelEnd;
-    press(*s.form, Qt::Key_Return);
-    QCOMPARE(game.level, 2);
-    QVERIFY(s.form->session().savename().empty());
-    game.counters.lives = 1;
-    game.gamestate = Dead;
-    press(*s.form, Qt::Key_Return);
-    QCOMPARE(game.level, 2);
-    QCOMPARE(game.counters.lives, 1);
-}
-
-void SavedGames::aDeathWhoseSaveIsGoneEndsInTheMainMenu()
-{
-    enum Harm { Removed, Truncated, ReplacedByAPipe };
-    for (const Harm harm : {Removed, Truncated, ReplacedByAPipe}) {
-        Run s;
-        s.saveAs("fragile");
-        if (harm == Truncated) {
-            QFile file(s.save("fragile.kms"));
-            QVERIFY(file.resize(100));
-        } else {
-            QVERIFY(QFile::remove(s.save("fragile.kms")));
-        }
-        if (harm == ReplacedByAPipe)  // would wait for a writer for ever
-            QCOMPARE(::mkfifo(QFile::encodeName(s.save("fragile.kms")).constData(), 0600), 0);
-        s.form->session().game.gamestate = Dead;
-        press(*s.form, Qt::Key_Return);
-        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("Can not load the game fragile.kms"));
-        QCOMPARE(s.form->session().game.gamestate, MenuMessage);
-        press(*s.form, Qt::Key_Return);
-        QCOMPARE(s.form->session().game.gamestate, Menu);
-        QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
-        QVERIFY(named<QLabel>(*s.form, "paper")->isVisible());
-        QVERIFY(!named<FieldWidget>(*s.form, "gamefield")->isVisible());
-        QVERIFY(!named<StatusBar>(*s.form, "TopPanel")->isVisible());
-        QCOMPARE(s.form->session().menus.menuitem, item::NewGame);
-    }
 }
 
 void SavedGames::thePointerShowsOnlyInTheMenus()
