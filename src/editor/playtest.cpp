@@ -80,11 +80,8 @@ void PlayTest::pressKey(int key, KeyModifiers held)
         playKeys(key, held);
         return;
     case Paused:
-        if (play.pause) {
-            closeMessage();
-            game_.gamestate = Playing;
-            game_.setWorldTimer(true);
-        }
+        if (play.pause)
+            play_.resume();
         if (!leave)
             return;
         break;
@@ -112,9 +109,7 @@ void PlayTest::playKeys(int key, KeyModifiers held)
         return;
     const PlayKey play = playKeyOf(keys_, key, held);
     if (play.pause) {
-        game_.gamestate = Paused;
-        game_.setWorldTimer(false);
-        showmessageimage(message::pause().english, message::pause().russian);
+        play_.pause();
         return;
     }
     if (!play.moves.empty())
@@ -168,7 +163,13 @@ void PlayTest::drawitem(int spritecol, int spriterow, int x, int y)
 
 void PlayTest::showmessageimage(const std::string& english, const std::string& russian)
 {
-    if (message_->showmessageimage(QString::fromStdString(english), QString::fromStdString(russian), game_.english))
+    showMessage({english, russian});
+}
+
+void PlayTest::showMessage(const MessageText& message)
+{
+    if (message_->showmessageimage(QString::fromStdString(message.english), QString::fromStdString(message.russian),
+                                   game_.english))
         messageTimer_->start();
 }
 

@@ -6,6 +6,7 @@
 #include "game.h"
 #include "hotkeys.h"
 #include "levelboard.h"
+#include "levelplay.h"
 #include "tape.h"
 
 #include <QTimer>
@@ -18,7 +19,7 @@ class MessageDisplay;
 class Skin;
 class StatusBar;
 
-class PlayTest : public QWidget, public GameHost {
+class PlayTest : public QWidget, public GameHost, PlayScreen {
     Q_OBJECT
 public:
     PlayTest(const Skin& skin, QWidget* parent);
@@ -53,11 +54,13 @@ protected:
 private:
     void fitToWindow();
     void playKeys(int key, KeyModifiers held);
-    void closeMessage();
+    void closeMessage() override;
+    void showMessage(const MessageText& message) override;
     void showCounters();
 
     const Skin& skin_;
     Game game_{*this};
+    LevelPlay play_{game_, *this};
     FieldWidget* field_;
     StatusBar* statusBar_;
     MessageDisplay* message_;

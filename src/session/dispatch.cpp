@@ -1,7 +1,5 @@
 #include "dispatch.h"
 
-#include "messages.h"
-
 #include <utility>
 
 namespace {
@@ -102,11 +100,8 @@ void KeyDispatch::captureKey(int key)
 // Each binding is tested in turn with the same key.
 void KeyDispatch::pauseKeys(int key)
 {
-    if (bound(key, Hotkey::pause)) {
-        host_.closeMessage();
-        game_.gamestate = Playing;
-        game_.setWorldTimer(true);
-    }
+    if (bound(key, Hotkey::pause))
+        play_.resume();
     if (bound(key, Hotkey::menu)) {
         host_.closeMessage();
         menus_.suspendtomenu();
@@ -160,21 +155,8 @@ void KeyDispatch::playKeys(int key, KeyModifiers shift)
     if (play.exit)
         host_.exitGame();
     if (play.pause)
-        pause();
+        play_.pause();
     if (play.terminate)
         game_.selfdestruct();
     host_.showCounters();
-}
-
-void KeyDispatch::pause()
-{
-    game_.gamestate = Paused;
-    game_.setWorldTimer(false);
-    host_.showMessage(message::pause());
-}
-
-void KeyDispatch::pauseIfPlaying()
-{
-    if (game_.gamestate == Playing)
-        pause();
 }

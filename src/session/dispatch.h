@@ -1,21 +1,18 @@
 // The keyboard: what a key press does in each state of the game, in the order
-// the tests are made. Plain C++; the window shows the result through KeyHost.
+// the tests are made. The session answers it through KeyHost.
 #pragma once
 
 #include "game.h"
 #include "keybindings.h"
+#include "levelplay.h"
 #include "menus.h"
 
 #include <vector>
 
-class KeyHost {
+class KeyHost : public PlayScreen {
 public:
-    virtual ~KeyHost() = default;
     // The title gives way to the main menu that stands beneath it.
     virtual void skipTitle() = 0;
-    // Hides the message panel and stops its animation.
-    virtual void closeMessage() = 0;
-    virtual void showMessage(const MessageText& message) = 0;
     virtual void showKeyNames() = 0;
     virtual void showCounters() = 0;
     // Enter after a won level and after a death.
@@ -46,7 +43,7 @@ public:
     // key is the game's key code, shift the modifiers held with it.
     void FormKeyDown(int key, KeyModifiers shift);
     // Play stops as the pause key stops it; in any other state nothing happens.
-    void pauseIfPlaying();
+    void pauseIfPlaying() { play_.pauseIfPlaying(); }
 
 private:
     bool bound(int key, Hotkey action) const { return key == binding(bindings_.keys, action); }
@@ -55,10 +52,10 @@ private:
     void captureKey(int key);
     void pauseKeys(int key);
     void playKeys(int key, KeyModifiers shift);
-    void pause();
 
     Game& game_;
     Menus& menus_;
     KeyBindings& bindings_;
     KeyHost& host_;
+    LevelPlay play_{game_, host_};
 };
