@@ -28,18 +28,9 @@ void TForm1::setItemLook(int id, bool highlighted, bool usable)
         setTextColour(widget, lookColour(highlighted, usable));
 }
 
-std::vector<std::pair<Panel, QFrame*>> TForm1::panelFrames() const
-{
-    return {
-        {Panel::Main, mainbevel},   {Panel::New, newbevel},     {Panel::Load, loadbevel},
-        {Panel::Save, savebevel},   {Panel::Keys, keysbevel},   {Panel::About, aboutbevel},
-        {Panel::Skins, skinsbevel}, {Panel::Language, languagebevel},
-    };
-}
-
 void TForm1::setPanelVisible(Panel panel, bool visible)
 {
-    for (const auto& [which, frame] : panelFrames()) {
+    for (const auto& [which, frame] : panelFrames(ui_)) {
         if (which != panel)
             continue;
         // A list or edit box of a closed panel keeps no focus: the next key is
@@ -58,21 +49,21 @@ void TForm1::focusItem(int id)
     if (!widget)
         return;
     widget->setFocus();
-    if (widget == savemenu1)
-        savemenu1->selectAll();  // typing replaces the name shown
+    if (widget == ui_.savemenu1)
+        ui_.savemenu1->selectAll();  // typing replaces the name shown
 }
 
 void TForm1::showScreen(bool play)
 {
-    paper->setVisible(!play);
-    TopPanel->setVisible(play);
-    gamefield->setVisible(play);
+    ui_.paper->setVisible(!play);
+    ui_.TopPanel->setVisible(play);
+    ui_.gamefield->setVisible(play);
     showPointer(!play);
 }
 
 void TForm1::showExternalLevelCount(int count)
 {
-    aboutmenu2_2->setText(QString::number(count));
+    ui_.aboutmenu2_2->setText(QString::number(count));
 }
 
 void TForm1::showCaptions(bool english)
@@ -116,7 +107,7 @@ void TForm1::focusEntered(QWidget* widget)
 
 void TForm1::skinsmenu1Click(QWidget*)
 {
-    if (!skinsbevel->isVisible())
+    if (!ui_.skinsbevel->isVisible())
         return;
     session_.menus.ShowMenu(session_.menus.menuitem, item::SkinsList);
     session_.skins.previewSelected();
@@ -124,7 +115,7 @@ void TForm1::skinsmenu1Click(QWidget*)
 
 void TForm1::skinsmenu1KeyUp(int key)
 {
-    if (skinsbevel->isVisible() && (key == vk::Up || key == vk::Down))
+    if (ui_.skinsbevel->isVisible() && (key == vk::Up || key == vk::Down))
         session_.skins.previewSelected();
 }
 

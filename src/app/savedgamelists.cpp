@@ -6,22 +6,22 @@
 
 QListWidget* TForm1::savedGameList(int list) const
 {
-    return list == item::LoadList ? loadmenu : savemenu2;
+    return list == item::LoadList ? ui_.loadmenu : ui_.savemenu2;
 }
 
 void TForm1::showProgress(const MessageText& caption)
 {
-    MessagePanel->showProgress(skin, uiText(caption.in(session_.game.english)));
+    ui_.MessagePanel->showProgress(skin, uiText(caption.in(session_.game.english)));
 }
 
 void TForm1::setProgress(int step)
 {
-    MessagePanel->setProgress(step);
+    ui_.MessagePanel->setProgress(step);
 }
 
 void TForm1::hideProgress()
 {
-    MessagePanel->hideProgress();
+    ui_.MessagePanel->hideProgress();
 }
 
 void TForm1::showEntries(int list, const std::vector<std::string>& entries)
@@ -53,16 +53,16 @@ bool TForm1::selectFirstEntry(int list)
 
 std::string TForm1::typedName()
 {
-    return savemenu1->text().toStdString();
+    return ui_.savemenu1->text().toStdString();
 }
 
 void TForm1::setTypedName(const std::string& name)
 {
-    savemenu1->setText(QString::fromStdString(name));
+    ui_.savemenu1->setText(QString::fromStdString(name));
 }
 
 void TForm1::savemenu2Click(QWidget*)
 {
-    if (savebevel->isVisible())
+    if (ui_.savebevel->isVisible())
         session_.copySaveSelection();
 }

@@ -23,21 +23,7 @@ TForm1::TForm1(QSize screen, const GameFolders& folders) : folders_(folders), sc
     font.setPixelSize(TextPixels);
     setFont(font);
 
-    // Creation order is stacking order: the pictures lie beneath every panel,
-    // the title panel above the main menu.
-    paper = makePicture(this, "paper", {}, builtinPicture("paper.jpg"));
-    paper->setScaledContents(true);
-    gamefield = new FieldWidget(skin, this);
-    gamefield->setObjectName("gamefield");
-    gamefield->hide();
-    createSubmenus();
-    createMenus();
-    TopPanel = new StatusBar(this);
-    TopPanel->hide();
-    MessagePanel = new MessageDisplay(this);
-    MessagePanel->hide();
-    createTitle();
-    createSkinsMenu();
+    createWindowWidgets(this, ui_, skin, skinsPanel_);
     createTimers();
     findMenuItems();
     wireEvents();
@@ -86,26 +72,26 @@ int TForm1::itemOf(QWidget* widget) const
 
 void TForm1::wireEvents()
 {
-    for (QLabel* item : {menu1, menu2, menu3, menu4, menu5, menu6, menu7, menu8, menu9, menu110, newmenu1,
-                         newmenu2, languagemenu1, languagemenu2, skinsmenu2})
+    for (QLabel* item : {ui_.menu1, ui_.menu2, ui_.menu3, ui_.menu4, ui_.menu5, ui_.menu6, ui_.menu7, ui_.menu8, ui_.menu9, ui_.menu110, ui_.newmenu1,
+                         ui_.newmenu2, ui_.languagemenu1, ui_.languagemenu2, ui_.skinsmenu2})
         wire(item, &TForm1::menu1Click, &TForm1::menu1DblClick);
-    for (QLabel* item : keysmenu)
+    for (QLabel* item : ui_.keysmenu)
         wire(item, &TForm1::menu1Click, &TForm1::menu1DblClick);
     // The edit box is performed by Enter only.
-    wire(savemenu1, &TForm1::menu1Click, nullptr);
-    mouse_[savemenu1].passOn = true;
+    wire(ui_.savemenu1, &TForm1::menu1Click, nullptr);
+    mouse_[ui_.savemenu1].passOn = true;
 
-    for (QLabel* key : keysmenuKeys)
+    for (QLabel* key : ui_.keysmenuKeys)
         wire(key, nullptr, &TForm1::menu1DblClick);
-    wire(keysbevel, nullptr, &TForm1::menu1DblClick);
-    wire(aboutmenu3, nullptr, &TForm1::menu1DblClick);
-    wireList(loadmenu, nullptr, &TForm1::menu1DblClick);
-    wireList(savemenu2, nullptr, &TForm1::menu1DblClick);
+    wire(ui_.keysbevel, nullptr, &TForm1::menu1DblClick);
+    wire(ui_.aboutmenu3, nullptr, &TForm1::menu1DblClick);
+    wireList(ui_.loadmenu, nullptr, &TForm1::menu1DblClick);
+    wireList(ui_.savemenu2, nullptr, &TForm1::menu1DblClick);
     QListWidget* skinsmenu1 = skinsPanel_.list();
     wireList(skinsmenu1, nullptr, &TForm1::menu1DblClick);
     // Selection changes by the mouse or by the arrow keys alike; the focus
     // coming in by Tab only makes a row current, and copies nothing.
-    connect(savemenu2, &QListWidget::itemSelectionChanged, this, [this] { savemenu2Click(savemenu2); });
+    connect(ui_.savemenu2, &QListWidget::itemSelectionChanged, this, [this] { savemenu2Click(ui_.savemenu2); });
     connect(skinsmenu1, &QListWidget::itemClicked, this, [this, skinsmenu1] { skinsmenu1Click(skinsmenu1); });
 
     // The never-seen list of skin files stands for the site's line below it.
@@ -179,7 +165,10 @@ void TForm1::FormCreate()
 {
     showPointer(false);
     may_close_ = false;
-    placeWidgets();
+    setGeometry(0, 0, screen_.width(), screen_.height());
+    session_.game.windowWidth = screen_.width();
+    session_.game.windowHeight = screen_.height();
+    layOutWidgets(ui_, screen_, skinsPanel_);
     settings_ = std::make_unique<SettingsStore>();
     const Settings settings = settings_->read();
     skin.loadAtStartup(settings.skin);
@@ -233,44 +222,44 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::drawitem(int spritecol, int spriterow, int x, int y)
 {
-    gamefield->drawitem(spritecol, spriterow, x, y);
+    ui_.gamefield->drawitem(spritecol, spriterow, x, y);
 }
 
 void TForm1::placeField(int left, int top)
 {
-    gamefield->move(left, top);
+    ui_.gamefield->move(left, top);
 }
 
 // The status bar and the message panel take the active skin's tiles and colours.
 void TForm1::applySkin()
 {
-    TopPanel->drawtoppanel(skin);
+    ui_.TopPanel->drawtoppanel(skin);
     const auto strip = skin.strip();
-    MessagePanel->setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand],
+    ui_.MessagePanel->setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand],
                              strip[GaugeFillBand]);
 }
 
 void TForm1::showMessage(const MessageText& message)
 {
-    if (MessagePanel->showmessageimage(QString::fromStdString(message.english),
+    if (ui_.MessagePanel->showmessageimage(QString::fromStdString(message.english),
                                        QString::fromStdString(message.russian), session_.game.english))
         messageTimer_->start();
 }
 
 void TForm1::closeMessage()
 {
-    MessagePanel->hide();
+    ui_.MessagePanel->hide();
     messageTimer_->stop();
 }
 
 void TForm1::showCounters(const Counters& counters)
 {
-    TopPanel->showCounters(counters);
+    ui_.TopPanel->showCounters(counters);
 }
 
 void TForm1::showLevelCaption(const std::string& caption)
 {
-    TopPanel->showLevel(QString::fromStdString(caption));
+    ui_.TopPanel->showLevel(QString::fromStdString(caption));
 }
 
 // --- the timers ---
@@ -294,7 +283,7 @@ void TForm1::Timer1Timer()
 
 void TForm1::Timer2Timer()
 {
-    MessagePanel->Timer2Timer(skin);
+    ui_.MessagePanel->Timer2Timer(skin);
 }
 
 void TForm1::Timer3Timer()
@@ -306,12 +295,12 @@ void TForm1::Timer3Timer()
 
 bool TForm1::showTitleStep(int step)
 {
-    return playTitle(step, titlename, titlepresents);
+    return playTitle(step, ui_.titlename, ui_.titlepresents);
 }
 
 void TForm1::hideTitle()
 {
-    titlepanel->hide();
+    ui_.titlepanel->hide();
 }
 
 // --- the keys ---
@@ -324,5 +313,5 @@ void TForm1::FormKeyDown(int key, KeyModifiers shift)
 void TForm1::showKeyNames(const std::array<std::string, HotkeyCount>& names)
 {
     for (int i = 0; i < HotkeyCount; ++i)
-        keysmenuKeys[i]->setText(uiText(names[i]));
+        ui_.keysmenuKeys[i]->setText(uiText(names[i]));
 }

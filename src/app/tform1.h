@@ -6,6 +6,7 @@
 #include "fieldwidget.h"
 #include "gamefolders.h"
 #include "gamepads.h"
+#include "layout.h"
 #include "messagedisplay.h"
 #include "playerfolder.h"
 #include "session.h"
@@ -74,50 +75,7 @@ protected:
 
 private:
     // The window's widgets and timers; tests find each by its object name.
-    QLabel* paper;
-    FieldWidget* gamefield;
-    QFrame* newbevel;
-    QLabel* newmenu1;
-    QLabel* newmenu2;
-    QFrame* loadbevel;
-    QListWidget* loadmenu;
-    QFrame* savebevel;
-    QLineEdit* savemenu1;
-    QListWidget* savemenu2;
-    QFrame* keysbevel;
-    std::array<QLabel*, HotkeyCount> keysmenu{};      // keysmenu1 ... keysmenu12
-    std::array<QLabel*, HotkeyCount> keysmenuKeys{};  // keysmenu1_1 ... keysmenu12_12
-    std::array<QLabel*, HotkeyCount> keysmenuPad{};   // keysmenu1_pad ... keysmenu12_pad
-    QFrame* aboutbevel;
-    QLabel* aboutmenu1;
-    QLabel* aboutmenu1_1;
-    QLabel* aboutmenu2;
-    QLabel* aboutmenu2_2;
-    QLabel* aboutmenu3;
-    QFrame* mainbevel;
-    QLabel* menu1;
-    QLabel* menu2;
-    QLabel* menu110;
-    QLabel* menu3;
-    QLabel* menu4;
-    QLabel* menu5;
-    QLabel* menu6;
-    QLabel* menu7;
-    QLabel* menu8;
-    QLabel* menu9;
-    QFrame* languagebevel;
-    QLabel* Image1;
-    QLabel* languagemenu1;
-    QLabel* Image2;
-    QLabel* languagemenu2;
-    StatusBar* TopPanel;
-    MessageDisplay* MessagePanel;
-    QFrame* titlepanel;
-    QLabel* titlename;
-    QLabel* titlepresents;
-    QFrame* skinsbevel;
-    QLabel* skinsmenu2;
-    QGroupBox* GroupBox1;
+    WindowWidgets ui_;
     QTimer* worldTimer_;      // "Timer1"
     QTimer* messageTimer_;    // "Timer2"
     QTimer* interfaceTimer_;  // "Timer3"
@@ -168,12 +126,6 @@ private:
         bool passOn = false;  // lists and the edit box still handle the mouse themselves
     };
 
-    // Each menu panel and the frame that shows it.
-    std::vector<std::pair<Panel, QFrame*>> panelFrames() const;
-    void createMenus();
-    void createSubmenus();
-    void createTitle();
-    void createSkinsMenu();
     void createTimers();
     void findMenuItems();
     void wireEvents();
@@ -184,7 +136,6 @@ private:
     QListWidget* savedGameList(int list) const;
 
     void FormCreate();
-    void placeWidgets();
     void showPointer(bool shown);
 
     QSize screen_;
