@@ -93,10 +93,10 @@ void createSubmenus(QWidget* form, WindowWidgets& ui)
         const QString action = QString("keysmenu%1").arg(i + 1);
         ui.keysmenu[i] = makeItem(ui.keysbevel, action.toLatin1().constData(), i, colour::white);
         ui.keysmenuKeys[i] = makeBox(ui.keysbevel, QString("keysmenu%1_%1").arg(i + 1),
-                                  {KeyNameLeft, lineTop(i), KeyNameWidth, 13}, uiText(NoKeyName), colour::white);
+                                     {KeyNameLeft, lineTop(i), KeyNameWidth, 13}, uiText(NoKeyName), colour::white);
         setBackground(ui.keysmenuKeys[i], colour::gray);
         ui.keysmenuPad[i] = makeBox(ui.keysbevel, QString("keysmenu%1_pad").arg(i + 1),
-                                 {PadNameLeft, lineTop(i), PadNameWidth, 13}, uiText(padNameOf(i)), colour::white);
+                                    {PadNameLeft, lineTop(i), PadNameWidth, 13}, uiText(padNameOf(i)), colour::white);
         if (!padNameOf(i).empty())
             setBackground(ui.keysmenuPad[i], colour::navy);
     }
@@ -104,7 +104,7 @@ void createSubmenus(QWidget* form, WindowWidgets& ui)
     ui.aboutbevel = makePanel(form, "aboutbevel", {0, 0, 240, 61});
     ui.aboutmenu1 = makeLabel(ui.aboutbevel, "aboutmenu1", ItemLeft, lineTop(0), "Internal levels:", colour::white);
     ui.aboutmenu1_1 = makeLabel(ui.aboutbevel, "aboutmenu1_1", 154, lineTop(0), QString::number(BuiltinLevelCount),
-                             colour::white);
+                                colour::white);
     ui.aboutmenu2 = makeLabel(ui.aboutbevel, "aboutmenu2", ItemLeft, lineTop(1), "External levels:", colour::white);
     // Right-aligned: whatever the count, its text ends at 169.
     ui.aboutmenu2_2 = makeBox(ui.aboutbevel, "aboutmenu2_2", {129, lineTop(1), 40, 13}, "0", colour::white);
@@ -141,9 +141,11 @@ void createMenus(QWidget* form, WindowWidgets& ui)
 
     ui.languagebevel = makePanel(form, "languagebevel", {0, 0, 240, 45});
     ui.Image1 = makePicture(ui.languagebevel, "Image1", {8, 7, 29, 15}, builtinPicture("flag_en.bmp"));
-    ui.languagemenu1 = makeLabel(ui.languagebevel, "languagemenu1", 48, lineTop(0), designCaption("languagemenu1"), colour::white);
+    ui.languagemenu1 = makeLabel(ui.languagebevel, "languagemenu1", 48, lineTop(0), designCaption("languagemenu1"),
+                                 colour::white);
     ui.Image2 = makePicture(ui.languagebevel, "Image2", {8, 23, 29, 15}, builtinPicture("flag_ru.bmp"));
-    ui.languagemenu2 = makeLabel(ui.languagebevel, "languagemenu2", 48, lineTop(1), designCaption("languagemenu2"), colour::white);
+    ui.languagemenu2 = makeLabel(ui.languagebevel, "languagemenu2", 48, lineTop(1), designCaption("languagemenu2"),
+                                 colour::white);
     ui.languagebevel->hide();
 }
 
@@ -151,9 +153,9 @@ void createTitle(QWidget* form, WindowWidgets& ui)
 {
     ui.titlepanel = makePanel(form, "titlepanel", {});
     ui.titlename = makePicture(ui.titlepanel, "titlename", {0, 0, TitleWidth, TitleNameHeight},
-                            builtinPicture("titlename.jpg"));
+                               builtinPicture("titlename.jpg"));
     ui.titlepresents = makePicture(ui.titlepanel, "titlepresents", {0, 0, TitleWidth, TitlePresentsHeight},
-                                builtinPicture("titlepresents.jpg"));
+                                   builtinPicture("titlepresents.jpg"));
     ui.titlename->hide();
     ui.titlepresents->hide();
 }

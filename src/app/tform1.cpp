@@ -72,8 +72,9 @@ int TForm1::itemOf(QWidget* widget) const
 
 void TForm1::wireEvents()
 {
-    for (QLabel* item : {ui_.menu1, ui_.menu2, ui_.menu3, ui_.menu4, ui_.menu5, ui_.menu6, ui_.menu7, ui_.menu8, ui_.menu9, ui_.menu110, ui_.newmenu1,
-                         ui_.newmenu2, ui_.languagemenu1, ui_.languagemenu2, ui_.skinsmenu2})
+    for (QLabel* item : {ui_.menu1, ui_.menu2, ui_.menu3, ui_.menu4, ui_.menu5, ui_.menu6, ui_.menu7, ui_.menu8,
+                         ui_.menu9, ui_.menu110, ui_.newmenu1, ui_.newmenu2, ui_.languagemenu1, ui_.languagemenu2,
+                         ui_.skinsmenu2})
         wire(item, &TForm1::menu1Click, &TForm1::menu1DblClick);
     for (QLabel* item : ui_.keysmenu)
         wire(item, &TForm1::menu1Click, &TForm1::menu1DblClick);
@@ -236,13 +237,13 @@ void TForm1::applySkin()
     ui_.TopPanel->drawtoppanel(skin);
     const auto strip = skin.strip();
     ui_.MessagePanel->setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand],
-                             strip[GaugeFillBand]);
+                                 strip[GaugeFillBand]);
 }
 
 void TForm1::showMessage(const MessageText& message)
 {
     if (ui_.MessagePanel->showmessageimage(QString::fromStdString(message.english),
-                                       QString::fromStdString(message.russian), session_.game.english))
+                                           QString::fromStdString(message.russian), session_.game.english))
         messageTimer_->start();
 }
 
