@@ -224,10 +224,9 @@ TEST_F(Flow, UnsafeNamesAreRefused)
 TEST_F(Flow, ASaveTheGameCouldNotHaveWrittenIsRefused)
 {
     saveAs("whole");
-    std::vector<std::uint8_t> noDigger = files.saves["whole.kms"];
+    const std::vector<std::uint8_t> whole = files.saves["whole.kms"], truncated(whole.begin(), whole.begin() + 5000);
+    std::vector<std::uint8_t> noDigger = whole;
     std::replace(noDigger.begin(), noDigger.end(), std::uint8_t(11 + Player), std::uint8_t(11 + Empty));
-    const std::vector<std::uint8_t> truncated(files.saves["whole.kms"].begin(),
-                                              files.saves["whole.kms"].begin() + 5000);
     files.saves.erase("whole.kms");
     for (const auto& damaged : {truncated, noDigger, std::vector<std::uint8_t>{}}) {
         files.saves["damaged.kms"] = damaged;
@@ -242,6 +241,9 @@ TEST_F(Flow, ASaveTheGameCouldNotHaveWrittenIsRefused)
         session.menus.activatemenuitem(item::BackToGame);
         EXPECT_EQ(game.gamestate, Playing);
     }
+    files.saves["damaged.kms"] = whole;  // a good load is the one a death reloads
+    loadFirst();
+    EXPECT_EQ(session.savename(), "damaged.kms");
 }
 
 // Over the play screen, the message of a reload that failed leads to the main menu.
