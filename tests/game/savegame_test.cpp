@@ -134,20 +134,29 @@ TEST(SavedGame, AFileTheGameCouldNotHaveWrittenIsRefused)
     }
 }
 
-TEST(SavedGame, CountsOfTwentyAndMoreReadBackAsWritten)
+// Every count the game can hold, across each edge of a run (19, 20, 21, 39, 40,
+// 41, ...) up to the counters' limit and the last external level, reads back as
+// it was written, and the rest of the file with it.
+TEST(SavedGame, EveryCountReadsBackAsWrittenAcrossTheRunsOfTwenty)
 {
-    for (const auto& [level, lives, bombs] : {std::tuple{25, 23, 21}, {20, 40, 0}, {45, 19, 60}}) {
-        Play p({"####", "#@*#", "####"});
+    Play p({"####", "#@*#", "####"});
+    p.game.internal = false;
+    const auto roundTrip = [&](int level, int lives, int bombs) {
         p.game.level = level;
         p.game.counters.lives = lives;
         p.game.counters.bombs = bombs;
+        const std::vector<std::uint8_t> file = encodeSavedGame(p.game);
         RecordingHost host;
         Game loaded(host);
-        ASSERT_TRUE(decodeSavedGame(encodeSavedGame(p.game), loaded));
-        EXPECT_EQ(loaded.level, level);
-        EXPECT_EQ(loaded.counters.lives, lives);
-        EXPECT_EQ(loaded.counters.bombs, bombs);
-    }
+        ASSERT_TRUE(decodeSavedGame(file, loaded)) << level << " " << lives << " " << bombs;
+        EXPECT_EQ(std::tuple(loaded.level, loaded.counters.lives, loaded.counters.bombs),
+                  std::tuple(level, lives, bombs));
+        EXPECT_EQ(cellForColour(loaded.templevel.pixel(2, 1)), Diamond) << level << " " << lives << " " << bombs;
+    };
+    for (int n = 0; n <= CounterLimit; ++n)
+        roundTrip(n + 1, n, CounterLimit - n);
+    for (int level : {MaxExternalLevels - 1, MaxExternalLevels})
+        roundTrip(level, CounterLimit, CounterLimit);
 }
 
 TEST(SavedGame, ABoardFullOfEarthReadsBackWithLineBreakBytesIgnored)
