@@ -1,0 +1,115 @@
+#include "solverwalks.h"
+
+#include "replay.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+// A walk longer than this is cut short; the search goes on from where it ended.
+constexpr int MostWalkTicks = 400;
+// Times a walk finds its way again after the world has moved into it.
+constexpr int MostReplans = 8;
+
+constexpr Direction Directions[] = {Up, Down, Left, Right};
+
+int cellIndexOf(int x, int y)
+{
+    return Plane::index(x, y);
+}
+}  // namespace
+
+bool isWalkable(std::uint8_t code)
+{
+    return code == Empty || code == Earth || code == Diamond || code == BombCrate || code == ExtraLife ||
+           code == Player;
+}
+
+bool isQuarry(std::uint8_t code)
+{
+    return code == Diamond || code == YellowEnemy || code == OliveEnemy;
+}
+
+bool isPickup(std::uint8_t code)
+{
+    return code == Diamond || code == BombCrate;
+}
+
+void WalkDistances::measureFrom(const Board& board, int x, int y, bool (*ends)(std::uint8_t code))
+{
+    steps_.fill(Unreached);
+    int head = 0;
+    int tail = 0;
+    steps_[cellIndexOf(x, y)] = 0;
+    queue_[tail++] = cellIndexOf(x, y);
+    while (head < tail) {
+        const int from = queue_[head++];
+        const int fx = from / BoardRows;
+        const int fy = from % BoardRows;
+        const std::uint8_t code = board.cells(fx, fy);
+        if (from != cellIndexOf(x, y) && !isWalkable(code))
+            continue;  // an end: reached, not gone through
+        for (const Direction d : Directions) {
+            const Offset step = stepOf(d);
+            const int nx = fx + step.dx;
+            const int ny = fy + step.dy;
+            if (!Plane::inside(nx, ny))
+                continue;
+            const int next = cellIndexOf(nx, ny);
+            const std::uint8_t nextCode = board.cells(nx, ny);
+            if (steps_[next] != Unreached || !(isWalkable(nextCode) || (ends && ends(nextCode))))
+                continue;
+            steps_[next] = steps_[from] + 1;
+            queue_[tail++] = next;
+        }
+    }
+}
+
+std::vector<int> WalkDistances::nearest(const Board& board, bool (*ends)(std::uint8_t code), std::size_t most) const
+{
+    std::vector<int> found;
+    for (int i = 0; i < BoardCells; ++i)
+        if (steps_[i] != Unreached && steps_[i] > 0 && ends(board.cells.bytes()[i]))
+            found.push_back(i);
+    std::stable_sort(found.begin(), found.end(), [&](int a, int b) { return steps_[a] < steps_[b]; });
+    if (found.size() > most)
+        found.resize(most);
+    return found;
+}
+
+bool walkTo(Game& game, int goal, std::vector<TapeKey>& keys, WalkDistances& scratch)
+{
+    const int gx = goal / BoardRows;
+    const int gy = goal % BoardRows;
+    const std::size_t before = keys.size();
+    scratch.measureFrom(game.board, gx, gy, nullptr);
+    int replans = 0;
+    long ticks = 0;
+    for (int tick = 0; tick < MostWalkTicks && (game.playerx != gx || game.playery != gy); ++tick) {
+        const int here = scratch.at(game.playerx, game.playery);
+        std::optional<Direction> way;
+        for (const Direction d : Directions) {
+            const Offset step = stepOf(d);
+            const int nx = game.playerx + step.dx;
+            const int ny = game.playery + step.dy;
+            if (scratch.at(nx, ny) < here && isWalkable(game.board.cells(nx, ny))) {
+                way = d;
+                break;
+            }
+        }
+        if (!way) {
+            if (++replans > MostReplans)
+                break;
+            scratch.measureFrom(game.board, gx, gy, nullptr);
+            if (scratch.at(game.playerx, game.playery) == WalkDistances::Unreached)
+                break;
+            continue;
+        }
+        const TapeKey key{TapeKey::Move, *way};
+        keys.push_back(key);
+        pressAndTick(game, key, ticks);
+        if (game.gamestate != Playing)
+            return game.gamestate == LevelEnd;
+    }
+    return keys.size() > before;
+}

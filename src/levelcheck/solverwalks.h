@@ -1,0 +1,41 @@
+// The solver's long moves: the player walks to a chosen cell, a key a tick, the
+// world ticking on between the steps as it would under a player's hands.
+#pragma once
+
+#include "game.h"
+#include "tape.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Steps from one cell over what the player can walk through.
+class WalkDistances {
+public:
+    static constexpr int Unreached = 1 << 20;
+
+    // Distances from (x, y); the walk may end on a cell holding one of `ends`
+    // without going through it.
+    void measureFrom(const Board& board, int x, int y, bool (*ends)(std::uint8_t code));
+
+    int at(int x, int y) const { return Plane::inside(x, y) ? steps_[Plane::index(x, y)] : Unreached; }
+    // The nearest cells that hold one of `ends`, nearest first (in scan order among
+    // equals), at most `most` of them.
+    std::vector<int> nearest(const Board& board, bool (*ends)(std::uint8_t code), std::size_t most) const;
+
+private:
+    std::array<int, BoardCells> steps_{};
+    std::array<int, BoardCells> queue_{};
+};
+
+// Whether the player walks onto the cell and takes what is in it.
+bool isWalkable(std::uint8_t code);
+// Diamonds and creatures: what the level's end asks to be gone.
+bool isQuarry(std::uint8_t code);
+// What a walk goes to fetch: diamonds and bomb crates.
+bool isPickup(std::uint8_t code);
+
+// The player walks to the cell with this index, re-planning when the world blocks
+// the way. Appends the keys pressed; false when the player dies on the way or
+// cannot make a single step.
+bool walkTo(Game& game, int goal, std::vector<TapeKey>& keys, WalkDistances& scratch);
