@@ -40,6 +40,14 @@ std::vector<TapeKey> everyKey()
     return keys;
 }
 
+std::vector<TapeKey> settledKeys()
+{
+    std::vector<TapeKey> keys{TapeKey{}};
+    for (const Direction d : {Up, Down, Left, Right})
+        keys.push_back({TapeKey::Move, d, false, true});
+    return keys;
+}
+
 double threadSeconds()
 {
     timespec t{};
@@ -98,6 +106,18 @@ public:
             if (walkTo(game_, goal, keys, walk_))
                 keep(codec, std::move(keys), out);
         }
+        {
+            codec.unpack(packed.data(), packed.size(), game_);
+            std::vector<TapeKey> keys;
+            if (dropBombBehind(game_, keys))
+                keep(codec, std::move(keys), out);
+        }
+        for (const TapeKey& key : settledKeys_) {
+            codec.unpack(packed.data(), packed.size(), game_);
+            std::vector<TapeKey> keys;
+            if (pressAndSettle(game_, key, keys) && keys.size() > 1)
+                keep(codec, std::move(keys), out);
+        }
         return out;
     }
 
@@ -113,10 +133,8 @@ private:
         f.creatures = game_.counters.yellow + game_.counters.olive;
         if (!f.won) {
             f.packed = codec.pack(game_);
-            distances_.measureFrom(game_.board, game_.playerx, game_.playery, isQuarry);
-            const std::vector<int> nearest = distances_.nearest(game_.board, isQuarry, 1);
             f.score = {f.diamonds + f.creatures,
-                       nearest.empty() ? WalkDistances::Unreached : distances_.at(nearest[0] / BoardRows, nearest[0] % BoardRows)};
+                       distances_.nearestThroughWalls(game_.board, game_.playerx, game_.playery, isQuarry)};
         }
         out.push_back(std::move(f));
     }
@@ -124,6 +142,8 @@ private:
     HeadlessHost host_;
     Game game_;
     const std::vector<TapeKey> keys_ = everyKey();
+    // Keys whose effect takes a while: a bomb dropped, or simply waiting.
+    const std::vector<TapeKey> settledKeys_ = settledKeys();
     WalkDistances distances_;
     WalkDistances walk_;
 };
@@ -140,12 +160,12 @@ struct Node {
 struct Queued {
     Score score;
     std::uint32_t node;
-    // The priority queue serves its greatest first: the best score, then the oldest node.
+    // The priority queue serves its greatest first: the best score, then the newest node.
     friend bool operator<(const Queued& a, const Queued& b)
     {
         if (a.score < b.score || b.score < a.score)
             return b.score < a.score;
-        return a.node > b.node;
+        return a.node < b.node;
     }
 };
 

@@ -11,7 +11,29 @@ constexpr int MostWalkTicks = 400;
 // Times a walk finds its way again after the world has moved into it.
 constexpr int MostReplans = 8;
 
+// The most ticks waited for the world to come to rest after a key.
+constexpr int MostSettlingTicks = 24;
+
 constexpr Direction Directions[] = {Up, Down, Left, Right};
+
+bool isBlastable(std::uint8_t code)
+{
+    return code == PurpleWall || code == Stone || code == Bomb;
+}
+
+// Whether nothing is falling and no blast is due.
+bool atRest(const Game& game)
+{
+    const auto& cells = game.board.cells.bytes();
+    const auto& motion = game.board.motion.bytes();
+    for (int i = 0; i < BoardCells; ++i) {
+        const std::uint8_t code = cells[i];
+        if ((code == Stone || code == Bomb || code == Diamond) && motion[i] == Falling)
+            return false;
+    }
+    return game.board.blast_a.find(BlastRequested, 0) == BoardCells &&
+           game.board.blast_b.find(BlastRequested, 0) == BoardCells;
+}
 
 int cellIndexOf(int x, int y)
 {
@@ -75,6 +97,74 @@ std::vector<int> WalkDistances::nearest(const Board& board, bool (*ends)(std::ui
     if (found.size() > most)
         found.resize(most);
     return found;
+}
+
+int WalkDistances::nearestThroughWalls(const Board& board, int x, int y, bool (*ends)(std::uint8_t code))
+{
+    // Dial's buckets: a step costs 1, a step into a blastable cell ThroughWall.
+    std::vector<std::vector<int>> buckets(1);
+    steps_.fill(Unreached);
+    steps_[cellIndexOf(x, y)] = 0;
+    buckets[0].push_back(cellIndexOf(x, y));
+    for (std::size_t cost = 0; cost < buckets.size(); ++cost) {
+        for (std::size_t k = 0; k < buckets[cost].size(); ++k) {
+            const int from = buckets[cost][k];
+            if (steps_[from] != static_cast<int>(cost))
+                continue;
+            const int fx = from / BoardRows;
+            const int fy = from % BoardRows;
+            const std::uint8_t code = board.cells(fx, fy);
+            if (cost > 0 && ends(code))
+                return static_cast<int>(cost);
+            for (const Direction d : Directions) {
+                const Offset step = stepOf(d);
+                const int nx = fx + step.dx;
+                const int ny = fy + step.dy;
+                if (!Plane::inside(nx, ny))
+                    continue;
+                const std::uint8_t nextCode = board.cells(nx, ny);
+                const int stepCost = isWalkable(nextCode) || ends(nextCode) ? 1
+                                     : isBlastable(nextCode)                 ? ThroughWall
+                                                                             : 0;
+                const int next = cellIndexOf(nx, ny);
+                if (stepCost == 0 || steps_[next] <= static_cast<int>(cost) + stepCost)
+                    continue;
+                steps_[next] = static_cast<int>(cost) + stepCost;
+                if (buckets.size() <= static_cast<std::size_t>(steps_[next]))
+                    buckets.resize(steps_[next] + 1);
+                buckets[steps_[next]].push_back(next);
+            }
+        }
+    }
+    return Unreached;
+}
+
+bool pressAndSettle(Game& game, const TapeKey& key, std::vector<TapeKey>& keys)
+{
+    long ticks = 0;
+    keys.push_back(key);
+    pressAndTick(game, key, ticks);
+    for (int tick = 0; tick < MostSettlingTicks && game.gamestate == Playing && !atRest(game); ++tick) {
+        keys.push_back(TapeKey{});
+        pressAndTick(game, TapeKey{}, ticks);
+    }
+    return game.gamestate == Playing || game.gamestate == LevelEnd;
+}
+
+bool dropBombBehind(Game& game, std::vector<TapeKey>& keys)
+{
+    constexpr int ClimbCells = 2;  // a blast reaches one cell round its centre
+    long ticks = 0;
+    for (int i = 0; i < ClimbCells; ++i) {
+        const int above = game.playery - 1;
+        if (!isWalkable(game.board.cells(game.playerx, above)))
+            return false;
+        keys.push_back({TapeKey::Move, Up});
+        pressAndTick(game, keys.back(), ticks);
+        if (game.gamestate != Playing || game.playery != above)
+            return false;
+    }
+    return pressAndSettle(game, {TapeKey::Move, Down, false, true}, keys);
 }
 
 bool walkTo(Game& game, int goal, std::vector<TapeKey>& keys, WalkDistances& scratch)

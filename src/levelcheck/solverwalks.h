@@ -13,10 +13,16 @@
 class WalkDistances {
 public:
     static constexpr int Unreached = 1 << 20;
+    // What a purple wall in the way counts, in steps: it takes a bomb to go through.
+    static constexpr int ThroughWall = 12;
 
     // Distances from (x, y); the walk may end on a cell holding one of `ends`
     // without going through it.
     void measureFrom(const Board& board, int x, int y, bool (*ends)(std::uint8_t code));
+
+    // Steps as above, but walls a blast can open may be gone through at a cost:
+    // how far the player is from the nearest of `ends` once the way is blasted.
+    int nearestThroughWalls(const Board& board, int x, int y, bool (*ends)(std::uint8_t code));
 
     int at(int x, int y) const { return Plane::inside(x, y) ? steps_[Plane::index(x, y)] : Unreached; }
     // The nearest cells that hold one of `ends`, nearest first (in scan order among
@@ -34,6 +40,15 @@ bool isWalkable(std::uint8_t code);
 bool isQuarry(std::uint8_t code);
 // What a walk goes to fetch: diamonds and bomb crates.
 bool isPickup(std::uint8_t code);
+
+// The key pressed, then no key until nothing falls and no blast is due, as a
+// player waits for a dropped bomb to go off. False when the player dies.
+bool pressAndSettle(Game& game, const TapeKey& key, std::vector<TapeKey>& keys);
+
+// The player climbs two cells and drops a bomb into the cell left below, where
+// it lands and goes off: a blast where the player stood, and the player out of
+// its reach. False when the player cannot climb or dies.
+bool dropBombBehind(Game& game, std::vector<TapeKey>& keys);
 
 // The player walks to the cell with this index, re-planning when the world blocks
 // the way. Appends the keys pressed; false when the player dies on the way or
