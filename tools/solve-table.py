@@ -42,10 +42,12 @@ def solve(n, args, folder):
     out = run.stdout + run.stderr
     searched = re.search(r"searched (\d+) states in ([\d.]+) s", out)
     peak = re.search(r"peak (\d+) KB", out)
+    best = re.search(r"best (\d+) diamonds and (\d+) creatures left", out)
     row = {"n": n, "won": run.returncode == 0, "exit": run.returncode,
            "states": int(searched.group(1)) if searched else 0,
            "seconds": float(searched.group(2)) if searched else 0.0,
-           "peak": int(peak.group(1)) // 1024 if peak else 0, "ticks": None, "replays": False}
+           "peak": int(peak.group(1)) // 1024 if peak else 0, "ticks": None, "replays": False,
+           "left": f"{best.group(1)} diamonds, {best.group(2)} creatures left" if best else ""}
     hand = open(os.path.join(ROOT, "tests", "levels", f"level{n}.tape")).read()
     row["hand"] = tape_ticks(hand)
     if row["won"]:
@@ -70,7 +72,7 @@ def main():
     print("|---:|:---|---:|---:|---:|---:|---:|")
     for r in rows:
         solved = ("yes" if r["replays"] else "yes, but it does not replay") if r["won"] else \
-                 {3: "no win exists", 4: "not found"}.get(r["exit"], f"failed ({r['exit']})")
+                 {3: "no win exists", 4: f"not found ({r['left']})"}.get(r["exit"], f"failed ({r['exit']})")
         found = str(r["ticks"]) if r["won"] else "-"
         print(f"| {r['n']} | {solved} | {r['seconds']:.1f} | {r['states']:,} | {found} | {r['hand']} | {r['peak']} |")
     solved = sum(r["won"] and r["replays"] for r in rows)

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <queue>
@@ -89,8 +90,12 @@ public:
     }
     Game& game() { return game_; }
 
-    std::vector<Follower> followers(const StateCodec& codec, const std::vector<std::uint8_t>& packed)
+    // States already kept are left out of the followers, unscored.
+    using Known = std::function<bool(const std::vector<std::uint8_t>& packed)>;
+
+    std::vector<Follower> followers(const StateCodec& codec, const std::vector<std::uint8_t>& packed, const Known& known)
     {
+        known_ = &known;
         std::vector<Follower> out;
         for (const TapeKey& key : keys_) {
             codec.unpack(packed.data(), packed.size(), game_);
@@ -133,6 +138,8 @@ private:
         f.creatures = game_.counters.yellow + game_.counters.olive;
         if (!f.won) {
             f.packed = codec.pack(game_);
+            if ((*known_)(f.packed))
+                return;
             f.score = {f.diamonds + f.creatures,
                        distances_.nearestThroughWalls(game_.board, game_.playerx, game_.playery, isQuarry)};
         }
@@ -146,6 +153,7 @@ private:
     const std::vector<TapeKey> settledKeys_ = settledKeys();
     WalkDistances distances_;
     WalkDistances walk_;
+    const Known* known_ = nullptr;
 };
 
 struct Node {
@@ -259,9 +267,14 @@ private:
 
     void playOnThreads(const std::vector<std::uint32_t>& batch, std::vector<std::vector<Follower>>& followers)
     {
+        // The table only grows after the batch is played, so every thread may read it.
+        const Player::Known known = [this](const std::vector<std::uint8_t>& packed) {
+            const auto slot = table_.find(packedHash(packed.data(), packed.size()));
+            return slot != table_.end() && seen(packed, slot->second);
+        };
         auto share = [&](std::size_t player) {
             for (std::size_t i = player; i < batch.size(); i += players_.size())
-                followers[i] = players_[player]->followers(*codec_, packedOf(batch[i]));
+                followers[i] = players_[player]->followers(*codec_, packedOf(batch[i]), known);
         };
         std::vector<std::thread> helpers;
         std::vector<double> helperSeconds(players_.size(), 0.0);

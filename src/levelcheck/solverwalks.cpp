@@ -101,21 +101,24 @@ std::vector<int> WalkDistances::nearest(const Board& board, bool (*ends)(std::ui
 
 int WalkDistances::nearestThroughWalls(const Board& board, int x, int y, bool (*ends)(std::uint8_t code))
 {
-    // Dial's buckets: a step costs 1, a step into a blastable cell ThroughWall.
-    std::vector<std::vector<int>> buckets(1);
+    // Dial's buckets, a ring of them: a step costs 1, a step into a blastable cell
+    // ThroughWall, so no cell waits more than ThroughWall buckets ahead.
     steps_.fill(Unreached);
+    for (std::vector<int>& bucket : buckets_)
+        bucket.clear();
     steps_[cellIndexOf(x, y)] = 0;
-    buckets[0].push_back(cellIndexOf(x, y));
-    for (std::size_t cost = 0; cost < buckets.size(); ++cost) {
-        for (std::size_t k = 0; k < buckets[cost].size(); ++k) {
-            const int from = buckets[cost][k];
-            if (steps_[from] != static_cast<int>(cost))
+    buckets_[0].push_back(cellIndexOf(x, y));
+    std::size_t waiting = 1;
+    for (int cost = 0; waiting > 0; ++cost) {
+        std::vector<int>& bucket = buckets_[cost % buckets_.size()];
+        for (std::size_t k = 0; k < bucket.size(); ++k) {
+            const int from = bucket[k];
+            if (steps_[from] != cost)
                 continue;
             const int fx = from / BoardRows;
             const int fy = from % BoardRows;
-            const std::uint8_t code = board.cells(fx, fy);
-            if (cost > 0 && ends(code))
-                return static_cast<int>(cost);
+            if (cost > 0 && ends(board.cells(fx, fy)))
+                return cost;
             for (const Direction d : Directions) {
                 const Offset step = stepOf(d);
                 const int nx = fx + step.dx;
@@ -127,14 +130,15 @@ int WalkDistances::nearestThroughWalls(const Board& board, int x, int y, bool (*
                                      : isBlastable(nextCode)                 ? ThroughWall
                                                                              : 0;
                 const int next = cellIndexOf(nx, ny);
-                if (stepCost == 0 || steps_[next] <= static_cast<int>(cost) + stepCost)
+                if (stepCost == 0 || steps_[next] <= cost + stepCost)
                     continue;
-                steps_[next] = static_cast<int>(cost) + stepCost;
-                if (buckets.size() <= static_cast<std::size_t>(steps_[next]))
-                    buckets.resize(steps_[next] + 1);
-                buckets[steps_[next]].push_back(next);
+                steps_[next] = cost + stepCost;
+                buckets_[steps_[next] % buckets_.size()].push_back(next);
+                ++waiting;
             }
         }
+        waiting -= bucket.size();
+        bucket.clear();
     }
     return Unreached;
 }

@@ -32,6 +32,7 @@ public:
 private:
     std::array<int, BoardCells> steps_{};
     std::array<int, BoardCells> queue_{};
+    std::array<std::vector<int>, ThroughWall + 1> buckets_;
 };
 
 // Whether the player walks onto the cell and takes what is in it.
