@@ -57,7 +57,9 @@ double threadSeconds()
 }
 
 // How promising a state is: fewer diamonds and creatures left first, then a
-// shorter walk to the nearest of them.
+// shorter walk to the nearest of them, where each bomb in hand counts as so
+// many steps saved: a bomb spent for nothing is a way lost.
+constexpr int BombWorth = WalkDistances::ThroughWall / 2;
 struct Score {
     int left = 0;
     int distance = 0;
@@ -140,8 +142,8 @@ private:
             f.packed = codec.pack(game_);
             if ((*known_)(f.packed))
                 return;
-            f.score = {f.diamonds + f.creatures,
-                       distances_.nearestThroughWalls(game_.board, game_.playerx, game_.playery, isQuarry)};
+            const int distance = distances_.nearestThroughWalls(game_.board, game_.playerx, game_.playery, isQuarry);
+            f.score = {f.diamonds + f.creatures, distance - BombWorth * game_.counters.bombs};
         }
         out.push_back(std::move(f));
     }
