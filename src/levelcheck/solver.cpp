@@ -119,6 +119,14 @@ public:
             if (dropBombBehind(game_, keys))
                 keep(codec, std::move(keys), out);
         }
+        if (game_.counters.yellow + game_.counters.olive > 0) {
+            for (const Direction side : {Up, Down, Left, Right}) {
+                codec.unpack(packed.data(), packed.size(), game_);
+                std::vector<TapeKey> keys;
+                if (bombAndWait(game_, side, keys))
+                    keep(codec, std::move(keys), out);
+            }
+        }
         for (const TapeKey& key : settledKeys_) {
             codec.unpack(packed.data(), packed.size(), game_);
             std::vector<TapeKey> keys;

@@ -13,6 +13,8 @@ constexpr int MostReplans = 8;
 
 // The most ticks waited for the world to come to rest after a key.
 constexpr int MostSettlingTicks = 24;
+// The most ticks waited beside a bomb for a creature to come.
+constexpr int MostLurkingTicks = 48;
 
 constexpr Direction Directions[] = {Up, Down, Left, Right};
 
@@ -169,6 +171,29 @@ bool dropBombBehind(Game& game, std::vector<TapeKey>& keys)
             return false;
     }
     return pressAndSettle(game, {TapeKey::Move, Down, false, true}, keys);
+}
+
+bool bombAndWait(Game& game, Direction side, std::vector<TapeKey>& keys)
+{
+    const auto creatures = [&game] { return game.counters.yellow + game.counters.olive; };
+    const int before = creatures();
+    const int bombs = game.counters.bombs;
+    long ticks = 0;
+    const auto press = [&](const TapeKey& key) {
+        keys.push_back(key);
+        pressAndTick(game, key, ticks);
+        return game.gamestate == Playing;
+    };
+    if (!press({TapeKey::Move, side, false, true}) || game.counters.bombs == bombs)
+        return false;
+    const Direction back = turnedLeft(turnedLeft(side));
+    const Offset away = stepOf(back);
+    if (isWalkable(game.board.cells(game.playerx + away.dx, game.playery + away.dy)) && !press({TapeKey::Move, back}))
+        return game.gamestate == LevelEnd;
+    for (int tick = 0; tick < MostLurkingTicks && creatures() == before; ++tick)
+        if (!press(TapeKey{}))
+            return game.gamestate == LevelEnd;
+    return creatures() < before;
 }
 
 bool walkTo(Game& game, int goal, std::vector<TapeKey>& keys, WalkDistances& scratch)

@@ -51,6 +51,10 @@ bool pressAndSettle(Game& game, const TapeKey& key, std::vector<TapeKey>& keys);
 // its reach. False when the player cannot climb or dies.
 bool dropBombBehind(Game& game, std::vector<TapeKey>& keys);
 
+// The player leaves a bomb on that side, steps back from it and waits for a
+// creature to walk into it. False unless a creature is gone and the player lives.
+bool bombAndWait(Game& game, Direction side, std::vector<TapeKey>& keys);
+
 // The player walks to the cell with this index, re-planning when the world blocks
 // the way. Appends the keys pressed; false when the player dies on the way or
 // cannot make a single step.
