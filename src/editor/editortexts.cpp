@@ -71,6 +71,10 @@ MessageText noLevelsFolder(const std::string& folder)
 {
     return {"The levels folder " + folder + " is missing", "Папки уровней " + folder + " нет"};
 }
+MessageText emptyFolderArgument()
+{
+    return {"--folder needs the name of a levels folder", "--folder: укажите папку уровней"};
+}
 MessageText unreadablePicture(const std::string& path)
 {
     return {"Could not read the picture " + path, "Не удалось прочитать картинку " + path};

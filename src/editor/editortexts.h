@@ -47,6 +47,7 @@ MessageText saveAnyway(const std::string& problems);
 MessageText cannotSave(const std::string& path);
 MessageText saved(const std::string& path);
 MessageText noLevelsFolder(const std::string& folder);
+MessageText emptyFolderArgument();
 MessageText unreadablePicture(const std::string& path);
 MessageText discardChanges();
 MessageText pictureFilter();
