@@ -63,7 +63,6 @@ void EditSession::redo()
 
 void EditSession::changed()
 {
-    proof_.reset();
     modified_ = true;
 }
 

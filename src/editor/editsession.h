@@ -1,5 +1,5 @@
 // A level being edited: its board, strokes that undo and redo as one step each,
-// and the winning tape that proves it, dropped by any later change.
+// and the winning tape that proves it, for as long as the board is the one it won.
 #pragma once
 
 #include "levelboard.h"
@@ -31,9 +31,14 @@ public:
     void undo();
     void redo();
 
-    // The tape of a play-test that won, for as long as the board stays as it was.
-    const std::optional<std::string>& proof() const { return proof_; }
-    void setProof(std::string tape) { proof_ = std::move(tape); }
+    // The tape of a play-test that won, whenever the board is the one it won:
+    // a change undone proves the level again.
+    const std::optional<std::string>& proof() const { return board_ == provenBoard_ ? proof_ : noProof_; }
+    void setProof(std::string tape)
+    {
+        proof_ = std::move(tape);
+        provenBoard_ = board_;
+    }
     // Whether the board differs from the one last saved or opened.
     bool modified() const { return modified_; }
     void markSaved() { modified_ = false; }
@@ -54,5 +59,7 @@ private:
     Step stroke_;
     bool stroking_ = false;
     std::optional<std::string> proof_;
+    LevelBoard provenBoard_;
+    static inline const std::optional<std::string> noProof_;
     bool modified_ = false;
 };

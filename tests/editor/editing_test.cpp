@@ -164,7 +164,9 @@ TEST(EditSession, AStrokeThatChangesNothingLeavesNoStepAndKeepsTheProof)
     EXPECT_FALSE(session.modified());
 }
 
-TEST(EditSession, AnyChangeDropsTheProof)
+// The proof belongs to the board it won: a change drops it, the change undone
+// brings it back.
+TEST(EditSession, AnyChangeDropsTheProofUntilItIsUndone)
 {
     EditSession session;
     session.paintStroke({{3, 3}}, Diamond);
@@ -177,5 +179,7 @@ TEST(EditSession, AnyChangeDropsTheProof)
     session.paintStroke({{4, 3}}, Stone);
     EXPECT_FALSE(session.proof());
     EXPECT_TRUE(session.modified());
+    session.undo();
+    EXPECT_EQ(session.proof(), "R");
 }
 }  // namespace
