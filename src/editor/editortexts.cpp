@@ -66,7 +66,28 @@ MessageText cannotSave(const std::string& path)
     return {"Could not save " + path + "; the file there is as it was",
             "Не удалось сохранить " + path + "; прежний файл не тронут"};
 }
+MessageText cannotSaveNew(const std::string& path)
+{
+    return {"Could not save " + path + "; no file was written", "Не удалось сохранить " + path + "; файл не записан"};
+}
+MessageText numberTaken(const std::string& path, int renumbered)
+{
+    return {path + " appeared meanwhile, from another program: it is kept, and nothing was saved. This level is now level " +
+                number(renumbered),
+            path + " появился тем временем, из другой программы: он сохранён как был, а этот уровень не записан. "
+                   "Теперь это уровень " + number(renumbered)};
+}
 MessageText saved(const std::string& path) { return {"Saved " + path, "Сохранено: " + path}; }
+MessageText tapeNotSaved(const std::string& path, const std::string& tape)
+{
+    return {"Saved " + path + ", but not its tape " + tape + ": on disk the level is unproven",
+            "Сохранено: " + path + ", но не его запись " + tape + ": на диске уровень не доказан"};
+}
+MessageText oldTapeLeft(const std::string& path, const std::string& tape)
+{
+    return {"Saved " + path + ", but its old tape " + tape + " could not be deleted",
+            "Сохранено: " + path + ", но старую запись " + tape + " удалить не удалось"};
+}
 MessageText noLevelsFolder(const std::string& folder)
 {
     return {"The levels folder " + folder + " is missing", "Папки уровней " + folder + " нет"};

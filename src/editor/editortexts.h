@@ -45,7 +45,11 @@ MessageText underPointer(int x, int y, const MessageText& kind);
 
 MessageText saveAnyway(const std::string& problems);
 MessageText cannotSave(const std::string& path);
+MessageText cannotSaveNew(const std::string& path);  // no file was there before
+MessageText numberTaken(const std::string& path, int renumbered);
 MessageText saved(const std::string& path);
+MessageText tapeNotSaved(const std::string& path, const std::string& tape);
+MessageText oldTapeLeft(const std::string& path, const std::string& tape);
 MessageText noLevelsFolder(const std::string& folder);
 MessageText emptyFolderArgument();
 MessageText unreadablePicture(const std::string& path);

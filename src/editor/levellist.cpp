@@ -17,6 +17,7 @@
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <filesystem>
 
 // Each level's tape is replayed once, when the folder is read or the level
 // changes on disk, not whenever the list is shown again.
@@ -111,13 +112,24 @@ bool EditorWindow::save()
             return false;
     }
     const std::string path = levelFilePath(folder_, number_);
-    if (!saveLevel(folder_, number_, session_.board(), session_.proof())) {
-        report(editortext::cannotSave(path));
+    const bool existed = std::filesystem::exists(path);
+    switch (saveLevel(folder_, number_, session_.board(), session_.proof(), !inFolder_)) {
+    case SaveOutcome::NothingChanged:
+        report(existed ? editortext::cannotSave(path) : editortext::cannotSaveNew(path));
         return false;
+    case SaveOutcome::NumberTaken:
+        // The other program's level joins the list; this one waits for the next number.
+        checkFolder();
+        number_ = levelCount(folder_) + 1;
+        listLevels();
+        report(editortext::numberTaken(path, number_));
+        return false;
+    case SaveOutcome::Saved: report(editortext::saved(path)); break;
+    case SaveOutcome::TapeNotSaved: report(editortext::tapeNotSaved(path, levelTapePath(folder_, number_))); break;
+    case SaveOutcome::OldTapeLeft: report(editortext::oldTapeLeft(path, levelTapePath(folder_, number_))); break;
     }
     session_.markSaved();
     inFolder_ = true;
-    report(editortext::saved(path));
     statuses_.resize(std::max(statuses_.size(), static_cast<std::size_t>(number_)));
     statuses_[number_ - 1] = levelStatus(folder_, number_);
     listLevels();
