@@ -3,6 +3,7 @@
 #include "levelfolder.h"
 
 #include "levels.h"
+#include "replay.h"
 #include "../filesizelimit.h"
 #include "../ordinaryuser.h"
 
@@ -77,6 +78,13 @@ TEST_F(LevelFolder, ALevelSavedWithItsWinningTapeIsProvenUntilTheLevelChanges)
     // Saved again without a proof, the old tape goes with it.
     ASSERT_EQ(saveLevel(folder, 1, moved, std::nullopt), SaveOutcome::Saved);
     EXPECT_FALSE(fs::exists(levelTapePath(folder, 1)));
+
+    // A tape that waits past the longest proof proves nothing, and is not played out.
+    const auto waitingFirst = [](long ticks) { return ".*" + std::to_string(ticks) + " " + WinningTape; };
+    ASSERT_EQ(saveLevel(folder, 1, wonByOneStep(), waitingFirst(MaxProofTicks - 2)), SaveOutcome::Saved);
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Proven);
+    ASSERT_EQ(saveLevel(folder, 1, wonByOneStep(), waitingFirst(MaxProofTicks)), SaveOutcome::Saved);
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Unproven);
 }
 
 TEST_F(LevelFolder, TheListTellsBrokenAndVanishedLevels)
