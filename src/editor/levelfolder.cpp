@@ -262,12 +262,26 @@ std::optional<std::string> provingTape(const std::string& folder, int n, const P
     return text;
 }
 
+LevelState examineLevel(const std::string& folder, int n)
+{
+    LevelState state;
+    if (!levelFileExists(folder, n))
+        return state;
+    const std::optional<Picture> level = readBmpFile(levelFilePath(folder, n), &state.damage);
+    if (!level) {
+        state.status = LevelStatus::Damaged;
+        return state;
+    }
+    state.board = LevelBoard::fromPicture(*level);
+    state.proof = provingTape(folder, n, *level);
+    if (!checkLevel(*level).valid())
+        state.status = LevelStatus::Broken;
+    else
+        state.status = state.proof ? LevelStatus::Proven : LevelStatus::Unproven;
+    return state;
+}
+
 LevelStatus levelStatus(const std::string& folder, int n)
 {
-    const std::optional<Picture> level = readLevelFile(folder, n);
-    if (!level)
-        return LevelStatus::Missing;
-    if (!checkLevel(*level).valid())
-        return LevelStatus::Broken;
-    return provingTape(folder, n, *level) ? LevelStatus::Proven : LevelStatus::Unproven;
+    return examineLevel(folder, n).status;
 }

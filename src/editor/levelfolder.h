@@ -91,8 +91,18 @@ enum class LevelStatus {
     Proven,    // its tape still wins it
     Unproven,  // the checker finds nothing wrong, but no tape wins it
     Broken,    // the checker finds a problem
-    Missing,   // it cannot be read
+    Damaged,   // its file is there but cannot be read
+    Missing,   // its file is not there
 };
+// What reading and checking level n found.
+struct LevelState {
+    LevelStatus status = LevelStatus::Missing;
+    MessageText damage;                // why a damaged file cannot be read
+    std::optional<LevelBoard> board;   // as read from its file
+    std::optional<std::string> proof;  // the tape that wins it
+};
+// Replays the level's tape: up to MaxProofTicks, so not for the interface's own thread.
+LevelState examineLevel(const std::string& folder, int n);
 LevelStatus levelStatus(const std::string& folder, int n);
 // The winning tape of level n, or nothing when there is none or it no longer wins.
 std::optional<std::string> provingTape(const std::string& folder, int n, const Picture& level);

@@ -94,6 +94,15 @@ TEST_F(LevelFolder, TheListTellsBrokenAndVanishedLevels)
     ASSERT_EQ(saveLevel(folder, 1, noPlayer, WinningTape), SaveOutcome::Saved);
     EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Broken);
     EXPECT_EQ(levelStatus(folder, 2), LevelStatus::Missing);
+
+    // A file cut short is there, damaged, with the reader's own cause in both languages.
+    const std::vector<std::uint8_t> whole = levelFileBytes(LevelBoard());
+    std::ofstream(levelFilePath(folder, 2), std::ios::binary).write(reinterpret_cast<const char*>(whole.data()), 200);
+    const LevelState damaged = examineLevel(folder, 2);
+    EXPECT_EQ(damaged.status, LevelStatus::Damaged);
+    EXPECT_EQ(damaged.damage.english, "truncated pixel data");
+    EXPECT_EQ(damaged.damage.russian, "обрезано: данные пикселей");
+    EXPECT_EQ(levelCount(folder), 2);
 }
 
 TEST_F(LevelFolder, AMissingFolderHoldsNoLevelAndTakesNone)
