@@ -13,10 +13,10 @@ MessageText levelsHeading() { return {"Levels", "Уровни"}; }
 MessageText addLevel() { return {"New", "Новый"}; }
 MessageText duplicateLevel() { return {"Duplicate", "Копия"}; }
 MessageText deleteLevel() { return {"Delete", "Удалить"}; }
-MessageText deleteQuestion(int n)
+MessageText deleteQuestion(int n, bool withTape)
 {
-    return {"Delete level " + number(n) + " and its tape? The levels after it move up.",
-            "Удалить уровень " + number(n) + " и его запись? Следующие уровни сдвинутся вверх."};
+    return {"Delete level " + number(n) + (withTape ? " and its tape" : "") + "? The levels after it move up.",
+            "Удалить уровень " + number(n) + (withTape ? " и его запись" : "") + "? Следующие уровни сдвинутся вверх."};
 }
 MessageText moveUp() { return {"Up", "Выше"}; }
 MessageText moveDown() { return {"Down", "Ниже"}; }
@@ -29,6 +29,8 @@ MessageText proven() { return {"proven", "доказан"}; }
 MessageText unproven() { return {"unproven", "не доказан"}; }
 MessageText broken() { return {"broken", "с ошибками"}; }
 MessageText missing() { return {"file missing", "файла нет"}; }
+MessageText damaged() { return {"damaged", "повреждён"}; }
+MessageText checking() { return {"checking…", "проверяется…"}; }
 
 MessageText pencil() { return {"Pencil", "Карандаш"}; }
 MessageText line() { return {"Line", "Линия"}; }
@@ -96,9 +98,14 @@ MessageText emptyFolderArgument()
 {
     return {"--folder needs the name of a levels folder", "--folder: укажите папку уровней"};
 }
-MessageText unreadablePicture(const std::string& path)
+MessageText unreadablePicture(const std::string& path, const MessageText& cause)
 {
-    return {"Could not read the picture " + path, "Не удалось прочитать картинку " + path};
+    return {"Could not read the picture " + path + ": " + cause.english,
+            "Не удалось прочитать картинку " + path + ": " + cause.russian};
+}
+MessageText noPlayerToPlay()
+{
+    return {"Nobody to play: put a player on the board first", "Некому играть: сначала поставьте на поле игрока"};
 }
 MessageText discardChanges()
 {

@@ -40,6 +40,15 @@ void EditSession::paintStroke(const std::vector<BoardCell>& cells, std::uint8_t 
     endStroke();
 }
 
+void EditSession::replaceBoard(const LevelBoard& board)
+{
+    beginStroke();
+    for (int y = 0; y < BoardRows; ++y)
+        for (int x = 0; x < BoardColumns; ++x)
+            paint({{x, y}}, board.at({x, y}));
+    endStroke();
+}
+
 void EditSession::undo()
 {
     if (stroking_ || undo_.empty())

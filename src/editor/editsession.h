@@ -26,6 +26,9 @@ public:
     // One stroke of the given cells.
     void paintStroke(const std::vector<BoardCell>& cells, std::uint8_t code);
 
+    // One stroke that makes the board the given one.
+    void replaceBoard(const LevelBoard& board);
+
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     void undo();

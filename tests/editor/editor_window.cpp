@@ -87,6 +87,8 @@ private slots:
     void thePlayTestTakesThePlayersOwnKeys();
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
+    void aDamagedLevelIsListedWithItsCauseAndMoves();
+    void aLongTapeIsReplayedWithoutTheWindowWaiting();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -255,7 +257,7 @@ void EditorWindowTest::theListMovesLevelsWithTheirTapes()
             texts << levels->item(row)->text();
         return texts;
     };
-    QCOMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
     const auto bytes = [&](const std::string& path) {
         QFile file(QString::fromStdString(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -264,13 +266,51 @@ void EditorWindowTest::theListMovesLevelsWithTheirTapes()
 
     click("up");
     QCOMPARE(editor.window->levelNumber(), 1);
-    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
     QCOMPARE(bytes(levelFilePath(editor.levels(), 1)), unproven);
 
     click("duplicate");
     QCOMPARE(editor.window->levelNumber(), 2);
-    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
     QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
+}
+
+// A level file cut short is listed as damaged, with the reader's cause, and can
+// be selected and moved like any other.
+void EditorWindowTest::aDamagedLevelIsListedWithItsCauseAndMoves()
+{
+    QTemporaryDir levels;
+    const std::string folder = levels.path().toStdString();
+    QCOMPARE(saveLevel(folder, 1, LevelBoard(), std::nullopt), SaveOutcome::Saved);
+    const std::vector<std::uint8_t> whole = levelFileBytes(LevelBoard());
+    QFile cut(QString::fromStdString(levelFilePath(folder, 2)));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(reinterpret_cast<const char*>(whole.data()), 200);
+    cut.close();
+    Editor editor(levels.path());
+    auto* list = editor.window->findChild<QListWidget*>("levels");
+    QTRY_COMPARE(list->item(1)->text(), QString("Level 2 — damaged"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QVERIFY(editor.window->findChild<QLabel*>("status")->text().endsWith("truncated pixel data"));
+    editor.window->findChild<QPushButton*>("up")->click();
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), 200);
+}
+
+// A tape that waits ten million ticks is replayed off the window's thread: the
+// window is up at once, its list saying so until the replay ends.
+void EditorWindowTest::aLongTapeIsReplayedWithoutTheWindowWaiting()
+{
+    QTemporaryDir levels;
+    const std::string folder = levels.path().toStdString();
+    LevelBoard diamondLeftAlone;
+    diamondLeftAlone.set({5, 5}, Diamond);
+    QCOMPARE(saveLevel(folder, 1, diamondLeftAlone, ".*10000000"), SaveOutcome::Saved);
+    EditorWindow window(folder, true, std::string(BuiltInSkin), DefaultHotkeys);
+    auto* list = window.findChild<QListWidget*>("levels");
+    QCOMPARE(list->item(0)->text(), QString("Level 1 — checking…"));
+    QTRY_COMPARE(list->item(0)->text(), QString("Level 1 — unproven"));
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
