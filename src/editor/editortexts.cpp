@@ -1,5 +1,7 @@
 #include "editortexts.h"
 
+#include "cells.h"
+
 namespace editortext {
 namespace {
 std::string number(int n)
@@ -103,6 +105,16 @@ MessageText unreadablePicture(const std::string& path, const MessageText& cause)
     return {"Could not read the picture " + path + ": " + cause.english,
             "Не удалось прочитать картинку " + path + ": " + cause.russian};
 }
+MessageText openCorner(const MessageText& size)
+{
+    return {"The board is " + number(BoardColumns) + " × " + number(BoardRows) + " cells, and " + size.english +
+                ". Open only its top-left corner of " + number(BoardColumns) + " × " + number(BoardRows) +
+                " pixels? Saving it then writes that corner alone.",
+            "Поле — " + number(BoardColumns) + " × " + number(BoardRows) + " клеток, а " + size.russian +
+                ". Открыть только её левый верхний угол " + number(BoardColumns) + " × " + number(BoardRows) +
+                " пикселей? Тогда сохранится только этот угол."};
+}
+MessageText openCornerButton() { return {"Open the corner", "Открыть угол"}; }
 MessageText noPlayerToPlay()
 {
     return {"Nobody to play: put a player on the board first", "Некому играть: сначала поставьте на поле игрока"};

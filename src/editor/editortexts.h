@@ -56,6 +56,8 @@ MessageText noLevelsFolder(const std::string& folder);
 MessageText emptyFolderArgument();
 MessageText unreadablePicture(const std::string& path, const MessageText& cause);
 MessageText noPlayerToPlay();
+MessageText openCorner(const MessageText& size);
+MessageText openCornerButton();
 MessageText discardChanges();
 MessageText pictureFilter();
 MessageText discard();

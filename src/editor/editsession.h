@@ -44,7 +44,17 @@ public:
     }
     // Whether the board differs from the one last saved or opened.
     bool modified() const { return modified_; }
-    void markSaved() { modified_ = false; }
+    void markSaved()
+    {
+        modified_ = false;
+        reading_.clear();
+    }
+
+    // What reading the picture opened lost (its size, pixels of no level
+    // colour), until the board is saved over it; a pixel's problem goes once
+    // its cell is painted.
+    void setReadingProblems(std::vector<LevelProblem> problems) { reading_ = std::move(problems); }
+    std::vector<LevelProblem> readingProblems() const;
 
 private:
     struct Change {
@@ -65,4 +75,5 @@ private:
     LevelBoard provenBoard_;
     static inline const std::optional<std::string> noProof_;
     bool modified_ = false;
+    std::vector<LevelProblem> reading_;
 };

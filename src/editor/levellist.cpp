@@ -90,6 +90,8 @@ void EditorWindow::openLevel(int n)
     // A damaged level is selected with an empty board, for the list's buttons
     // and Open picture to act on it.
     session_ = EditSession(level ? LevelBoard::fromPicture(*level) : LevelBoard::fromPicture(Picture{}));
+    if (level)
+        session_.setReadingProblems(readingProblems(*level));
     number_ = n;
     inFolder_ = true;
     const LevelState* known = checking_ || n > static_cast<int>(states_.size()) ? nullptr : &states_[n - 1];
@@ -236,13 +238,18 @@ void EditorWindow::openPicture()
         report(editortext::unreadablePicture(path, cause));
         return;
     }
+    const std::vector<LevelProblem> lost = readingProblems(*picture);
+    const bool otherSize = picture->width != BoardColumns || picture->height != BoardRows;
+    if (otherSize && !confirm(editortext::openCorner(lost.front().text), editortext::openCornerButton()))
+        return;
     // Opened over a damaged level, the picture takes its place when saved.
     if (inFolder_ && damaged(number_)) {
         session_.replaceBoard(LevelBoard::fromPicture(*picture));
-        boardChanged();
     } else {
         addLevel(LevelBoard::fromPicture(*picture));
     }
+    session_.setReadingProblems(lost);
+    boardChanged();
 }
 
 void EditorWindow::copyBuiltin()

@@ -2,12 +2,14 @@
 // play-test's world ticks are run by hand.
 #include "boardview.h"
 #include "editorwindow.h"
+#include "bmp.h"
 #include "levels.h"
 #include "playtest.h"
 
 #include <QLabel>
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -89,6 +91,7 @@ private slots:
     void theListMovesLevelsWithTheirTapes();
     void aDamagedLevelIsListedWithItsCauseAndMoves();
     void aLongTapeIsReplayedWithoutTheWindowWaiting();
+    void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -311,6 +314,33 @@ void EditorWindowTest::aLongTapeIsReplayedWithoutTheWindowWaiting()
     auto* list = window.findChild<QListWidget*>("levels");
     QCOMPARE(list->item(0)->text(), QString("Level 1 — checking…"));
     QTRY_COMPARE(list->item(0)->text(), QString("Level 1 — unproven"));
+}
+
+void EditorWindowTest::pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver()
+{
+    QTemporaryDir levels;
+    LevelBoard board;
+    board.set({9, 9}, Diamond);
+    Picture picture = board.toPicture();
+    picture.setPixel(5, 5, {254, 0, 0});
+    const std::vector<std::uint8_t> bytes = writeBmp24(picture);
+    QFile file(QString::fromStdString(levelFilePath(levels.path().toStdString(), 1)));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    Editor editor(levels.path());
+    const QString finding = "(5, 5) is 254,0,0, close to red wall 255,0,0";
+    QCOMPARE(editor.window->findChild<QListWidget*>("problems")->item(0)->text(), finding);
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        box->reject();
+    });
+    QVERIFY(!editor.window->save());
+    QVERIFY(asked.contains(finding));
+    QCOMPARE(file.size(), static_cast<qint64>(bytes.size()));
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
