@@ -115,6 +115,11 @@ MessageText openCorner(const MessageText& size)
                 " пикселей? Тогда сохранится только этот угол."};
 }
 MessageText openCornerButton() { return {"Open the corner", "Открыть угол"}; }
+MessageText broughtBack(int n)
+{
+    return {"A level left aside by a renumbering that was cut short is back in the list as level " + number(n),
+            "Уровень, отложенный прерванной перенумерацией, снова в списке: уровень " + number(n)};
+}
 MessageText noPlayerToPlay()
 {
     return {"Nobody to play: put a player on the board first", "Некому играть: сначала поставьте на поле игрока"};

@@ -56,6 +56,7 @@ MessageText noLevelsFolder(const std::string& folder);
 MessageText emptyFolderArgument();
 MessageText unreadablePicture(const std::string& path, const MessageText& cause);
 MessageText noPlayerToPlay();
+MessageText broughtBack(int n);
 MessageText openCorner(const MessageText& size);
 MessageText openCornerButton();
 MessageText discardChanges();

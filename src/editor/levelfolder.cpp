@@ -57,16 +57,20 @@ std::vector<std::string> takeBack(const std::vector<Done>& done, LevelFiles& fil
     return stranded;
 }
 
-MessageText failure(const std::string& failed, const std::vector<std::string>& stranded)
+// `blocker`: the file that stood where `failed` was to go, if any.
+MessageText failure(const std::string& failed, const std::string& blocker, const std::vector<std::string>& stranded)
 {
+    const MessageText why = blocker.empty() ? MessageText{}
+                                            : MessageText{" (" + blocker + " is in its way; move or delete that file)",
+                                                          " (мешает файл " + blocker + "; переместите или удалите его)"};
     if (stranded.empty())
-        return {"Could not change " + failed + "; every level is back in its place",
-                "Не удалось изменить " + failed + "; все уровни остались на своих местах"};
+        return {"Could not change " + failed + why.english + "; every level is back in its place",
+                "Не удалось изменить " + failed + why.russian + "; все уровни остались на своих местах"};
     std::string names;
     for (const std::string& name : stranded)
         names += (names.empty() ? "" : ", ") + name;
-    return {"Could not change " + failed + ", nor put back " + names + "; no level is lost",
-            "Не удалось изменить " + failed + " и вернуть " + names + "; ни один уровень не потерян"};
+    return {"Could not change " + failed + why.english + ", nor put back " + names + "; no level is lost",
+            "Не удалось изменить " + failed + why.russian + " и вернуть " + names + "; ни один уровень не потерян"};
 }
 bool moveNoReplace(const std::string& from, const std::string& to)
 {
@@ -171,8 +175,10 @@ PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFile
             }
             if (!ok && step.kind == LevelMove::Remove)
                 return {true, leftBehind(fileName(from[file]))};
-            if (!ok)
-                return {false, failure(fileName(from[file]), takeBack(done, files))};
+            if (!ok) {
+                const std::string blocker = files.exists(to[file]) ? fileName(to[file]) : std::string();
+                return {false, failure(fileName(from[file]), blocker, takeBack(done, files))};
+            }
             if (step.kind != LevelMove::Remove)
                 done.push_back({step.kind, from[file], to[file]});
         }
@@ -260,6 +266,17 @@ std::optional<std::string> provingTape(const std::string& folder, int n, const P
     if (!tape || !tapeWins(level, n, *tape))
         return std::nullopt;
     return text;
+}
+
+std::optional<int> bringBackStranded(const std::string& folder)
+{
+    if (!fs::exists(bmpPath(folder, SpareLevel)))
+        return std::nullopt;
+    const int n = levelCount(folder) + 1;
+    DiskFiles disk;
+    if (!carryOut({{LevelMove::Move, SpareLevel, n}}, folder, disk).done)
+        return std::nullopt;
+    return n;
 }
 
 LevelState examineLevel(const std::string& folder, int n)

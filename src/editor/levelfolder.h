@@ -62,6 +62,10 @@ struct PlanOutcome {
     MessageText report;  // what failed and where the files are; empty when all went well
 };
 PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFiles& files);
+// A level left under the spare name by a renumbering that was cut short (the
+// program killed on the way) put back at the end of the list: its number, or
+// nothing when there was none or it could not be moved.
+std::optional<int> bringBackStranded(const std::string& folder);
 
 // Writes the file whole under a hidden name beside `path`, for a rename to put
 // in place: the name written, or nothing (and no file left) on failure.

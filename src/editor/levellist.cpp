@@ -26,6 +26,8 @@
 // saying "checking" a while, never the window waiting.
 void EditorWindow::checkFolder()
 {
+    if (const std::optional<int> back = bringBackStranded(folder_))
+        report(editortext::broughtBack(*back));
     const int run = ++checkRun_;
     checking_ = true;
     auto found = std::make_shared<std::vector<LevelState>>();

@@ -262,6 +262,28 @@ TEST_F(LevelFolder, WhenNothingCanBePutBackEveryFileIsStillThereOnce)
     }
 }
 
+// A tape with no level, or a level left under the spare name by a renumbering
+// cut short: the one is named when it blocks, the other comes back to the list.
+TEST_F(LevelFolder, LeftoverFilesAreNamedOrBroughtBack)
+{
+    makeLevels(3);
+    std::ofstream(levelTapePath(folder, 4)) << "R\n";
+    auto before = contents();
+    DiskFiles disk;
+    const PlanOutcome blocked = carryOut(planDuplicate(1, 3), folder, disk);
+    EXPECT_FALSE(blocked.done);
+    EXPECT_NE(blocked.report.english.find("level4.tape is in its way"), std::string::npos) << blocked.report.english;
+    EXPECT_TRUE(contents() == before);
+
+    fs::remove(levelTapePath(folder, 4));
+    before = contents();
+    fs::rename(levelFilePath(folder, 2), folder + "/.moving.bmp");
+    EXPECT_EQ(levelCount(folder), 1);
+    EXPECT_EQ(bringBackStranded(folder), 2);
+    EXPECT_TRUE(contents() == before);
+    EXPECT_EQ(bringBackStranded(folder), std::nullopt);
+}
+
 TEST_F(LevelFolder, ALevelVanishedWhileListedStopsTheRenumberingWithNothingMoved)
 {
     makeLevels(3);
