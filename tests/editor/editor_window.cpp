@@ -92,6 +92,7 @@ private slots:
     void aDamagedLevelIsListedWithItsCauseAndMoves();
     void aLongTapeIsReplayedWithoutTheWindowWaiting();
     void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
+    void theEditorSaysWhyAndAsksOnlyWhatIsTrue();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -341,6 +342,33 @@ void EditorWindowTest::pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver()
     QVERIFY(!editor.window->save());
     QVERIFY(asked.contains(finding));
     QCOMPARE(file.size(), static_cast<qint64>(bytes.size()));
+}
+
+void EditorWindowTest::theEditorSaysWhyAndAsksOnlyWhatIsTrue()
+{
+    QTemporaryDir levels;
+    LevelBoard board;
+    board.set({9, 9}, Diamond);
+    QCOMPARE(saveLevel(levels.path().toStdString(), 1, board, std::nullopt), SaveOutcome::Saved);
+    Editor editor(levels.path());
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        box->reject();
+    });
+    editor.window->findChild<QPushButton*>("delete")->click();
+    QCOMPARE(asked, QString("Delete level 1? The levels after it move up."));
+
+    editor.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    editor.board->setFocus();
+    editor.key(Qt::Key_1);  // empty, over the player
+    drag(*editor.board, {{1, 1}});
+    editor.key(Qt::Key_F5);
+    QVERIFY(!editor.playing());
+    QCOMPARE(editor.window->findChild<QLabel*>("status")->text(), QString("Nobody to play: put a player on the board first"));
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
