@@ -1,7 +1,5 @@
 #include "editortexts.h"
 
-#include "cells.h"
-
 namespace editortext {
 namespace {
 std::string number(int n)
@@ -107,12 +105,12 @@ MessageText unreadablePicture(const std::string& path, const MessageText& cause)
 }
 MessageText openCorner(const MessageText& size)
 {
-    return {"The board is " + number(BoardColumns) + " × " + number(BoardRows) + " cells, and " + size.english +
-                ". Open only its top-left corner of " + number(BoardColumns) + " × " + number(BoardRows) +
-                " pixels? Saving it then writes that corner alone.",
-            "Поле — " + number(BoardColumns) + " × " + number(BoardRows) + " клеток, а " + size.russian +
-                ". Открыть только её левый верхний угол " + number(BoardColumns) + " × " + number(BoardRows) +
-                " пикселей? Тогда сохранится только этот угол."};
+    return {"Not the board's size: " + size.english +
+                ". Open what of it fits on the board, from its top-left corner? Saving the level then writes that "
+                "part alone.",
+            "Не тот размер: " + size.russian +
+                ". Открыть ту её часть, что помещается на поле, от левого верхнего угла? Тогда при сохранении "
+                "будет записана только эта часть."};
 }
 MessageText openCornerButton() { return {"Open the corner", "Открыть угол"}; }
 MessageText broughtBack(int n)
