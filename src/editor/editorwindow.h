@@ -93,7 +93,7 @@ private:
     bool checking_ = false;           // states_ are being found, off the interface's thread
     int checkRun_ = 0;                // the latest check; the results of earlier ones are dropped
     void takeFolderCheck(std::vector<LevelState> states);
-    bool damaged(int n) const;
+    const LevelState* knownState(int n) const;  // nothing while unknown
     int number_ = 1;
     bool inFolder_ = false;
     std::uint8_t kind_ = Earth;

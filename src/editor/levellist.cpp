@@ -48,25 +48,23 @@ void EditorWindow::takeFolderCheck(std::vector<LevelState> states)
     states_ = std::move(states);
     checking_ = false;
     // The level open as it is on disk takes the proof found beside it.
-    if (inFolder_ && number_ <= static_cast<int>(states_.size())) {
-        const LevelState& open = states_[number_ - 1];
-        if (!session_.modified() && open.proof && open.board == session_.board())
-            session_.setProof(*open.proof);
-    }
+    const LevelState* open = inFolder_ ? knownState(number_) : nullptr;
+    if (open && !session_.modified() && open->proof && open->board == session_.board())
+        session_.setProof(*open->proof);
     listLevels();
     boardChanged();
 }
 
-bool EditorWindow::damaged(int n) const
+const LevelState* EditorWindow::knownState(int n) const
 {
-    return !checking_ && n <= static_cast<int>(states_.size()) && states_[n - 1].status == LevelStatus::Damaged;
+    return checking_ || n > static_cast<int>(states_.size()) ? nullptr : &states_[n - 1];
 }
 
 void EditorWindow::listLevels()
 {
     levels_->clear();
     for (int n = 1, count = levelCount(folder_); n <= count; ++n) {
-        const LevelState* state = checking_ || n > static_cast<int>(states_.size()) ? nullptr : &states_[n - 1];
+        const LevelState* state = knownState(n);
         MessageText status = editortext::checking();
         switch (state ? state->status : LevelStatus::Missing) {
         case LevelStatus::Proven: status = editortext::proven(); break;
@@ -96,7 +94,7 @@ void EditorWindow::openLevel(int n)
         session_.setReadingProblems(readingProblems(*level));
     number_ = n;
     inFolder_ = true;
-    const LevelState* known = checking_ || n > static_cast<int>(states_.size()) ? nullptr : &states_[n - 1];
+    const LevelState* known = knownState(n);
     if (!level)
         report(editortext::unreadablePicture(levelFilePath(folder_, n), damage));
     else if (known && known->board == session_.board() && known->proof)
@@ -245,7 +243,7 @@ void EditorWindow::openPicture()
     if (otherSize && !confirm(editortext::openCorner(lost.front().text), editortext::openCornerButton()))
         return;
     // Opened over a damaged level, the picture takes its place when saved.
-    if (inFolder_ && damaged(number_)) {
+    if (inFolder_ && levelFileExists(folder_, number_) && !readLevelFile(folder_, number_)) {
         session_.replaceBoard(LevelBoard::fromPicture(*picture));
     } else {
         addLevel(LevelBoard::fromPicture(*picture));

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -300,6 +301,23 @@ void EditorWindowTest::aDamagedLevelIsListedWithItsCauseAndMoves()
     editor.window->findChild<QPushButton*>("up")->click();
     QCOMPARE(editor.window->levelNumber(), 1);
     QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), 200);
+
+    // A picture opened over it takes its place.
+    QTemporaryDir elsewhere;
+    LevelBoard good;
+    good.set({9, 9}, Diamond);
+    QCOMPARE(saveLevel(elsewhere.path().toStdString(), 1, good, std::nullopt), SaveOutcome::Saved);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(QString::fromStdString(levelFilePath(elsewhere.path().toStdString(), 1)));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    editor.window->findChild<QPushButton*>("openPicture")->click();
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QVERIFY(editor.window->save());
+    QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), static_cast<qint64>(whole.size()));
+    QCOMPARE(levelCount(folder), 2);
 }
 
 // A tape that waits ten million ticks is replayed off the window's thread: the
