@@ -249,7 +249,9 @@ SaveOutcome saveLevel(const std::string& folder, int n, const LevelBoard& board,
     if (!tape)
         return ::unlink(tapeFile.c_str()) == 0 || errno == ENOENT ? SaveOutcome::Saved : SaveOutcome::OldTapeLeft;
     if (std::rename(newTape->c_str(), tapeFile.c_str()) != 0) {
+        // The old tape goes too: the level on disk is unproven, as the report says.
         ::unlink(newTape->c_str());
+        ::unlink(tapeFile.c_str());
         return SaveOutcome::TapeNotSaved;
     }
     return SaveOutcome::Saved;
