@@ -88,7 +88,8 @@ void readInfoHeader(Bytes file, Bytes info, Header& h)
     // and by an alpha mask too with alpha bit fields, before the palette.
     Bytes masks = info.subspan(BmpInfoHeaderSize);
     if (info.size() == BmpInfoHeaderSize) {
-        masks = take(file, h.paletteStart, h.compression == alphaBitFields ? 16 : 12, {"bit field masks", "маски битовых полей"});
+        masks = take(file, h.paletteStart, h.compression == alphaBitFields ? 16 : 12,
+                     {"bit field masks", "маски битовых полей"});
         h.paletteStart += masks.size();
     }
     for (std::size_t i = 0; i < h.masks.size(); ++i)
@@ -102,7 +103,8 @@ Header readHeader(Bytes file)
         refuse({"not a bitmap", "не картинка BMP"});
     const std::uint32_t size = le32(take(file, BmpFileHeaderSize, 4, infoHeader), 0);
     if (!knownHeaderSize(size))
-        refuse({"unsupported header size " + std::to_string(size), "неподдерживаемый размер заголовка " + std::to_string(size)});
+        refuse({"unsupported header size " + std::to_string(size),
+                "неподдерживаемый размер заголовка " + std::to_string(size)});
     const Bytes info = take(file, BmpFileHeaderSize, size, infoHeader);
 
     Header h;
@@ -138,10 +140,12 @@ void checkHeader(const Header& h)
     if (h.width * h.rows() > maxPixels)
         refuse({"picture too large", "картинка слишком велика"});
     if (h.planes != 1)
-        refuse({"unsupported plane count " + std::to_string(h.planes), "неподдерживаемое число плоскостей " + std::to_string(h.planes)});
+        refuse({"unsupported plane count " + std::to_string(h.planes),
+                "неподдерживаемое число плоскостей " + std::to_string(h.planes)});
     const std::uint32_t c = h.compression;
     if (c != plain && c != rle8 && c != rle4 && c != bitFields && c != alphaBitFields)
-        refuse({"unsupported compression " + std::to_string(c), "неподдерживаемое сжатие " + std::to_string(c)});
+        refuse({"unsupported compression " + std::to_string(c),
+                "неподдерживаемое сжатие " + std::to_string(c)});
     if (!bitsFitCompression(h))
         refuse({"unsupported bit count " + std::to_string(h.bits) + " with compression " + std::to_string(c),
                 "неподдерживаемое число бит " + std::to_string(h.bits) + " при сжатии " + std::to_string(c)});
@@ -361,7 +365,8 @@ std::optional<Picture> readBmp(std::span<const std::uint8_t> file, MessageText* 
         checkHeader(header);
         const PixelFormat format(header, readPalette(file, header));
         if (header.pixelOffset > file.size())
-            refuse({"pixel data offset past the end of the file", "начало данных пикселей за концом файла"});
+            refuse({"pixel data offset past the end of the file",
+                    "начало данных пикселей за концом файла"});
         if (header.rle())
             return RleReader(file, header, format).read();
         return readRows(file, header, format);

@@ -149,6 +149,7 @@ std::vector<bool> reachableFrom(const Cells& cells, Cell start)
     }
     return reached;
 }
+
 // Where the player will most likely stand while there is none: the largest
 // area that red walls enclose.
 Cell largestOpenArea(const Cells& cells)
