@@ -90,13 +90,13 @@ void EditorWindow::openLevel(int n)
     // A damaged level is selected with an empty board, for the list's buttons
     // and Open picture to act on it.
     session_ = EditSession(level ? LevelBoard::fromPicture(*level) : LevelBoard::fromPicture(Picture{}));
-    if (level)
-        session_.setReadingProblems(readingProblems(*level));
+    const MessageText unreadable = editortext::unreadablePicture(levelFilePath(folder_, n), damage);
+    session_.setReadingProblems(level ? readingProblems(*level) : std::vector<LevelProblem>{{unreadable, {}}});
     number_ = n;
     inFolder_ = true;
     const LevelState* known = knownState(n);
     if (!level)
-        report(editortext::unreadablePicture(levelFilePath(folder_, n), damage));
+        report(unreadable);
     else if (known && known->board == session_.board() && known->proof)
         session_.setProof(*known->proof);
     else if (known && known->board != session_.board())

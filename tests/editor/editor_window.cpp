@@ -51,6 +51,12 @@ void drag(BoardView& view, std::initializer_list<BoardCell> cells)
     mouse(view, QEvent::MouseButtonRelease, *(cells.end() - 1));
 }
 
+QByteArray levelFile(const std::string& folder, int n)
+{
+    QFile file(QString::fromStdString(levelFilePath(folder, n)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct Editor {
     QTemporaryDir folder;
     std::unique_ptr<EditorWindow> window;
@@ -94,6 +100,7 @@ private slots:
     void aLongTapeIsReplayedWithoutTheWindowWaiting();
     void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
     void theEditorSaysWhyAndAsksOnlyWhatIsTrue();
+    void aNewLevelTakesTheNextNumberWhenItsOwnWasTaken();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -263,21 +270,17 @@ void EditorWindowTest::theListMovesLevelsWithTheirTapes()
         return texts;
     };
     QTRY_COMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
-    const auto bytes = [&](const std::string& path) {
-        QFile file(QString::fromStdString(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray unproven = bytes(levelFilePath(editor.levels(), 2));
+    const QByteArray unproven = levelFile(editor.levels(), 2);
 
     click("up");
     QCOMPARE(editor.window->levelNumber(), 1);
     QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
-    QCOMPARE(bytes(levelFilePath(editor.levels(), 1)), unproven);
+    QCOMPARE(levelFile(editor.levels(), 1), unproven);
 
     click("duplicate");
     QCOMPARE(editor.window->levelNumber(), 2);
     QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
-    QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
+    QCOMPARE(levelFile(editor.levels(), 2), unproven);
 }
 
 // A level file cut short is listed as damaged, with the reader's cause, and can
@@ -387,6 +390,25 @@ void EditorWindowTest::theEditorSaysWhyAndAsksOnlyWhatIsTrue()
     editor.key(Qt::Key_F5);
     QVERIFY(!editor.playing());
     QCOMPARE(editor.window->findChild<QLabel*>("status")->text(), QString("Nobody to play: put a player on the board first"));
+}
+
+// Another editor saved its own level 1 meanwhile: it is kept, and this one
+// becomes level 2.
+void EditorWindowTest::aNewLevelTakesTheNextNumberWhenItsOwnWasTaken()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    LevelBoard other;
+    other.set({30, 30}, Diamond);
+    QCOMPARE(saveLevel(editor.levels(), 1, other, std::nullopt), SaveOutcome::Saved);
+    const QByteArray kept = levelFile(editor.levels(), 1);
+    QVERIFY(!editor.window->save());
+    QVERIFY(editor.window->findChild<QLabel*>("status")->text().contains("appeared meanwhile"));
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QVERIFY(editor.window->save());
+    QCOMPARE(levelFile(editor.levels(), 1), kept);
+    QCOMPARE(levelCount(editor.levels()), 2);
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
