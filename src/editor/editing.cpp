@@ -11,12 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-constexpr int Percent = 100;
-// The earth a level is made of: all of the board inside the frame.
-constexpr int InnerCells = (BoardColumns - 2) * (BoardRows - 2);
-}  // namespace
-
 void EditorWindow::chooseKind(std::uint8_t code)
 {
     kind_ = code;
@@ -84,6 +78,8 @@ void EditorWindow::boardChanged()
 {
     board_->showBoard(session_.board());
     check_ = checkLevel(session_.board().toPicture());
+    const std::vector<LevelProblem> lost = session_.readingProblems();
+    check_.problems.insert(check_.problems.begin(), lost.begin(), lost.end());
     showFindings();
     showCounts();
     undoButton_->setEnabled(session_.canUndo());
@@ -109,7 +105,7 @@ void EditorWindow::showCounts()
     QString text;
     for (std::uint8_t code = 0; code < CellCodeCount; ++code)
         text += QString("%1  %2\n").arg(check_.counts[code], 4).arg(say(cellKindName(code)));
-    text += say(editortext::plainEarth(check_.counts[Earth] * Percent / InnerCells));
+    text += say(editortext::plainEarth(session_.board().innerEarthPercent()));
     counts_->setText(text);
 }
 

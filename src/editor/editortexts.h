@@ -11,7 +11,7 @@ MessageText levelsHeading();
 MessageText addLevel();
 MessageText duplicateLevel();
 MessageText deleteLevel();
-MessageText deleteQuestion(int n);
+MessageText deleteQuestion(int n, bool withTape);
 MessageText moveUp();
 MessageText moveDown();
 MessageText openPicture();
@@ -23,6 +23,8 @@ MessageText proven();
 MessageText unproven();
 MessageText broken();
 MessageText missing();
+MessageText damaged();
+MessageText checking();
 
 MessageText pencil();
 MessageText line();
@@ -45,9 +47,18 @@ MessageText underPointer(int x, int y, const MessageText& kind);
 
 MessageText saveAnyway(const std::string& problems);
 MessageText cannotSave(const std::string& path);
+MessageText cannotSaveNew(const std::string& path);  // no file was there before
+MessageText numberTaken(const std::string& path, int renumbered);
 MessageText saved(const std::string& path);
+MessageText tapeNotSaved(const std::string& path, const std::string& tape);
+MessageText oldTapeLeft(const std::string& path, const std::string& tape);
 MessageText noLevelsFolder(const std::string& folder);
-MessageText unreadablePicture(const std::string& path);
+MessageText emptyFolderArgument();
+MessageText unreadablePicture(const std::string& path, const MessageText& cause);
+MessageText noPlayerToPlay();
+MessageText broughtBack(int n);
+MessageText openCorner(const MessageText& size);
+MessageText openCornerButton();
 MessageText discardChanges();
 MessageText pictureFilter();
 MessageText discard();

@@ -80,7 +80,7 @@ EditorWindow::EditorWindow(const std::string& levelsFolder, bool english, const 
     resize(StartSize);
 
     checkFolder();
-    if (!statuses_.empty())
+    if (levelCount(folder_) > 0)
         openLevel(1);
     else
         newLevel();

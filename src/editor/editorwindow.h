@@ -89,7 +89,11 @@ private:
     Skin skin_;
     EditSession session_;
     LevelCheck check_;
-    std::vector<LevelStatus> statuses_;  // of the folder's levels, from level 1
+    std::vector<LevelState> states_;  // of the folder's levels, from level 1
+    bool checking_ = false;           // states_ are being found, off the interface's thread
+    int checkRun_ = 0;                // the latest check; the results of earlier ones are dropped
+    void takeFolderCheck(std::vector<LevelState> states);
+    const LevelState* knownState(int n) const;  // nothing while unknown
     int number_ = 1;
     bool inFolder_ = false;
     std::uint8_t kind_ = Earth;

@@ -2,12 +2,15 @@
 // play-test's world ticks are run by hand.
 #include "boardview.h"
 #include "editorwindow.h"
+#include "bmp.h"
 #include "levels.h"
 #include "playtest.h"
 
 #include <QLabel>
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -46,6 +49,12 @@ void drag(BoardView& view, std::initializer_list<BoardCell> cells)
     for (const BoardCell cell : cells)
         mouse(view, QEvent::MouseMove, cell);
     mouse(view, QEvent::MouseButtonRelease, *(cells.end() - 1));
+}
+
+QByteArray levelFile(const std::string& folder, int n)
+{
+    QFile file(QString::fromStdString(levelFilePath(folder, n)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct Editor {
@@ -87,6 +96,11 @@ private slots:
     void thePlayTestTakesThePlayersOwnKeys();
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
+    void aDamagedLevelIsListedWithItsCauseAndMoves();
+    void aLongTapeIsReplayedWithoutTheWindowWaiting();
+    void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
+    void theEditorSaysWhyAndAsksOnlyWhatIsTrue();
+    void aNewLevelTakesTheNextNumberWhenItsOwnWasTaken();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -228,7 +242,8 @@ void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
     editor.key(Qt::Key_8);
     drag(*editor.board, {{2, 1}});
     QVERIFY(!editor.window->save());
-    QVERIFY(status->text().contains("Could not save"));
+    // There was no file to keep as it was.
+    QVERIFY(status->text().contains("no file was written"));
     QVERIFY(!QFile::exists(missing));
 }
 
@@ -254,22 +269,146 @@ void EditorWindowTest::theListMovesLevelsWithTheirTapes()
             texts << levels->item(row)->text();
         return texts;
     };
-    QCOMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
-    const auto bytes = [&](const std::string& path) {
-        QFile file(QString::fromStdString(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray unproven = bytes(levelFilePath(editor.levels(), 2));
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
+    const QByteArray unproven = levelFile(editor.levels(), 2);
 
     click("up");
     QCOMPARE(editor.window->levelNumber(), 1);
-    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
-    QCOMPARE(bytes(levelFilePath(editor.levels(), 1)), unproven);
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
+    QCOMPARE(levelFile(editor.levels(), 1), unproven);
 
     click("duplicate");
     QCOMPARE(editor.window->levelNumber(), 2);
-    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
-    QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
+    QCOMPARE(levelFile(editor.levels(), 2), unproven);
+}
+
+// A level file cut short is listed as damaged, with the reader's cause, and can
+// be selected and moved like any other.
+void EditorWindowTest::aDamagedLevelIsListedWithItsCauseAndMoves()
+{
+    QTemporaryDir levels;
+    const std::string folder = levels.path().toStdString();
+    QCOMPARE(saveLevel(folder, 1, LevelBoard(), std::nullopt), SaveOutcome::Saved);
+    const std::vector<std::uint8_t> whole = levelFileBytes(LevelBoard());
+    QFile cut(QString::fromStdString(levelFilePath(folder, 2)));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(reinterpret_cast<const char*>(whole.data()), 200);
+    cut.close();
+    Editor editor(levels.path());
+    auto* list = editor.window->findChild<QListWidget*>("levels");
+    QTRY_COMPARE(list->item(1)->text(), QString("Level 2 — damaged"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QVERIFY(editor.window->findChild<QLabel*>("status")->text().endsWith("truncated pixel data"));
+    editor.window->findChild<QPushButton*>("up")->click();
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), 200);
+
+    // A picture opened over it takes its place.
+    QTemporaryDir elsewhere;
+    LevelBoard good;
+    good.set({9, 9}, Diamond);
+    QCOMPARE(saveLevel(elsewhere.path().toStdString(), 1, good, std::nullopt), SaveOutcome::Saved);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(QString::fromStdString(levelFilePath(elsewhere.path().toStdString(), 1)));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    editor.window->findChild<QPushButton*>("openPicture")->click();
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QVERIFY(editor.window->save());
+    QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), static_cast<qint64>(whole.size()));
+    QCOMPARE(levelCount(folder), 2);
+}
+
+// A tape that waits ten million ticks is replayed off the window's thread: the
+// window is up at once, its list saying so until the replay ends.
+void EditorWindowTest::aLongTapeIsReplayedWithoutTheWindowWaiting()
+{
+    QTemporaryDir levels;
+    const std::string folder = levels.path().toStdString();
+    LevelBoard diamondLeftAlone;
+    diamondLeftAlone.set({5, 5}, Diamond);
+    QCOMPARE(saveLevel(folder, 1, diamondLeftAlone, ".*10000000"), SaveOutcome::Saved);
+    EditorWindow window(folder, true, std::string(BuiltInSkin), DefaultHotkeys);
+    auto* list = window.findChild<QListWidget*>("levels");
+    QCOMPARE(list->item(0)->text(), QString("Level 1 — checking…"));
+    QTRY_COMPARE(list->item(0)->text(), QString("Level 1 — unproven"));
+}
+
+void EditorWindowTest::pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver()
+{
+    QTemporaryDir levels;
+    LevelBoard board;
+    board.set({9, 9}, Diamond);
+    Picture picture = board.toPicture();
+    picture.setPixel(5, 5, {254, 0, 0});
+    const std::vector<std::uint8_t> bytes = writeBmp24(picture);
+    QFile file(QString::fromStdString(levelFilePath(levels.path().toStdString(), 1)));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    Editor editor(levels.path());
+    const QString finding = "(5, 5) is 254,0,0, close to red wall 255,0,0";
+    QCOMPARE(editor.window->findChild<QListWidget*>("problems")->item(0)->text(), finding);
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        box->reject();
+    });
+    QVERIFY(!editor.window->save());
+    QVERIFY(asked.contains(finding));
+    QCOMPARE(file.size(), static_cast<qint64>(bytes.size()));
+}
+
+void EditorWindowTest::theEditorSaysWhyAndAsksOnlyWhatIsTrue()
+{
+    QTemporaryDir levels;
+    LevelBoard board;
+    board.set({9, 9}, Diamond);
+    QCOMPARE(saveLevel(levels.path().toStdString(), 1, board, std::nullopt), SaveOutcome::Saved);
+    Editor editor(levels.path());
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        box->reject();
+    });
+    editor.window->findChild<QPushButton*>("delete")->click();
+    QCOMPARE(asked, QString("Delete level 1? The levels after it move up."));
+
+    editor.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    editor.board->setFocus();
+    editor.key(Qt::Key_1);  // empty, over the player
+    drag(*editor.board, {{1, 1}});
+    editor.key(Qt::Key_F5);
+    QVERIFY(!editor.playing());
+    QCOMPARE(editor.window->findChild<QLabel*>("status")->text(), QString("Nobody to play: put a player on the board first"));
+}
+
+// Another editor saved its own level 1 meanwhile: it is kept, and this one
+// becomes level 2.
+void EditorWindowTest::aNewLevelTakesTheNextNumberWhenItsOwnWasTaken()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    LevelBoard other;
+    other.set({30, 30}, Diamond);
+    QCOMPARE(saveLevel(editor.levels(), 1, other, std::nullopt), SaveOutcome::Saved);
+    const QByteArray kept = levelFile(editor.levels(), 1);
+    QVERIFY(!editor.window->save());
+    QVERIFY(editor.window->findChild<QLabel*>("status")->text().contains("appeared meanwhile"));
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QVERIFY(editor.window->save());
+    QCOMPARE(levelFile(editor.levels(), 1), kept);
+    QCOMPARE(levelCount(editor.levels()), 2);
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
