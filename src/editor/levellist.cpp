@@ -117,6 +117,7 @@ bool EditorWindow::save()
     }
     session_.markSaved();
     inFolder_ = true;
+    showState();
     report(editortext::saved(path));
     statuses_.resize(std::max(statuses_.size(), static_cast<std::size_t>(number_)));
     statuses_[number_ - 1] = levelStatus(folder_, number_);
@@ -166,7 +167,8 @@ void EditorWindow::openPicture()
 {
     if (!mayLeaveLevel())
         return;
-    QFileDialog dialog(this, say(editortext::openPicture()), QString::fromStdString(folder_),
+    QFileDialog dialog(this, say(editortext::openPicture()),
+                       places_.pictureFolder.isEmpty() ? QString::fromStdString(folder_) : places_.pictureFolder,
                        say(editortext::pictureFilter()));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -179,6 +181,8 @@ void EditorWindow::openPicture()
     if (!dialog.exec() || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().front();
+    places_.pictureFolder = dialog.directory().absolutePath();
+    emit pictureFolderChosen(places_.pictureFolder);
     if (const std::optional<Picture> picture = readBmpFile(path.toStdString()))
         addLevel(LevelBoard::fromPicture(*picture));
     else
@@ -187,8 +191,13 @@ void EditorWindow::openPicture()
 
 void EditorWindow::copyBuiltin()
 {
-    if (mayLeaveLevel())
-        addLevel(LevelBoard::fromPicture(builtinLevel(builtins_->currentIndex() + 1).value_or(Picture{})));
+    if (!mayLeaveLevel())
+        return;
+    const int n = builtins_->currentIndex() + 1;
+    if (const std::optional<Picture> level = builtinLevel(n))
+        addLevel(LevelBoard::fromPicture(*level));
+    else
+        report(editortext::unreadableBuiltin(n));
 }
 
 void EditorWindow::playTest()
