@@ -92,7 +92,7 @@ editor_shot() {  # language (1 English, 0 Russian), picture
   env -u QT_SCALE_FACTOR HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
     "$editor" --folder "$work/levels" >"$work/editor.log" 2>&1 &
   kernmine=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^(Kernmine level editor|Редактор уровней Kernmine)$' |
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '(Kernmine level editor|Редактор уровней Kernmine)$' |
     head -n 1) || { echo "screenshots.sh: the editor showed no window" >&2; cat "$work/editor.log" >&2; exit 1; }
   xdotool windowfocus "$window"
   sleep 1

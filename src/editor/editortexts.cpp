@@ -43,7 +43,7 @@ MessageText grid() { return {"Grid", "Сетка"}; }
 MessageText save() { return {"Save", "Сохранить"}; }
 MessageText undo() { return {"Undo", "Отменить"}; }
 MessageText redo() { return {"Redo", "Вернуть"}; }
-MessageText playTest() { return {"Play-test (F5)", "Проверка игрой (F5)"}; }
+MessageText playTest() { return {"Play-test", "Проверка игрой"}; }
 
 MessageText problemsHeading() { return {"Problems", "Ошибки"}; }
 MessageText noProblems() { return {"No problems found", "Ошибок не найдено"}; }
