@@ -44,10 +44,11 @@ void EditorWindow::buildMenus(QVBoxLayout* window)
     auto* bar = new QMenuBar(this);
     bar->setObjectName("menus");
     window->setMenuBar(bar);
-    // The keys act on the edit page only, and the menus are shut during a
-    // play-test: there every key is the game's, and the level stays as it is.
+    // The keys act on the edit page only, and the menus are gone during a
+    // play-test: there every key is the game's, the level stays as it is, and
+    // the play has the whole window, as in the game.
     QWidget* editPage = pages_->widget(0);
-    connect(pages_, &QStackedWidget::currentChanged, bar, [this, bar] { bar->setEnabled(pages_->currentIndex() == 0); });
+    connect(pages_, &QStackedWidget::currentChanged, bar, [this, bar] { bar->setVisible(pages_->currentIndex() == 0); });
     const auto add = [&](QMenu* menu, const MessageText& name, const QList<QKeySequence>& keys,
                          const std::function<void()>& action, QAbstractButton* button = nullptr) {
         QAction* item = menu->addAction(say(name));

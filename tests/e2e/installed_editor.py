@@ -125,7 +125,8 @@ def recover_change(screen, game_folder, home):
     editor = Game(game_folder / "kernmine-editor", screen, home, title="^Kernmine level editor$")
     try:
         screen.keys("Return", gap=0.5)  # bring the change back
-        screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", r"Level 1\*? — Kernmine level editor$")
+        window = screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", r"Level 1\*? — Kernmine level editor$")
+        screen.run("xdotool", "windowfocus", window.split()[0].decode())  # a desktop gives it back the focus
         screen.keys("ctrl+s")
         wait_until(lambda: (levels / "level1.bmp").read_bytes() != saved, 5, "the brought back level to be saved")
         check(not any(copies.glob("recovery-*")), "the recovery copy outlived the save")
