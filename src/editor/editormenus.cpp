@@ -58,7 +58,7 @@ void EditorWindow::buildMenus(QVBoxLayout* window)
         connect(item, &QAction::triggered, this, [this, action] { act(action); });
         if (button != nullptr) {
             connect(button, &QAbstractButton::clicked, item, &QAction::trigger);
-            button->setToolTip(withKeys(button->text(), keys));
+            button->setToolTip(withKeys(say(name), keys));
         }
         return item;
     };
@@ -98,7 +98,7 @@ void EditorWindow::buildMenus(QVBoxLayout* window)
     grid->setCheckable(true);
     connect(grid, &QAction::toggled, grid_, &QCheckBox::setChecked);
     connect(grid_, &QCheckBox::toggled, grid, &QAction::setChecked);
-    grid_->setToolTip(withKeys(grid_->text(), grid->shortcuts()));
+    grid_->setToolTip(withKeys(say(editortext::grid()), grid->shortcuts()));
 
     QMenu* level = bar->addMenu(say(editortext::levelMenu()));
     add(level, editortext::playTest(), {QKeySequence(Qt::Key_F5)}, [this] { playTest(); }, playButton_);

@@ -29,10 +29,11 @@ constexpr int SideColumnWidth = 260;
 constexpr QSize StartSize{1280, 860};
 constexpr int PaletteIcon = 24;
 constexpr int ProblemSpacing = 3;  // pixels between two findings, so each reads on its own
-// The keys that choose the twelve kinds of cell, in cell-code order.
 // The keys that choose the tools, in tool order.
-const std::array<QKeySequence, 5> ToolKeys{QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_L), QKeySequence(Qt::Key_R),
-                                           QKeySequence(Qt::SHIFT | Qt::Key_R), QKeySequence(Qt::Key_F)};
+const std::array<QKeySequence, EditorWindow::Fill + 1> ToolKeys{
+    QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_L), QKeySequence(Qt::Key_R), QKeySequence(Qt::SHIFT | Qt::Key_R),
+    QKeySequence(Qt::Key_F)};
+// The keys that choose the twelve kinds of cell, in cell-code order.
 constexpr std::array<Qt::Key, CellCodeCount> KindKeys{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
                                                       Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8,
                                                       Qt::Key_9, Qt::Key_0, Qt::Key_Minus, Qt::Key_Equal};
@@ -169,12 +170,11 @@ void EditorWindow::buildEditPage(QWidget* page)
         tiles[code] = skin_.tile(sprite.col, sprite.row);
     }
     board_->setTiles(tiles);
-    boardArea_ = new QScrollArea(page);
-    boardArea_->setObjectName("boardArea");
-    boardArea_->setWidget(board_);
-    boardArea_->setWidgetResizable(true);
-    boardArea_->setAlignment(Qt::AlignCenter);
-    boardArea_->setFrameShape(QFrame::NoFrame);
+    // A zoomed board larger than its place scrolls.
+    auto* boardArea = new QScrollArea(page);
+    boardArea->setWidget(board_);
+    boardArea->setWidgetResizable(true);
+    boardArea->setFrameShape(QFrame::NoFrame);
     auto* under = new QHBoxLayout;
     pointer_ = new QLabel(page);
     pointer_->setObjectName("pointer");
@@ -186,7 +186,7 @@ void EditorWindow::buildEditPage(QWidget* page)
     status_->setObjectName("status");
     status_->setWordWrap(true);
     layout->addLayout(actions);
-    layout->addWidget(boardArea_, 1);
+    layout->addWidget(boardArea, 1);
     layout->addLayout(under);
     layout->addWidget(status_);
 

@@ -36,7 +36,6 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QScrollArea;
 class QStackedWidget;
 class QVBoxLayout;
 
@@ -142,7 +141,6 @@ private:
     QStackedWidget* pages_;
     PlayTest* play_;
     BoardView* board_;
-    QScrollArea* boardArea_;
     QLabel* levelsHeading_;
     QListWidget* levels_;
     QPushButton* addButton_;
