@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -42,12 +41,13 @@ void RecoveryCopy::drop() const
 
 std::optional<RecoveredLevel> RecoveryCopy::read() const
 {
+    if (path_.empty())
+        return std::nullopt;
     std::ifstream file(path_, std::ios::binary);
-    std::string bytes;
-    bytes.resize(MaxCopyBytes + 1);
+    std::string bytes(MaxCopyBytes + 1, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(file.gcount()));
-    if (path_.empty() || bytes.size() > MaxCopyBytes)
+    if (bytes.size() > MaxCopyBytes)
         return std::nullopt;
     std::istringstream in(bytes);
     const std::optional<std::string> heading = line(in), number = line(in), folder = line(in);
