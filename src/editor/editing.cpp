@@ -63,6 +63,7 @@ void EditorWindow::dragged(BoardCell cell)
         return;
     }
     board_->showBoard(session_.board());
+    showPointedCell();
 }
 
 void EditorWindow::released()
@@ -85,6 +86,8 @@ void EditorWindow::boardChanged()
     undoButton_->setEnabled(session_.canUndo());
     redoButton_->setEnabled(session_.canRedo());
     proof_->setText(say(session_.proof() ? editortext::provenByPlay() : editortext::notProven()));
+    showPointedCell();
+    showState();
 }
 
 void EditorWindow::showFindings()
@@ -111,6 +114,14 @@ void EditorWindow::showCounts()
 
 void EditorWindow::showPointer(std::optional<BoardCell> cell)
 {
-    pointer_->setText(cell ? say(editortext::underPointer(cell->x, cell->y, cellKindName(session_.board().at(*cell))))
-                           : QString());
+    pointed_ = cell;
+    showPointedCell();
+}
+
+// Named again after every change too: a stroke changes the cell under a pointer that stands still.
+void EditorWindow::showPointedCell()
+{
+    pointer_->setText(pointed_ ? say(editortext::underPointer(pointed_->x, pointed_->y,
+                                                              cellKindName(session_.board().at(*pointed_))))
+                               : QString());
 }

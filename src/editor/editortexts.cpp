@@ -9,6 +9,10 @@ std::string number(int n)
 }  // namespace
 
 MessageText windowTitle() { return {"Kernmine level editor", "Редактор уровней Kernmine"}; }
+MessageText titleOf(int n)
+{
+    return {"Level " + number(n) + "[*] — Kernmine level editor", "Уровень " + number(n) + "[*] — Редактор уровней Kernmine"};
+}
 MessageText levelsHeading() { return {"Levels", "Уровни"}; }
 MessageText addLevel() { return {"New", "Новый"}; }
 MessageText duplicateLevel() { return {"Duplicate", "Копия"}; }
@@ -41,7 +45,7 @@ MessageText grid() { return {"Grid", "Сетка"}; }
 MessageText save() { return {"Save", "Сохранить"}; }
 MessageText undo() { return {"Undo", "Отменить"}; }
 MessageText redo() { return {"Redo", "Вернуть"}; }
-MessageText playTest() { return {"Play-test (F5)", "Проверка игрой (F5)"}; }
+MessageText playTest() { return {"Play-test", "Проверка игрой"}; }
 
 MessageText problemsHeading() { return {"Problems", "Ошибки"}; }
 MessageText noProblems() { return {"No problems found", "Ошибок не найдено"}; }
@@ -135,4 +139,30 @@ MessageText lookIn() { return {"Look in:", "Папка:"}; }
 MessageText fileName() { return {"File name:", "Имя файла:"}; }
 MessageText fileType() { return {"Files of type:", "Тип файлов:"}; }
 MessageText open() { return {"Open", "Открыть"}; }
+
+MessageText fileMenu() { return {"&File", "&Файл"}; }
+MessageText editMenu() { return {"&Edit", "&Правка"}; }
+MessageText viewMenu() { return {"&View", "&Вид"}; }
+MessageText levelMenu() { return {"&Level", "&Уровень"}; }
+MessageText helpMenu() { return {"&Help", "&Справка"}; }
+MessageText quit() { return {"Quit", "Выход"}; }
+MessageText zoomIn() { return {"Zoom in", "Крупнее"}; }
+MessageText zoomOut() { return {"Zoom out", "Мельче"}; }
+MessageText fitToWindow() { return {"Fit to window", "По размеру окна"}; }
+MessageText guide() { return {"The editor's guide", "Руководство по редактору"}; }
+MessageText missingGuide(const std::string& path)
+{
+    return {"The guide " + path + " is missing", "Руководства " + path + " нет"};
+}
+MessageText unreadableBuiltin(int n)
+{
+    return {"The built-in level " + number(n) + " cannot be read", "Встроенный уровень " + number(n) + " не читается"};
+}
+
+MessageText recoverQuestion(int n)
+{
+    return {"The editor ended before level " + number(n) + " was saved. Bring back its unsaved changes?",
+            "Редактор закрылся, не сохранив уровень " + number(n) + ". Вернуть несохранённые изменения?"};
+}
+MessageText bringBack() { return {"Bring back", "Вернуть"}; }
 }  // namespace editortext

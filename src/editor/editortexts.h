@@ -7,6 +7,8 @@
 
 namespace editortext {
 MessageText windowTitle();
+// The window's title for level n; Qt marks the unsaved level at "[*]".
+MessageText titleOf(int n);
 MessageText levelsHeading();
 MessageText addLevel();
 MessageText duplicateLevel();
@@ -68,4 +70,21 @@ MessageText lookIn();
 MessageText fileName();
 MessageText fileType();
 MessageText open();
+
+// The menu bar: its menus, and the actions that have no button of their own.
+MessageText fileMenu();
+MessageText editMenu();
+MessageText viewMenu();
+MessageText levelMenu();
+MessageText helpMenu();
+MessageText quit();
+MessageText zoomIn();
+MessageText zoomOut();
+MessageText fitToWindow();
+MessageText guide();
+MessageText missingGuide(const std::string& path);
+MessageText unreadableBuiltin(int n);
+
+MessageText recoverQuestion(int n);
+MessageText bringBack();
 }  // namespace editortext

@@ -171,6 +171,7 @@ bool EditorWindow::save()
     }
     session_.markSaved();
     inFolder_ = true;
+    showState();
     checkFolder();
     listLevels();
     return true;
@@ -219,7 +220,8 @@ void EditorWindow::openPicture()
 {
     if (!mayLeaveLevel())
         return;
-    QFileDialog dialog(this, say(editortext::openPicture()), QString::fromStdString(folder_),
+    QFileDialog dialog(this, say(editortext::openPicture()),
+                       places_.pictureFolder.isEmpty() ? QString::fromStdString(folder_) : places_.pictureFolder,
                        say(editortext::pictureFilter()));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -231,6 +233,8 @@ void EditorWindow::openPicture()
         dialog.setLabelText(label, say(text));
     if (!dialog.exec() || dialog.selectedFiles().isEmpty())
         return;
+    places_.pictureFolder = dialog.directory().absolutePath();
+    emit pictureFolderChosen(places_.pictureFolder);
     const std::string path = dialog.selectedFiles().front().toStdString();
     MessageText cause;
     const std::optional<Picture> picture = readBmpFile(path, &cause);
@@ -254,8 +258,13 @@ void EditorWindow::openPicture()
 
 void EditorWindow::copyBuiltin()
 {
-    if (mayLeaveLevel())
-        addLevel(LevelBoard::fromPicture(builtinLevel(builtins_->currentIndex() + 1).value_or(Picture{})));
+    if (!mayLeaveLevel())
+        return;
+    const int n = builtins_->currentIndex() + 1;
+    if (const std::optional<Picture> level = builtinLevel(n))
+        addLevel(LevelBoard::fromPicture(*level));
+    else
+        report(editortext::unreadableBuiltin(n));
 }
 
 void EditorWindow::playTest()

@@ -57,17 +57,41 @@ QByteArray levelFile(const std::string& folder, int n)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Answers the next question the editor asks with the button of that caption,
+// and tells what the question was. A question that never comes is given up
+// after a while, so that it answers none of a later test.
+std::shared_ptr<QString> answerNextQuestion(const QString& answer)
+{
+    auto asked = std::make_shared<QString>();
+    const auto look = [answer, asked](auto& self, int triesLeft) -> void {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            if (triesLeft > 0)
+                QTimer::singleShot(10, [self, triesLeft] { self(self, triesLeft - 1); });
+            return;
+        }
+        *asked = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == answer)
+                button->click();
+    };
+    QTimer::singleShot(0, [look] { look(look, 500); });
+    return asked;
+}
+
 struct Editor {
     QTemporaryDir folder;
     std::unique_ptr<EditorWindow> window;
     BoardView* board = nullptr;
     PlayTest* play = nullptr;
 
-    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys, bool english = true)
+    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys, bool english = true,
+                    const EditorPlaces& places = {})
     {
         window = std::make_unique<EditorWindow>((levels.isEmpty() ? folder.path() : levels).toStdString(), english,
-                                                std::string(BuiltInSkin), keys);
+                                                std::string(BuiltInSkin), keys, places);
         window->show();
+        QApplication::processEvents();  // a question the editor asks as it starts is answered here
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             qFatal("the editor was not shown");
@@ -81,6 +105,8 @@ struct Editor {
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
     bool playing() const { return window->findChild<QStackedWidget*>()->currentWidget() == play; }
+    QString status() const { return window->findChild<QLabel*>("status")->text(); }
+    void click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
 };
 }  // namespace
 
@@ -101,6 +127,11 @@ private slots:
     void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
     void theEditorSaysWhyAndAsksOnlyWhatIsTrue();
     void aNewLevelTakesTheNextNumberWhenItsOwnWasTaken();
+    void anUnsavedLevelIsMarkedAndClosedOnlyWhenLeft();
+    void theLineUnderTheBoardTellsOfTheLastActionOnly();
+    void thePointedCellIsNamedAsAStrokeLeftIt();
+    void aZoomedBoardGrowsByWholePixels();
+    void aKilledEditorBringsItsChangesBack();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -409,6 +440,116 @@ void EditorWindowTest::aNewLevelTakesTheNextNumberWhenItsOwnWasTaken()
     QVERIFY(editor.window->save());
     QCOMPARE(levelFile(editor.levels(), 1), kept);
     QCOMPARE(levelCount(editor.levels()), 2);
+}
+
+// The close button's request, and Ctrl+Q, ask before unsaved changes are lost.
+void EditorWindowTest::anUnsavedLevelIsMarkedAndClosedOnlyWhenLeft()
+{
+    Editor editor;
+    QVERIFY(!editor.window->isWindowModified());
+    editor.key(Qt::Key_6);
+    drag(*editor.board, {{5, 5}});
+    QVERIFY(editor.window->isWindowModified());
+    QVERIFY(editor.window->windowTitle().contains("[*]"));
+
+    const auto asked = answerNextQuestion("Cancel");
+    editor.window->windowHandle()->close();
+    QCOMPARE(*asked, QString("The level has changes that are not saved. Leave them?"));
+    QVERIFY(editor.window->isVisible());
+    QCOMPARE(editor.window->session().board().at({5, 5}), std::uint8_t{Stone});
+
+    answerNextQuestion("Leave them");
+    editor.window->activateWindow();  // as the desktop does when the question goes
+    editor.board->setFocus();
+    editor.key(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!editor.window->isVisible());
+}
+
+void EditorWindowTest::theLineUnderTheBoardTellsOfTheLastActionOnly()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    QVERIFY(editor.window->save());
+    editor.click("add");
+    QCOMPARE(editor.status(), QString());
+    drag(*editor.board, {{2, 1}});
+    editor.key(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(editor.status().contains("level2.bmp"));
+    answerNextQuestion("Delete");
+    editor.click("delete");
+    QCOMPARE(levelCount(editor.levels()), 1);
+    QCOMPARE(editor.status(), QString());
+}
+
+// The pointer stands still over the cell that a click changes.
+void EditorWindowTest::thePointedCellIsNamedAsAStrokeLeftIt()
+{
+    Editor editor;
+    auto* pointer = editor.window->findChild<QLabel*>("pointer");
+    mouse(*editor.board, QEvent::MouseMove, {7, 7});
+    QVERIFY(pointer->text().endsWith(QString::fromStdString(cellKindName(Earth).english)));
+    editor.key(Qt::Key_6);
+    mouse(*editor.board, QEvent::MouseButtonPress, {7, 7});
+    mouse(*editor.board, QEvent::MouseButtonRelease, {7, 7});
+    QVERIFY(pointer->text().endsWith(QString::fromStdString(cellKindName(Stone).english)));
+}
+
+// Zoomed from one screen pixel a skin pixel to two by the keys, each pixel of
+// the board becomes two by two pixels of its own colour: nothing smoothed.
+void EditorWindowTest::aZoomedBoardGrowsByWholePixels()
+{
+    Editor editor;
+    // A quarter of the field each way, as the board shows it at the scale.
+    const auto zoomedTo = [&](double scale) {
+        for (int step = 0; step < 20 && editor.board->scale() > scale; ++step)
+            editor.key(Qt::Key_Minus, Qt::ControlModifier);
+        for (int step = 0; step < 20 && editor.board->scale() < scale; ++step)
+            editor.key(Qt::Key_Plus, Qt::ControlModifier);
+        QApplication::processEvents();
+        const int cell = int(CellPixels * scale);
+        const QPoint origin = pointOf(*editor.board, {0, 0}) - QPoint((cell - 1) / 2, (cell - 1) / 2);
+        return editor.board->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(
+            QRect(origin, QSize(FieldWidth, FieldHeight) * scale / 4));
+    };
+    const QImage one = zoomedTo(1);
+    QCOMPARE(editor.board->scale(), 1.0);
+    const QImage two = zoomedTo(2);
+    QCOMPARE(editor.board->scale(), 2.0);
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            for (const QPoint part : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                if (two.pixel(2 * QPoint(x, y) + part) != one.pixel(x, y))
+                    QFAIL(qPrintable(QString("skin pixel %1, %2").arg(x).arg(y)));
+    editor.key(Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(editor.board->scale() < 1);  // fitted to the window again
+}
+
+// A window that ends without closing, as a killed editor does, leaves its
+// copy; the next start on the folder brings the level back as one undo step.
+void EditorWindowTest::aKilledEditorBringsItsChangesBack()
+{
+    QTemporaryDir players;
+    const EditorPlaces places{players.filePath("recovery").toStdString(), {}, {}};
+    auto editor = std::make_unique<Editor>(QString(), DefaultHotkeys, true, places);
+    editor->key(Qt::Key_8);
+    drag(*editor->board, {{2, 1}});
+    QVERIFY(editor->window->save());
+    const LevelBoard saved = editor->window->session().board();
+    drag(*editor->board, {{4, 4}, {9, 4}});
+    const LevelBoard changed = editor->window->session().board();
+    const QString levels = editor->folder.path();
+    editor->folder.setAutoRemove(false);
+    editor.reset();
+
+    const auto asked = answerNextQuestion("Bring back");
+    Editor again(levels, DefaultHotkeys, true, places);
+    QVERIFY(asked->contains("level 1 was saved"));
+    QVERIFY(again.window->session().board() == changed);
+    QVERIFY(again.window->isWindowModified());
+    again.key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(again.window->session().board() == saved);
+    QDir(levels).removeRecursively();
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()
