@@ -39,6 +39,7 @@ bool isHostile(const QString& path)
 
 const QString English = valueName("english");
 const QString Skin = valueName("skin");
+const QString EditorPictureFolder = QStringLiteral("editor/pictureFolder");
 
 // Values read from the file are text; values written in this run are still
 // integers. Anything else, or a number beyond 32 bits, is no integer.
@@ -131,6 +132,21 @@ SettingsStore::SettingsStore(const QString& fileName, bool writeDefaults) : path
 Settings SettingsStore::peek()
 {
     return SettingsStore(QString(), false).read();
+}
+
+QString SettingsStore::editorPictureFolder()
+{
+    const SettingsStore store(QString(), false);
+    return store.refused_ ? QString() : store.store_->value(EditorPictureFolder).toString();
+}
+
+void SettingsStore::rememberEditorPictureFolder(const QString& folder)
+{
+    SettingsStore store(QString(), false);
+    if (store.refused_)
+        return;
+    store.store_->setValue(EditorPictureFolder, folder);
+    store.store_->sync();
 }
 
 SettingsStore::~SettingsStore() = default;

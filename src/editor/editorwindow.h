@@ -7,13 +7,25 @@
 #include "hotkeys.h"
 #include "levelcheck.h"
 #include "levelfolder.h"
+#include "recoverycopy.h"
 #include "skin.h"
 
+#include <QKeySequence>
+#include <QList>
+#include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+// Where the editor keeps and finds what lies outside its levels folder.
+struct EditorPlaces {
+    std::string recoveryCopy;  // the copy of unsaved changes; none: no copy is kept
+    QString guide;             // the editor's guide, in the player's language
+    QString pictureFolder;     // where the last picture was opened from
+};
 
 class BoardView;
 class PlayTest;
@@ -25,6 +37,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 class EditorWindow : public QWidget {
     Q_OBJECT
@@ -32,7 +45,8 @@ public:
     // The tools of the board, in the order the tool buttons stand.
     enum Tool { Pencil, Line, Rectangle, FilledRectangle, Fill };
 
-    EditorWindow(const std::string& levelsFolder, bool english, const std::string& skin, const Hotkeys& keys);
+    EditorWindow(const std::string& levelsFolder, bool english, const std::string& skin, const Hotkeys& keys,
+                 const EditorPlaces& places = {});
 
     // What the board is being edited as: level `number` of the folder, saved
     // there already or not yet.
@@ -49,21 +63,39 @@ public:
     bool save();
     void playTest();
 
+signals:
+    // A picture was opened from the folder: the next start begins there.
+    void pictureFolderChosen(const QString& folder);
+
+protected:
+    // Unsaved changes are left only when the author says so.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildLevelColumn(QWidget* column);
     void buildEditPage(QWidget* page);
     void buildSideColumn(QWidget* column);
     void buildShortcuts();
+    void buildMenus(QVBoxLayout* window);
+    void answerSession();
     void setTexts();
     QString say(const MessageText& text) const;
 
     // Each change of the board shows it again, checks it and lists the findings.
     void boardChanged();
+    // The title with its unsaved mark, and the recovery copy, after every
+    // change, save or level opened.
+    void showState();
+    void offerRecovery();
+    // Every action of the author runs here: the line under the board is the
+    // action's own report, or empty, never the one of an action before.
+    void act(const std::function<void()>& action);
     void showFindings();
     void showCounts();
     void checkFolder();
     void listLevels();
     void showPointer(std::optional<BoardCell> cell);
+    void showPointedCell();
 
     void pressed(BoardCell cell, Qt::MouseButton button);
     void dragged(BoardCell cell);
@@ -71,6 +103,8 @@ private:
 
     // Whether the player answers the question with `yes` rather than cancel.
     bool confirm(const MessageText& question, const MessageText& yes);
+    // The same, where the safe answer is `yes` and the other leaves something.
+    bool confirmSafe(const MessageText& question, const MessageText& yes, const MessageText& no);
     void warn(const MessageText& text);
     // False when the player keeps unsaved changes rather than lose them.
     bool mayLeaveLevel();
@@ -82,6 +116,9 @@ private:
     void copyBuiltin();
     void endPlayTest();
     void report(const MessageText& text);
+    void openGuide();
+    // A name with the keys that do the same, for a tooltip.
+    static QString withKeys(const QString& name, const QList<QKeySequence>& keys);
 
     std::string folder_;
     bool english_;
@@ -89,12 +126,21 @@ private:
     Skin skin_;
     EditSession session_;
     LevelCheck check_;
-    std::vector<LevelStatus> statuses_;  // of the folder's levels, from level 1
+    std::vector<LevelState> states_;  // of the folder's levels, from level 1
+    bool checking_ = false;           // states_ are being found, off the interface's thread
+    int checkRun_ = 0;                // the latest check; the results of earlier ones are dropped
+    void takeFolderCheck(std::vector<LevelState> states);
+    const LevelState* knownState(int n) const;  // nothing while unknown
     int number_ = 1;
     bool inFolder_ = false;
     std::uint8_t kind_ = Earth;
     Tool tool_ = Pencil;
     std::optional<BoardCell> anchor_;  // where the stroke began; the pencil's last cell
+    std::optional<BoardCell> pointed_;  // the cell under the pointer
+    EditorPlaces places_;
+    RecoveryCopy recovery_;
+    // A copy found at the start, kept as it is until the author answers for it.
+    std::optional<RecoveredLevel> unanswered_;
 
     QStackedWidget* pages_;
     PlayTest* play_;

@@ -170,6 +170,20 @@ TEST_F(SettingsStoreTest, PeekingReadsTheSettingsAndWritesNothing)
     EXPECT_FALSE(SettingsStore().firstRun());
 }
 
+// The folder the level editor remembers is its own: kept before the game's
+// first run without taking it, and kept through the game's writes.
+TEST_F(SettingsStoreTest, TheEditorsPictureFolderLeavesTheGamesSettingsAlone)
+{
+    const QString folder = QStringLiteral("/home/ёж/level pictures");
+    SettingsStore::rememberEditorPictureFolder(folder);
+    EXPECT_EQ(SettingsStore::editorPictureFolder(), folder);
+    SettingsStore game;
+    EXPECT_TRUE(game.firstRun());
+    game.write(changedSettings());
+    EXPECT_EQ(SettingsStore::peek(), changedSettings());
+    EXPECT_EQ(SettingsStore::editorPictureFolder(), folder);
+}
+
 TEST_F(SettingsStoreTest, BindingsAreTheLowByteOfTheStoredInteger)
 {
     writeFile(settingsFile(), "[software]\n"

@@ -269,7 +269,7 @@ TEST_F(TapeTool, TheCheckerSaysWhetherAPictureIsAGoodLevel)
     rows[1][1] = ':';
     const Outcome faulty = run("--check " + level("faulty.bmp", rows));
     EXPECT_EQ(faulty.status, 1);
-    EXPECT_EQ(faulty.out, (dir / "faulty.bmp").string() + " has 1 problem:\n  no player: no pixel is 0,255,0\n");
+    EXPECT_EQ(faulty.out, (dir / "faulty.bmp").string() + " has 1 problem:\n  no player: no cell is a player (0,255,0 in the picture)\n");
 
     const Outcome notAPicture = run("--check " + write("text.bmp", {'h', 'i'}));
     EXPECT_EQ(notAPicture.status, 2);
