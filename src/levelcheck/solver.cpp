@@ -49,6 +49,24 @@ std::vector<TapeKey> settledKeys()
     return keys;
 }
 
+// A key in one byte, for the keys of the ways between states: the solver keeps
+// millions of them.
+constexpr std::uint8_t EatBit = 0x10;
+constexpr std::uint8_t BombBit = 0x20;
+constexpr int KindShift = 6;
+
+std::uint8_t keyByte(const TapeKey& key)
+{
+    return static_cast<std::uint8_t>(key.kind << KindShift | (key.eat ? EatBit : 0) | (key.bomb ? BombBit : 0) |
+                                     key.direction);
+}
+
+TapeKey keyOfByte(std::uint8_t byte)
+{
+    return {static_cast<TapeKey::Kind>(byte >> KindShift), static_cast<Direction>(byte & 0x0f),
+            (byte & EatBit) != 0, (byte & BombBit) != 0};
+}
+
 double threadSeconds()
 {
     timespec t{};
@@ -327,9 +345,10 @@ private:
         const auto id = static_cast<std::uint32_t>(nodes_.size());
         nodes_.push_back({parent, slot->second, packed_.size(), static_cast<std::uint32_t>(f.packed.size()),
                           static_cast<std::uint32_t>(keys_.size()), static_cast<std::uint32_t>(f.keys.size())});
+        for (const TapeKey& key : f.keys)
+            keys_.push_back(keyByte(key));
         slot->second = id;
         packed_.insert(packed_.end(), f.packed.begin(), f.packed.end());
-        keys_.insert(keys_.end(), f.keys.begin(), f.keys.end());
         queue_.push({f.score, id});
         if (f.diamonds + f.creatures < best_.first + best_.second)
             best_ = {f.diamonds, f.creatures};
@@ -343,7 +362,8 @@ private:
         std::vector<TapeKey> tape;
         for (auto it = path.rbegin(); it != path.rend(); ++it) {
             const Node& n = nodes_[*it];
-            tape.insert(tape.end(), keys_.begin() + n.keysAt, keys_.begin() + n.keysAt + n.keysSize);
+            for (std::uint32_t k = n.keysAt; k < n.keysAt + n.keysSize; ++k)
+                tape.push_back(keyOfByte(keys_[k]));
         }
         return tape;
     }
@@ -360,7 +380,7 @@ private:
     std::unique_ptr<StateCodec> codec_;
     std::vector<Node> nodes_;
     std::vector<std::uint8_t> packed_;
-    std::vector<TapeKey> keys_;
+    std::vector<std::uint8_t> keys_;  // the keys of every state's way from its parent, a byte each
     std::unordered_map<std::uint64_t, std::uint32_t> table_;
     std::priority_queue<Queued> queue_;
     std::pair<int, int> best_;  // diamonds and creatures left
