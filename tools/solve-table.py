@@ -45,12 +45,12 @@ def solve(n, args, folder):
     out = run.stdout + run.stderr
     searched = re.search(r"searched (\d+) states in ([\d.]+) s", out)
     peak = re.search(r"peak (\d+) KB", out)
-    best = re.search(r"best (\d+) diamonds and (\d+) creatures left", out)
+    best = re.search(r"not found: ([^;]+); .*best (\d+) diamonds and (\d+) creatures left", out)
     row = {"n": n, "won": run.returncode == 0, "exit": run.returncode,
            "states": int(searched.group(1)) if searched else 0,
            "seconds": float(searched.group(2)) if searched else 0.0,
            "peak": int(peak.group(1)) // 1024 if peak else 0, "ticks": None, "replays": False,
-           "left": f"{best.group(1)} diamonds, {best.group(2)} creatures left" if best else ""}
+           "left": f"{best.group(1)}; {best.group(2)} diamonds, {best.group(3)} creatures left" if best else ""}
     # The hand-made tapes start without bombs, as their tests play them.
     row["hand"] = replay(args, bmp, os.path.join(ROOT, "tests", "levels", f"level{n}.tape"), 0)[1]
     if row["won"]:
