@@ -19,5 +19,3 @@ bool pressAndTick(Game& game, const TapeKey& key, long& ticks);
 // Whether the tape, played from the start of the level as a new game starts it
 // (its lives and bombs), ends with the level passed.
 bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape);
-// The same from a start with these lives and bombs.
-bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape, int lives, int bombs);

@@ -118,43 +118,42 @@ public:
         known_ = &known;
         std::vector<Follower> out;
         for (const TapeKey& key : keys_) {
-            codec.unpack(packed.data(), packed.size(), game_);
-            long ticks = 0;
-            pressAndTick(game_, key, ticks);
-            keep(codec, {key}, out);
+            follow(codec, packed, out, [&key](Game& game, std::vector<TapeKey>& keys) {
+                long ticks = 0;
+                keys.push_back(key);
+                pressAndTick(game, key, ticks);
+                return true;
+            });
         }
         codec.unpack(packed.data(), packed.size(), game_);
         distances_.measureFrom(game_.board, game_.playerx, game_.playery, isPickup);
-        for (const int goal : distances_.nearest(game_.board, isPickup, WalksPerState)) {
-            codec.unpack(packed.data(), packed.size(), game_);
-            std::vector<TapeKey> keys;
-            if (walkTo(game_, goal, keys, walk_))
-                keep(codec, std::move(keys), out);
-        }
-        {
-            codec.unpack(packed.data(), packed.size(), game_);
-            std::vector<TapeKey> keys;
-            if (dropBombBehind(game_, keys))
-                keep(codec, std::move(keys), out);
-        }
+        for (const int goal : distances_.nearest(game_.board, isPickup, WalksPerState))
+            follow(codec, packed, out, [&](Game& game, std::vector<TapeKey>& keys) { return walkTo(game, goal, keys, walk_); });
+        follow(codec, packed, out, dropBombBehind);
         if (game_.counters.yellow + game_.counters.olive > 0) {
-            for (const Direction side : {Up, Down, Left, Right}) {
-                codec.unpack(packed.data(), packed.size(), game_);
-                std::vector<TapeKey> keys;
-                if (bombAndWait(game_, side, keys))
-                    keep(codec, std::move(keys), out);
-            }
+            for (const Direction side : {Up, Down, Left, Right})
+                follow(codec, packed, out, [side](Game& game, std::vector<TapeKey>& keys) { return bombAndWait(game, side, keys); });
         }
         for (const TapeKey& key : settledKeys_) {
-            codec.unpack(packed.data(), packed.size(), game_);
-            std::vector<TapeKey> keys;
-            if (pressAndSettle(game_, key, keys) && keys.size() > 1)
-                keep(codec, std::move(keys), out);
+            follow(codec, packed, out, [&key](Game& game, std::vector<TapeKey>& keys) {
+                return pressAndSettle(game, key, keys) && keys.size() > 1;
+            });
         }
         return out;
     }
 
 private:
+    // Plays a move of one or many ticks from the packed state; keeps where it ends
+    // when the move says it went as meant.
+    template <typename Move>
+    void follow(const StateCodec& codec, const std::vector<std::uint8_t>& packed, std::vector<Follower>& out, Move move)
+    {
+        codec.unpack(packed.data(), packed.size(), game_);
+        std::vector<TapeKey> keys;
+        if (move(game_, keys))
+            keep(codec, std::move(keys), out);
+    }
+
     void keep(const StateCodec& codec, std::vector<TapeKey> keys, std::vector<Follower>& out)
     {
         if (game_.gamestate != Playing && game_.gamestate != LevelEnd)
@@ -393,12 +392,4 @@ private:
 SolveResult solveLevel(const Picture& level, const SolveOptions& options)
 {
     return Search(level, options).run();
-}
-
-bool keysWin(const Picture& level, int lives, int bombs, const std::vector<TapeKey>& keys)
-{
-    std::vector<TapeStep> steps;
-    for (const TapeKey& key : keys)
-        steps.push_back({key, 1});
-    return tapeWins(level, 1, steps, lives, bombs);
 }
