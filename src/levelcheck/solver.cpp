@@ -75,9 +75,12 @@ double threadSeconds()
 }
 
 // How promising a state is: fewer diamonds and creatures left first, then a
-// shorter walk to the nearest of them, where each bomb in hand counts as so
-// many steps saved: a bomb spent for nothing is a way lost.
+// shorter walk to the nearest of them, where each bomb in hand counts as so many
+// steps saved (a bomb spent for nothing is a way lost). Once only creatures are
+// left, each creature beyond the bombs in hand and in crates counts as a long way
+// more, as each may take a bomb; before that, bombs must open the way to diamonds.
 constexpr int BombWorth = WalkDistances::ThroughWall / 2;
+constexpr int BombShortCost = 2 * WalkDistances::ThroughWall;
 struct Score {
     int left = 0;
     int distance = 0;
@@ -86,6 +89,16 @@ struct Score {
         return a.left != b.left ? a.left < b.left : a.distance < b.distance;
     }
 };
+
+int bombsShort(const Game& game)
+{
+    if (game.counters.diamonds > 0)
+        return 0;
+    const auto& cells = game.board.cells.bytes();
+    const auto crates = std::count(cells.begin(), cells.end(), BombCrate);
+    const long bombs = game.counters.bombs + BombsPerCrate * crates;
+    return static_cast<int>(std::max(0L, game.counters.yellow + game.counters.olive - bombs));
+}
 
 // A state reached from its parent by the keys of one tick or of a walk.
 struct Follower {
@@ -168,7 +181,8 @@ private:
             if ((*known_)(f.packed))
                 return;
             const int distance = distances_.nearestThroughWalls(game_.board, game_.playerx, game_.playery, isQuarry);
-            f.score = {f.diamonds + f.creatures, distance - BombWorth * game_.counters.bombs};
+            f.score = {f.diamonds + f.creatures,
+                       distance - BombWorth * game_.counters.bombs + BombShortCost * bombsShort(game_)};
         }
         out.push_back(std::move(f));
     }
