@@ -1,9 +1,10 @@
 // Best-first search over the states of the game between two ticks. Every state
 // is followed by each key a player can press before the next tick (so a search
 // that runs out of states has tried everything, and proves that no win exists),
-// and also by walks to the nearest diamonds and crates, which carry the search
-// across a level in a few steps. States are played with the core's own tick
-// and kept packed; one met before is not searched again.
+// and also by long moves (walks to the nearest diamonds and crates, bombs dropped
+// or left for creatures, waits), which carry the search across a level in a few
+// steps. States are played with the core's own tick and kept packed; one met
+// before is not searched again.
 #include "solver.h"
 
 #include "headlesshost.h"
@@ -280,7 +281,7 @@ private:
         return p;
     }
 
-    // Plays a batch of states; false once a win is found.
+    // Plays a batch of states; false once a win is found or the states fill the budget.
     bool playBatch()
     {
         std::vector<std::uint32_t> batch;
@@ -299,8 +300,11 @@ private:
                     return false;
                 }
                 add(batch[i], f);
-                if (nodes_.size() >= options_.maxStates)
-                    return true;
+                if (nodes_.size() >= options_.maxStates) {
+                    // The followers not kept are not searched: no proof of anything now.
+                    result_.stop = SolveStop::Memory;
+                    return false;
+                }
             }
         }
         return true;
