@@ -1,12 +1,15 @@
-// kernmine-levels: turns level texts into the 4-bit level pictures the game embeds.
+// kernmine-levels: turns level texts into the 4-bit level pictures the game embeds,
+// and finds wins for level pictures.
 //
 //   kernmine-levels TEXT... [-o FOLDER]
+//   kernmine-levels solve LEVEL.bmp [options]   (see solvecommand.h)
 //
 // Each TEXT (say level7.txt) becomes level7.bmp in FOLDER, or beside the text
 // without -o. Every text is checked before anything is written; a text that is
 // not 40 lines of 60 known symbols is refused with exit status 2.
 #include "files.h"
 #include "leveltext.h"
+#include "solvecommand.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,7 +25,7 @@ constexpr int Refused = 2;
 
 int usage()
 {
-    std::cerr << "usage: kernmine-levels TEXT... [-o FOLDER]\n";
+    std::cerr << "usage: kernmine-levels TEXT... [-o FOLDER], or kernmine-levels solve LEVEL.bmp [options]\n";
     return Refused;
 }
 
@@ -34,6 +37,8 @@ struct Conversion {
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "solve")
+        return solveCommand(argc - 2, argv + 2);
     std::vector<fs::path> texts;
     std::optional<fs::path> folder;
     for (int i = 1; i < argc; ++i) {
