@@ -53,20 +53,22 @@ std::optional<int> integer(const QVariant& value)
     return ok ? std::optional(number) : std::nullopt;
 }
 
-// Whether the text may hold `form` where Qt reads a value: read as Qt reads
-// one, quotes left out, an escape made one character (a hexadecimal or octal
-// one the low 16 bits of its number) or none (an escaped line break, or one Qt
-// does not know, such as the backslash that ends a key before its "="). The
-// form may stand anywhere.
+// Whether a value or an item of a value list in the text may begin with
+// `form`, read as Qt reads one: a line's value follows its first "=" outside
+// quotes, and ends at a line break or a ";" outside quotes; a "," outside
+// quotes begins the next item; spaces and tabs before an item, and after a
+// closing quote, are left out, and so are the quotes; an escape is one
+// character (a hexadecimal or octal one the low 16 bits of its number) or none
+// (an escaped line break, or one Qt does not know). Only there does Qt decode
+// a value: a string the game writes begins with its own text (a skin's path),
+// or with "@@" when it begins with "@", so that its "@" forms stay text.
 bool mayHold(const QByteArray& text, std::string_view form)
 {
     const int Length = static_cast<int>(form.size());
-    std::uint32_t matched = 1;  // bit k: the text so far may end with the first k characters
-    const auto followedBy = [&](char16_t ch) {
-        if (matched == 1 && char16_t(form[0]) != ch)  // far the most common: nothing begun, nothing begins
-            return matched;
-        std::uint32_t next = 1;
-        for (int k = 0; k < Length; ++k) {
+    const std::uint32_t ItemStart = 1;  // bit k: the item so far may be the first k characters of the form
+    const auto followedBy = [&](std::uint32_t matched, char16_t ch) {
+        std::uint32_t next = 0;
+        for (int k = 0; matched >> k != 0 && k < Length; ++k) {
             if ((matched >> k & 1) && char16_t(form[k]) == ch)
                 next |= 1u << (k + 1);
         }
@@ -76,29 +78,48 @@ bool mayHold(const QByteArray& text, std::string_view form)
         return ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10 : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : 99;
     };
     static constexpr char Simple[] = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";  // an escape and what it stands for
+    std::uint32_t matched = 0;
+    bool inValue = false, quoted = false, skipping = false;
+    const auto lineEnds = [&] { inValue = quoted = skipping = false, matched = 0; };
     for (qsizetype i = 0; i < text.size() && !(matched >> Length & 1); ++i) {
         const char ch = text[i];
-        if (ch == '"')
-            continue;
-        if (ch != '\\' || i + 1 == text.size()) {
-            matched = followedBy(static_cast<unsigned char>(ch));
-            continue;
-        }
-        const char kind = text[++i];
-        const int base = kind == 'x' ? 16 : kind >= '0' && kind <= '7' ? 8 : 0;
-        const char* simple = kind ? std::strchr(Simple, kind) : nullptr;
-        if (base != 0) {
-            std::uint32_t number = base == 8 ? kind - '0' : 0;
-            bool digits = base == 8;
-            for (; i + 1 < text.size() && digit(text[i + 1]) < base; digits = true)
-                number = number * base + digit(text[++i]);
-            if (digits)
-                matched = followedBy(char16_t(number & 0xffff));
-        } else if (kind == '\n' || kind == '\r') {
-            if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r') && text[i + 1] != kind)
+        if ((ch == '\n' || ch == '\r') && !quoted) {
+            lineEnds();
+        } else if (ch == ';' && !quoted) {
+            while (i + 1 < text.size() && text[i + 1] != '\n' && text[i + 1] != '\r')
                 ++i;
-        } else if (simple != nullptr && (simple - Simple) % 2 == 0) {
-            matched = followedBy(static_cast<unsigned char>(simple[1]));
+            lineEnds();
+        } else if (ch == '"') {
+            quoted = !quoted;
+            skipping = !quoted;
+        } else if (!inValue) {
+            if (ch == '\\')
+                ++i;
+            else if (ch == '=' && !quoted)
+                inValue = skipping = true, matched = ItemStart;
+        } else if (skipping && (ch == ' ' || ch == '\t')) {
+        } else if (ch == ',' && !quoted) {
+            skipping = true, matched = ItemStart;
+        } else if (ch != '\\' || i + 1 == text.size()) {
+            skipping = false, matched = followedBy(matched, static_cast<unsigned char>(ch));
+        } else {
+            skipping = false;
+            const char kind = text[++i];
+            const int base = kind == 'x' ? 16 : kind >= '0' && kind <= '7' ? 8 : 0;
+            const char* simple = kind ? std::strchr(Simple, kind) : nullptr;
+            if (base != 0) {
+                std::uint32_t number = base == 8 ? kind - '0' : 0;
+                bool digits = base == 8;
+                for (; i + 1 < text.size() && digit(text[i + 1]) < base; digits = true)
+                    number = number * base + digit(text[++i]);
+                if (digits)
+                    matched = followedBy(matched, char16_t(number & 0xffff));
+            } else if (kind == '\n' || kind == '\r') {
+                if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r') && text[i + 1] != kind)
+                    ++i;
+            } else if (simple != nullptr && (simple - Simple) % 2 == 0) {
+                matched = followedBy(matched, static_cast<unsigned char>(simple[1]));
+            }
         }
     }
     return matched >> Length & 1;

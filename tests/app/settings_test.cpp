@@ -137,6 +137,29 @@ TEST_F(SettingsStoreTest, EveryValueComesBack)
     EXPECT_EQ(storedValue("english").toString(), "0");
 }
 
+// A skin's path holds whatever the player named the file: every one of Qt's "@"
+// forms, escapes, quotes, list and comment marks, line breaks, anywhere in it.
+// The game reads back what it wrote, and the other settings with it.
+TEST_F(SettingsStoreTest, EverySkinPathTheGameWritesReadsBackAsWritten)
+{
+    const std::string forms[] = {"@Variant(", "@DateTime(", "@ByteArray(", "@Rect(", "@Size(", "@Point(",
+                                 "@Invalid()", "@@", "@"};
+    const std::string marks[] = {"", "\\", "\"", ",", ";", "\n", " ", "=", "\\x40", "'", "\t"};
+    Settings settings = changedSettings();
+    for (const std::string& form : forms) {
+        for (const std::string& mark : marks) {
+            for (const std::string& skin : {"/home/player/skins/" + mark + form + "\\0\\0\\x5).bmp",
+                                            mark + form + "x) " + mark, form + mark}) {
+                settings.skin = skin;
+                SettingsStore(settingsFile()).write(settings);
+                const SettingsStore later;
+                ASSERT_FALSE(later.firstRun()) << skin;
+                ASSERT_EQ(later.read(), settings) << skin;
+            }
+        }
+    }
+}
+
 // The store of a given file (as the settings fuzzer opens it) reads and writes
 // that file and leaves the player's alone.
 TEST_F(SettingsStoreTest, AStoreOfAGivenFileKeepsToThatFile)
