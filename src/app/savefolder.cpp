@@ -4,6 +4,7 @@
 #include "savedgameformat.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 
 #include <cerrno>
@@ -48,8 +49,15 @@ std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path)
     return readWholeFile(QFile::encodeName(path).toStdString(), MaxSavedGameBytes);
 }
 
+bool isLinkedFolder(const QString& folder)
+{
+    return QFileInfo(folder).isSymLink();
+}
+
 bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes)
 {
+    if (isLinkedFolder(QFileInfo(path).path()))
+        return false;
     return writeWholeFile(QFile::encodeName(path).toStdString(), bytes);
 }
 

@@ -66,6 +66,10 @@ MessageText cannotSaveGame(const std::string& file)
 {
     return around("Can not save the game ", file, "", "Не удается сохранить игру ", "");
 }
+MessageText saveFolderIsLink()
+{
+    return {"The save folder is a link to another place", "Папка save ведет в другое место"};
+}
 MessageText gameDeleted(const std::string& file)
 {
     return around("The game ", file, " has been deleted", "Игра ", " удалена");

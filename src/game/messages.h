@@ -30,6 +30,7 @@ MessageText skinCorrupt(const std::string& skinFile);
 MessageText skinUnreadable();  // under the preview of the skins menu
 MessageText cannotLoadGame(const std::string& file);
 MessageText cannotSaveGame(const std::string& file);
+MessageText saveFolderIsLink();  // save/ leads elsewhere: no save is written or deleted there
 MessageText gameDeleted(const std::string& file);
 MessageText cannotDeleteGame(const std::string& file);
 MessageText cannotOpenPage(const std::string& page);  // a guide of the game's own site

@@ -77,6 +77,7 @@ private slots:
     void aGameTheGameCouldNotHaveSavedIsRefusedAndPlayGoesOn();
     void aKeyPressActsOnceWhereverItGoesOn();
     void aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile();
+    void aSaveFolderThatIsALinkIsNeitherWrittenNorDeletedThrough();
     void unfinishedSavesOfGoneGamesAreRemovedAtTheStart();
     void theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen();
     void aDeathReloadsTheSavedGameWithItsLivesAndBombs();
@@ -345,6 +346,35 @@ void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
     QCOMPARE(contents(decoy), QByteArray("precious"));
     QVERIFY(QFileInfo(s.save("link.kms")).isSymLink());
     QVERIFY(!QFile::exists(s.folder.filePath("nowhere")));
+    QVERIFY(s.form->saves().savename().isEmpty());
+}
+
+// A save folder that is itself a link leads elsewhere: nothing is saved or
+// deleted there, and the player is told why.
+void SavedGames::aSaveFolderThatIsALinkIsNeitherWrittenNorDeletedThrough()
+{
+    Session s;
+    const QString elsewhere = s.folder.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    QFile kept(elsewhere + "/kept.kms");
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("precious") > 0);
+    kept.close();
+    QVERIFY(QDir(s.save("")).removeRecursively());
+    QVERIFY(QFile::link(elsewhere, s.folder.filePath("save")));
+    const auto told = [&] {
+        return named<QLabel>(*s.form, "messageLabel")->text() == "The save folder is a link to another place";
+    };
+
+    s.saveAs("game");
+    QVERIFY(told());
+    press(*s.form, Qt::Key_Return);
+    s.form->menus.activatemenuitem(item::BackToGame);
+    press(*s.form, Qt::Key_L);
+    press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Delete);
+    QVERIFY(told());
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.kms"});
+    QCOMPARE(contents(elsewhere + "/kept.kms"), QByteArray("precious"));
     QVERIFY(s.form->saves().savename().isEmpty());
 }
 

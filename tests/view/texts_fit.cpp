@@ -38,7 +38,8 @@ QList<MessageText> everyMessage()
             message::skinCorrupt(skinFile),     message::cannotLoadGame(file),
             message::cannotSaveGame(file),      message::gameDeleted(file),
             message::cannotDeleteGame(file),    message::cannotOpenPage("km_levels_eng.htm"),
-            message::settingsNotSaved(),        message::padConnected("Sony Interactive Entertainment Wireless Controller")};
+            message::settingsNotSaved(),        message::saveFolderIsLink(),
+            message::padConnected("Sony Interactive Entertainment Wireless Controller")};
 }
 
 }  // namespace
