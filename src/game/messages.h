@@ -25,6 +25,10 @@ MessageText loading();
 MessageText levelCaption(int level);  // the status bar's level text
 MessageText defaultSkinLoaded();
 MessageText defaultSkinEntry();  // the first entry of the skins list
+// A file's name longer than FileNameLetters letters is shown with its middle
+// left out ("…"): the message's own words and the name's end (its extension)
+// always fit the message panel.
+constexpr std::size_t FileNameLetters = 20;
 MessageText skinLoaded(const std::string& skinFile);
 MessageText skinCorrupt(const std::string& skinFile);
 MessageText skinUnreadable();  // under the preview of the skins menu

@@ -1,6 +1,7 @@
 // Saved games from the menus: saving under a typed name, the two lists, loading,
 // deleting, and what a death does after a load; with names, folders and
 // writes that go wrong.
+#include "messages.h"
 #include "savefolder.h"
 #include "savedgameformat.h"
 #include "gamefolder.h"
@@ -171,7 +172,8 @@ void SavedGames::unsafeNamesAreRefusedAndNothingIsWritten()
     for (const QString& name : names) {
         s.saveAs(name);
         QCOMPARE(s.form->game.gamestate, MenuMessageInGame);
-        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), "Can not save the game " + name);
+        QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(),
+                 QString::fromStdString(message::cannotSaveGame(name.toStdString()).english));
         press(*s.form, Qt::Key_Return);
         QCOMPARE(s.form->game.gamestate, MenuInGame);
         QCOMPARE(s.form->menus.menuitem, item::SaveName);
