@@ -1,7 +1,9 @@
 #include "settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -35,6 +37,27 @@ bool isHostile(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isDir() && (!info.isFile() || info.size() > MaxSettingsFileBytes);
+}
+
+// Qt locks the file for each write with a lock file beside it, and waits as
+// long as another holds it: for ever on a pipe or a folder in its place (on a
+// pipe before the window shows, deaf to signals), half a minute on a lock left
+// by another machine. The game asks first, and waits no more than a moment.
+constexpr int LockWaitMs = 100;
+
+bool lockIsFree(const QString& settingsFile)
+{
+    const QString path = settingsFile + ".lock";
+    const QFileInfo info(path);
+    if (!info.dir().exists())  // a first run: Qt makes the folder as it writes
+        return true;
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return false;
+    QLockFile lock(path);
+    if (!lock.tryLock(LockWaitMs))
+        return false;
+    lock.unlock();
+    return true;
 }
 
 const QString English = valueName("english");
@@ -209,9 +232,11 @@ Settings SettingsStore::read() const
     return settings;
 }
 
+// The lock is asked for before a value is set: a store with values unwritten
+// writes them when it closes, and would wait there for the lock.
 void SettingsStore::write(const Settings& settings)
 {
-    if (refused_) {
+    if (refused_ || !lockIsFree(store_->fileName())) {
         reportUnwritten();
         return;
     }
@@ -238,7 +263,7 @@ void SettingsStore::reportUnwritten() const
 
 bool SettingsStore::writable() const
 {
-    return !refused_ && store_->isWritable();
+    return !refused_ && store_->isWritable() && lockIsFree(store_->fileName());
 }
 
 QString SettingsStore::fileName() const

@@ -386,6 +386,45 @@ void expectWritesToFailWithoutHarm()
     EXPECT_EQ(store->read(), changedSettings());
 }
 
+// Qt locks the file for each write with a lock file beside it. One that cannot
+// be taken (a pipe or a folder in its place, which Qt would wait on for ever,
+// or a fresh lock of another machine, half a minute) costs the game a moment:
+// the first run's defaults and each write are said to fail, nothing is
+// written, and the store says it cannot keep the settings. A hang here is a
+// failure by the test's time-out.
+void expectALockNeverWaitedFor()
+{
+    {
+        const auto store = openUnwritableFirstRun();
+        EXPECT_FALSE(store->writable());
+        testing::internal::CaptureStderr();
+        store->write(changedSettings());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), unwrittenLine());
+    }
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+}
+
+const QString LockFile = "/orvelund/Kernmine.ini.lock";
+
+TEST_F(SettingsStoreTest, ALockThatIsAPipe)
+{
+    ASSERT_TRUE(QDir().mkpath(configurationFolder() + "/orvelund"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(configurationFolder() + LockFile).constData(), 0600), 0);
+    expectALockNeverWaitedFor();
+}
+
+TEST_F(SettingsStoreTest, ALockThatIsAFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(configurationFolder() + LockFile));
+    expectALockNeverWaitedFor();
+}
+
+TEST_F(SettingsStoreTest, AFreshLockOfAnotherMachine)
+{
+    writeFile(configurationFolder() + LockFile, "4242\nkernmine\nanother-machine\n");
+    expectALockNeverWaitedFor();
+}
+
 TEST_F(SettingsStoreTest, AFileWhereTheFolderShouldBe)
 {
     writeFile(configurationFolder() + "/orvelund", "not a folder");
