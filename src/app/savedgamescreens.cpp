@@ -26,7 +26,8 @@ bool SavedGameScreens::saveGame(const QString& path)
         encodeSavedGame(game_, [this](int step) { view_.setProgress(step); });
     view_.hideProgress();
     if (!writeSavedGame(path, bytes)) {
-        view_.showMessage(message::cannotSaveGame(fileNameOf(path)));
+        view_.showMessage(isLinkedFolder(folder_) ? message::saveFolderIsLink()
+                                                  : message::cannotSaveGame(fileNameOf(path)));
         game_.gamestate = withMessage(game_.gamestate);
         return false;
     }
@@ -114,6 +115,11 @@ void SavedGameScreens::deletesavedgame()
     const QString entry = view_.selectedEntry(item::LoadList);
     if (entry.isEmpty())
         return;
+    if (isLinkedFolder(folder_)) {
+        view_.showMessage(message::saveFolderIsLink());
+        game_.gamestate = withMessage(game_.gamestate);
+        return;
+    }
     QFile file(pathOf(entry));
     if (!file.exists()) {
         refresh(item::LoadList);

@@ -26,17 +26,10 @@ bool pressAndTick(Game& game, const TapeKey& key, long& ticks)
 
 bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape)
 {
-    return tapeWins(level, levelNumber, tape, StartingLives, StartingBombs);
-}
-
-bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape, int lives, int bombs)
-{
     HeadlessHost host;
     host.level = level;
     Game game(host);
     game.internal = false;
-    game.counters.lives = lives;
-    game.counters.bombs = bombs;
     game.startlevel(levelNumber);
     long ticks = 0;
     for (const TapeStep& step : tape)

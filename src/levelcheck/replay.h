@@ -25,5 +25,3 @@ constexpr long MaxProofTicks = 4L * 60 * 60 * 1000 / TickMilliseconds;
 // Whether the tape, played from the start of the level as a new game starts it
 // (its lives and bombs), ends with the level passed within MaxProofTicks.
 bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape);
-// The same from a start with these lives and bombs.
-bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape, int lives, int bombs);

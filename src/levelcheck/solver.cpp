@@ -1,9 +1,10 @@
 // Best-first search over the states of the game between two ticks. Every state
 // is followed by each key a player can press before the next tick (so a search
 // that runs out of states has tried everything, and proves that no win exists),
-// and also by walks to the nearest diamonds and crates, which carry the search
-// across a level in a few steps. States are played with the core's own tick
-// and kept packed; one met before is not searched again.
+// and also by long moves (walks to the nearest diamonds and crates, bombs dropped
+// or left for creatures, waits), which carry the search across a level in a few
+// steps. States are played with the core's own tick and kept packed; one met
+// before is not searched again.
 #include "solver.h"
 
 #include "headlesshost.h"
@@ -49,6 +50,24 @@ std::vector<TapeKey> settledKeys()
     return keys;
 }
 
+// A key in one byte, for the keys of the ways between states: the solver keeps
+// millions of them.
+constexpr std::uint8_t EatBit = 0x10;
+constexpr std::uint8_t BombBit = 0x20;
+constexpr int KindShift = 6;
+
+std::uint8_t keyByte(const TapeKey& key)
+{
+    return static_cast<std::uint8_t>(key.kind << KindShift | (key.eat ? EatBit : 0) | (key.bomb ? BombBit : 0) |
+                                     key.direction);
+}
+
+TapeKey keyOfByte(std::uint8_t byte)
+{
+    return {static_cast<TapeKey::Kind>(byte >> KindShift), static_cast<Direction>(byte & 0x0f),
+            (byte & EatBit) != 0, (byte & BombBit) != 0};
+}
+
 double threadSeconds()
 {
     timespec t{};
@@ -57,9 +76,12 @@ double threadSeconds()
 }
 
 // How promising a state is: fewer diamonds and creatures left first, then a
-// shorter walk to the nearest of them, where each bomb in hand counts as so
-// many steps saved: a bomb spent for nothing is a way lost.
+// shorter walk to the nearest of them, where each bomb in hand counts as so many
+// steps saved (a bomb spent for nothing is a way lost). Once only creatures are
+// left, each creature beyond the bombs in hand and in crates counts as a long way
+// more, as each may take a bomb; before that, bombs must open the way to diamonds.
 constexpr int BombWorth = WalkDistances::ThroughWall / 2;
+constexpr int BombShortCost = 2 * WalkDistances::ThroughWall;
 struct Score {
     int left = 0;
     int distance = 0;
@@ -68,6 +90,16 @@ struct Score {
         return a.left != b.left ? a.left < b.left : a.distance < b.distance;
     }
 };
+
+int bombsShort(const Game& game)
+{
+    if (game.counters.diamonds > 0)
+        return 0;
+    const auto& cells = game.board.cells.bytes();
+    const auto crates = std::count(cells.begin(), cells.end(), BombCrate);
+    const long bombs = game.counters.bombs + BombsPerCrate * crates;
+    return static_cast<int>(std::max(0L, game.counters.yellow + game.counters.olive - bombs));
+}
 
 // A state reached from its parent by the keys of one tick or of a walk.
 struct Follower {
@@ -100,43 +132,42 @@ public:
         known_ = &known;
         std::vector<Follower> out;
         for (const TapeKey& key : keys_) {
-            codec.unpack(packed.data(), packed.size(), game_);
-            long ticks = 0;
-            pressAndTick(game_, key, ticks);
-            keep(codec, {key}, out);
+            follow(codec, packed, out, [&key](Game& game, std::vector<TapeKey>& keys) {
+                long ticks = 0;
+                keys.push_back(key);
+                pressAndTick(game, key, ticks);
+                return true;
+            });
         }
         codec.unpack(packed.data(), packed.size(), game_);
         distances_.measureFrom(game_.board, game_.playerx, game_.playery, isPickup);
-        for (const int goal : distances_.nearest(game_.board, isPickup, WalksPerState)) {
-            codec.unpack(packed.data(), packed.size(), game_);
-            std::vector<TapeKey> keys;
-            if (walkTo(game_, goal, keys, walk_))
-                keep(codec, std::move(keys), out);
-        }
-        {
-            codec.unpack(packed.data(), packed.size(), game_);
-            std::vector<TapeKey> keys;
-            if (dropBombBehind(game_, keys))
-                keep(codec, std::move(keys), out);
-        }
+        for (const int goal : distances_.nearest(game_.board, isPickup, WalksPerState))
+            follow(codec, packed, out, [&](Game& game, std::vector<TapeKey>& keys) { return walkTo(game, goal, keys, walk_); });
+        follow(codec, packed, out, dropBombBehind);
         if (game_.counters.yellow + game_.counters.olive > 0) {
-            for (const Direction side : {Up, Down, Left, Right}) {
-                codec.unpack(packed.data(), packed.size(), game_);
-                std::vector<TapeKey> keys;
-                if (bombAndWait(game_, side, keys))
-                    keep(codec, std::move(keys), out);
-            }
+            for (const Direction side : {Up, Down, Left, Right})
+                follow(codec, packed, out, [side](Game& game, std::vector<TapeKey>& keys) { return bombAndWait(game, side, keys); });
         }
         for (const TapeKey& key : settledKeys_) {
-            codec.unpack(packed.data(), packed.size(), game_);
-            std::vector<TapeKey> keys;
-            if (pressAndSettle(game_, key, keys) && keys.size() > 1)
-                keep(codec, std::move(keys), out);
+            follow(codec, packed, out, [&key](Game& game, std::vector<TapeKey>& keys) {
+                return pressAndSettle(game, key, keys) && keys.size() > 1;
+            });
         }
         return out;
     }
 
 private:
+    // Plays a move of one or many ticks from the packed state; keeps where it ends
+    // when the move says it went as meant.
+    template <typename Move>
+    void follow(const StateCodec& codec, const std::vector<std::uint8_t>& packed, std::vector<Follower>& out, Move move)
+    {
+        codec.unpack(packed.data(), packed.size(), game_);
+        std::vector<TapeKey> keys;
+        if (move(game_, keys))
+            keep(codec, std::move(keys), out);
+    }
+
     void keep(const StateCodec& codec, std::vector<TapeKey> keys, std::vector<Follower>& out)
     {
         if (game_.gamestate != Playing && game_.gamestate != LevelEnd)
@@ -151,7 +182,8 @@ private:
             if ((*known_)(f.packed))
                 return;
             const int distance = distances_.nearestThroughWalls(game_.board, game_.playerx, game_.playery, isQuarry);
-            f.score = {f.diamonds + f.creatures, distance - BombWorth * game_.counters.bombs};
+            f.score = {f.diamonds + f.creatures,
+                       distance - BombWorth * game_.counters.bombs + BombShortCost * bombsShort(game_)};
         }
         out.push_back(std::move(f));
     }
@@ -249,7 +281,7 @@ private:
         return p;
     }
 
-    // Plays a batch of states; false once a win is found.
+    // Plays a batch of states; false once a win is found or the states fill the budget.
     bool playBatch()
     {
         std::vector<std::uint32_t> batch;
@@ -268,8 +300,11 @@ private:
                     return false;
                 }
                 add(batch[i], f);
-                if (nodes_.size() >= options_.maxStates)
-                    return true;
+                if (nodes_.size() >= options_.maxStates) {
+                    // The followers not kept are not searched: no proof of anything now.
+                    result_.stop = SolveStop::Memory;
+                    return false;
+                }
             }
         }
         return true;
@@ -327,9 +362,10 @@ private:
         const auto id = static_cast<std::uint32_t>(nodes_.size());
         nodes_.push_back({parent, slot->second, packed_.size(), static_cast<std::uint32_t>(f.packed.size()),
                           static_cast<std::uint32_t>(keys_.size()), static_cast<std::uint32_t>(f.keys.size())});
+        for (const TapeKey& key : f.keys)
+            keys_.push_back(keyByte(key));
         slot->second = id;
         packed_.insert(packed_.end(), f.packed.begin(), f.packed.end());
-        keys_.insert(keys_.end(), f.keys.begin(), f.keys.end());
         queue_.push({f.score, id});
         if (f.diamonds + f.creatures < best_.first + best_.second)
             best_ = {f.diamonds, f.creatures};
@@ -343,7 +379,8 @@ private:
         std::vector<TapeKey> tape;
         for (auto it = path.rbegin(); it != path.rend(); ++it) {
             const Node& n = nodes_[*it];
-            tape.insert(tape.end(), keys_.begin() + n.keysAt, keys_.begin() + n.keysAt + n.keysSize);
+            for (std::uint32_t k = n.keysAt; k < n.keysAt + n.keysSize; ++k)
+                tape.push_back(keyOfByte(keys_[k]));
         }
         return tape;
     }
@@ -360,7 +397,7 @@ private:
     std::unique_ptr<StateCodec> codec_;
     std::vector<Node> nodes_;
     std::vector<std::uint8_t> packed_;
-    std::vector<TapeKey> keys_;
+    std::vector<std::uint8_t> keys_;  // the keys of every state's way from its parent, a byte each
     std::unordered_map<std::uint64_t, std::uint32_t> table_;
     std::priority_queue<Queued> queue_;
     std::pair<int, int> best_;  // diamonds and creatures left
@@ -373,12 +410,4 @@ private:
 SolveResult solveLevel(const Picture& level, const SolveOptions& options)
 {
     return Search(level, options).run();
-}
-
-bool keysWin(const Picture& level, int lives, int bombs, const std::vector<TapeKey>& keys)
-{
-    std::vector<TapeStep> steps;
-    for (const TapeKey& key : keys)
-        steps.push_back({key, 1});
-    return tapeWins(level, 1, steps, lives, bombs);
 }

@@ -54,7 +54,3 @@ struct SolveResult {
 // Searches the level picture, started as an external level with the given lives
 // and bombs, for a winning tape.
 SolveResult solveLevel(const Picture& level, const SolveOptions& options);
-
-// Whether the keys, played from the level's start with these lives and bombs,
-// end with the level passed.
-bool keysWin(const Picture& level, int lives, int bombs, const std::vector<TapeKey>& keys);

@@ -1,19 +1,8 @@
-// The files of the save folder: the list, safe names, and a save that fails
-// part-way never harming the game saved before.
+// The files of the save folder: the list, safe names, and reading back what
+// was written (a save that fails part-way is the core's whole-file writer's).
 #include "savefolder.h"
 
-#include "../filesizelimit.h"
-
 #include <QtTest>
-
-namespace {
-
-std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t value)
-{
-    return std::vector<std::uint8_t>(size, value);
-}
-
-}  // namespace
 
 class SavedGameFiles : public QObject {
     Q_OBJECT
@@ -21,7 +10,6 @@ class SavedGameFiles : public QObject {
 private slots:
     void listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles();
     void namesTheGameAccepts();
-    void aDiskFillingUpAnywhereKeepsTheOldFileWhole();
     void readBackEqualsWhatWasWritten();
 };
 
@@ -53,31 +41,6 @@ void SavedGameFiles::namesTheGameAccepts()
                            QString("del") + QChar(0x7f) + ".kms"};
     for (const QString& name : bad)
         QVERIFY2(!isSafeFileName(name), qPrintable(name));
-}
-
-// A disk that fills up at any byte: the save is refused however far it got,
-// also when every byte was taken and the disk refuses only at the end, and
-// leaves nothing behind.
-void SavedGameFiles::aDiskFillingUpAnywhereKeepsTheOldFileWhole()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("keep.kms");
-    const auto old = bytes(300, 14);
-    QVERIFY(writeSavedGame(path, old));
-    const auto next = bytes(257, 20);
-    for (rlim_t room = 0; room < next.size(); ++room) {
-        {
-            const FileSizeLimit full(room);
-            QVERIFY2(!writeSavedGame(path, next), qPrintable(QString::number(room)));
-        }
-        QCOMPARE(readSavedGame(path), std::optional(old));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.kms"});
-    }
-    {
-        const FileSizeLimit roomy(next.size());
-        QVERIFY(writeSavedGame(path, next));
-    }
-    QCOMPARE(readSavedGame(path), std::optional(next));
 }
 
 void SavedGameFiles::readBackEqualsWhatWasWritten()

@@ -6,11 +6,14 @@
 //
 // Each TEXT (say level7.txt) becomes level7.bmp in FOLDER, or beside the text
 // without -o. Every text is checked before anything is written; a text that is
-// not 40 lines of 60 known symbols is refused with exit status 2.
+// not 40 lines of 60 known symbols, or a second text for the same picture, is
+// refused with exit status 2. Each picture replaces the old one whole or not at
+// all.
 #include "files.h"
 #include "leveltext.h"
 #include "solvecommand.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
@@ -68,7 +71,12 @@ int main(int argc, char** argv)
             return Refused;
         }
         const fs::path name = text.stem().string() + ".bmp";
-        conversions.push_back({(folder ? *folder : text.parent_path()) / name, std::move(*bmp)});
+        const fs::path target = ((folder ? *folder : text.parent_path()) / name).lexically_normal();
+        if (std::ranges::any_of(conversions, [&](const Conversion& c) { return c.target == target; })) {
+            std::cerr << "kernmine-levels: " << text.string() << ": a second text for " << target.string() << '\n';
+            return Refused;
+        }
+        conversions.push_back({target, std::move(*bmp)});
     }
 
     for (const Conversion& c : conversions) {

@@ -125,7 +125,7 @@ int report(const SolveArguments& a, const SolveResult& result)
                 peakMemoryKilobytes() / 1024);
     switch (result.outcome) {
     case SolveOutcome::Won: {
-        std::printf("won: a tape of %zu ticks\n", result.tape.size());
+        std::printf("won: a tape of %zu keys, one a tick\n", result.tape.size());
         const std::string text = writeTape(result.tape);
         if (a.tape && !writeWholeFile(*a.tape, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) {
             std::cerr << "kernmine-levels: " << *a.tape << ": cannot write\n";
