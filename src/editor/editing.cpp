@@ -4,6 +4,7 @@
 
 #include "boardview.h"
 #include "editortexts.h"
+#include "winfinder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -81,11 +82,15 @@ void EditorWindow::boardChanged()
     check_ = checkLevel(session_.board().toPicture());
     const std::vector<LevelProblem> lost = session_.readingProblems();
     check_.problems.insert(check_.problems.begin(), lost.begin(), lost.end());
+    answerSearchFor(session_.board());
     showFindings();
     showCounts();
     undoButton_->setEnabled(session_.canUndo());
     redoButton_->setEnabled(session_.canRedo());
-    proof_->setText(say(session_.proof() ? editortext::provenByPlay() : editortext::notProven()));
+    const std::optional<std::string>& proof = session_.proof();
+    proof_->setText(say(!proof                   ? editortext::notProven()
+                        : foundBySolver(*proof) ? editortext::provenBySolver()
+                                                : editortext::provenByPlay()));
     showPointedCell();
     showState();
 }

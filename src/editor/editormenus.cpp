@@ -102,6 +102,7 @@ void EditorWindow::buildMenus(QVBoxLayout* window)
 
     QMenu* level = bar->addMenu(say(editortext::levelMenu()));
     add(level, editortext::playTest(), {QKeySequence(Qt::Key_F5)}, [this] { playTest(); }, playButton_);
+    add(level, editortext::findWin(), {QKeySequence(Qt::Key_F6)}, [this] { findWin(); }, findWinButton_);
     level->addSeparator();
     add(level, editortext::duplicateLevel(), {}, [this] { duplicateLevel(); }, duplicateButton_);
     add(level, editortext::moveUp(), {}, [this] { moveLevel(-1); }, upButton_);

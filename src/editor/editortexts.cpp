@@ -165,4 +165,42 @@ MessageText recoverQuestion(int n)
             "Редактор закрылся, не сохранив уровень " + number(n) + ". Вернуть несохранённые изменения?"};
 }
 MessageText bringBack() { return {"Bring back", "Вернуть"}; }
+MessageText findWin() { return {"Find a win", "Найти выигрыш"}; }
+MessageText searching(long states, int diamondsLeft, int creaturesLeft, int secondsLeft)
+{
+    return {"Searching: " + std::to_string(states) + " states; at best " + number(diamondsLeft) + " diamonds and " +
+                number(creaturesLeft) + " creatures left; " + number(secondsLeft) + " s to go",
+            "Поиск: " + std::to_string(states) + " состояний; в лучшем осталось алмазов " + number(diamondsLeft) +
+                ", существ " + number(creaturesLeft) + "; ещё " + number(secondsLeft) + " с"};
+}
+MessageText winFound(std::size_t ticks)
+{
+    return {"The solver found a win in " + std::to_string(ticks) + " ticks: it is the level's proof",
+            "Решатель нашёл выигрыш за " + std::to_string(ticks) + " тактов: это доказательство уровня"};
+}
+MessageText noWinExists()
+{
+    return {"No win exists: the solver played every state the level allows",
+            "Выигрыша нет: решатель проиграл все состояния, какие допускает уровень"};
+}
+MessageText winNotFound(long states, int seconds, bool outOfMemory)
+{
+    const std::string english = outOfMemory ? "the memory set aside for it" : number(seconds) + " s";
+    const std::string russian = outOfMemory ? "отведённой ему памяти" : number(seconds) + " с";
+    return {"No win found within " + english + " (" + std::to_string(states) +
+                " states searched). That says nothing against the level: it may still be won",
+            "Выигрыш не найден в пределах " + russian + " (перебрано состояний: " + std::to_string(states) +
+                "). Это ничего не говорит против уровня: его, может быть, можно пройти"};
+}
+MessageText searchStoppedByEdit()
+{
+    return {"The search for a win stopped: the board was changed", "Поиск выигрыша остановлен: поле изменилось"};
+}
+MessageText searchCancelled() { return {"The search for a win was cancelled", "Поиск выигрыша отменён"}; }
+MessageText provenBySolver() { return {"Proven: the solver found a win", "Доказан: решатель нашёл выигрыш"}; }
+MessageText wonButNotReplayed()
+{
+    return {"The play-test was won, but its tape does not win when replayed, so the level is not proven by it",
+            "Проверка игрой пройдена, но её запись при повторе не выигрывает, поэтому уровень ею не доказан"};
+}
 }  // namespace editortext

@@ -87,4 +87,15 @@ MessageText unreadableBuiltin(int n);
 
 MessageText recoverQuestion(int n);
 MessageText bringBack();
+
+// "Find a win": the solver's search and what it found.
+MessageText findWin();
+MessageText searching(long states, int diamondsLeft, int creaturesLeft, int secondsLeft);
+MessageText winFound(std::size_t ticks);
+MessageText noWinExists();
+MessageText winNotFound(long states, int seconds, bool outOfMemory);
+MessageText searchStoppedByEdit();
+MessageText searchCancelled();
+MessageText provenBySolver();
+MessageText wonButNotReplayed();
 }  // namespace editortext

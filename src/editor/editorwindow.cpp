@@ -155,9 +155,10 @@ void EditorWindow::buildEditPage(QWidget* page)
     undoButton_ = button(page, "undo");
     redoButton_ = button(page, "redo");
     playButton_ = button(page, "playTest");
+    findWinButton_ = button(page, "findWin");
     grid_ = new QCheckBox(page);
     grid_->setObjectName("grid");
-    for (QWidget* w : std::initializer_list<QWidget*>{saveButton_, undoButton_, redoButton_, playButton_, grid_})
+    for (QWidget* w : std::initializer_list<QWidget*>{saveButton_, undoButton_, redoButton_, playButton_, findWinButton_, grid_})
         actions->addWidget(w);
     actions->addStretch(1);
     board_ = new BoardView(page);
@@ -189,6 +190,7 @@ void EditorWindow::buildEditPage(QWidget* page)
     layout->addWidget(boardArea, 1);
     layout->addLayout(under);
     layout->addWidget(status_);
+    buildSearchBar(page, layout);
 
     connect(grid_, &QCheckBox::toggled, board_, &BoardView::setGrid);
     connect(board_, &BoardView::pressed, this,
@@ -279,6 +281,8 @@ void EditorWindow::setTexts()
     undoButton_->setText(say(editortext::undo()));
     redoButton_->setText(say(editortext::redo()));
     playButton_->setText(say(editortext::playTest()));
+    findWinButton_->setText(say(editortext::findWin()));
+    cancelSearch_->setText(say(editortext::cancel()));
     grid_->setText(say(editortext::grid()));
     const MessageText toolNames[] = {editortext::pencil(), editortext::line(), editortext::rectangle(),
                                      editortext::filledRectangle(), editortext::fill()};

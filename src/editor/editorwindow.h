@@ -18,6 +18,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Where the editor keeps and finds what lies outside its levels folder.
@@ -29,6 +30,11 @@ struct EditorPlaces {
 
 class BoardView;
 class PlayTest;
+class QProgressBar;
+class WinFinder;
+struct SolveProgress;
+struct SolveResult;
+struct TapeKey;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -115,6 +121,20 @@ private:
     void openPicture();
     void copyBuiltin();
     void endPlayTest();
+    // A tape that wins the board as it stands becomes its proof, its first line
+    // saying how it was won; false when it does not win.
+    bool acceptProof(const std::vector<TapeKey>& keys, std::string_view wonBy);
+
+    // "Find a win": the solver searches in the background while the board stays
+    // editable; an edit ends the search.
+    void buildSearchBar(QWidget* page, QVBoxLayout* layout);
+    void findWin();
+    void showSearch(const SolveProgress& progress);
+    void searchEnded(const SolveResult& result);
+    void stopSearch(const MessageText& why);
+    // Called with each change of the board: the search of another board ends,
+    // and the board the solver found no win for lists it as a problem.
+    void answerSearchFor(const LevelBoard& board);
     void report(const MessageText& text);
     void openGuide();
     // A name with the keys that do the same, for a tooltip.
@@ -159,6 +179,14 @@ private:
     QPushButton* undoButton_;
     QPushButton* redoButton_;
     QPushButton* playButton_;
+    QPushButton* findWinButton_;
+    WinFinder* finder_;
+    std::optional<LevelBoard> searched_;  // the board being searched
+    std::optional<LevelBoard> noWin_;     // the board the solver proved has no win
+    QWidget* searchBar_;
+    QProgressBar* searchProgress_;
+    QLabel* searchState_;
+    QPushButton* cancelSearch_;
     QCheckBox* grid_;
     QLabel* pointer_;
     QLabel* proof_;

@@ -4,6 +4,7 @@
 
 #include "bmp.h"
 #include "editortexts.h"
+#include "winfinder.h"
 #include "levels.h"
 #include "playtest.h"
 #include "replay.h"
@@ -281,15 +282,8 @@ void EditorWindow::playTest()
 void EditorWindow::endPlayTest()
 {
     pages_->setCurrentIndex(0);
-    if (play_->won()) {
-        const std::string tape = "# Level " + std::to_string(number_) +
-                                 ", won in a play-test of kernmine-editor: one key a tick.\n" +
-                                 writeTape(play_->tape());
-        std::string error;
-        const auto steps = parseTape(tape, error);
-        if (steps && tapeWins(session_.board().toPicture(), number_, *steps))
-            session_.setProof(tape);
-    }
+    if (play_->won() && !acceptProof(play_->tape(), PlayTestProof))
+        report(editortext::wonButNotReplayed());
     boardChanged();
 }
 

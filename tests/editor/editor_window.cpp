@@ -5,6 +5,8 @@
 #include "bmp.h"
 #include "levels.h"
 #include "playtest.h"
+#include "replay.h"
+#include "winfinder.h"
 
 #include <QLabel>
 #include <QAbstractButton>
@@ -123,6 +125,7 @@ private slots:
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
     void aDamagedLevelIsListedWithItsCauseAndMoves();
+    void findAWinProvesRefutesOrStopsWithTheBoard();
     void aLongTapeIsReplayedWithoutTheWindowWaiting();
     void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
     void theEditorSaysWhyAndAsksOnlyWhatIsTrue();
@@ -261,6 +264,46 @@ void EditorWindowTest::thePlayTestTakesThePlayersOwnKeys()
     editor.play->tick();
     QVERIFY(!editor.play->won());  // the bomb lies between the player and the diamond
     QCOMPARE(QString::fromStdString(writeTape(editor.play->tape())), QString(". BR R\n"));
+}
+
+// The solver's win becomes the level's proof, saved as a played one is; a board
+// it proves unwinnable lists that as a problem; an edit ends the search.
+void EditorWindowTest::findAWinProvesRefutesOrStopsWithTheBoard()
+{
+    Editor editor;
+    auto* finder = editor.window->findChild<WinFinder*>();
+    const auto proofLabel = [&] { return editor.window->findChild<QLabel*>("proof")->text(); };
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{3, 1}});
+    editor.key(Qt::Key_F6);
+    finder->wait();
+    QCOMPARE(proofLabel(), QString("Proven: the solver found a win"));
+    QVERIFY(editor.window->save());
+    std::string error;
+    QFile saved(QString::fromStdString(levelTapePath(editor.levels(), 1)));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const auto tape = parseTape(saved.readAll().toStdString(), error);
+    QVERIFY(tape && tapeWins(editor.window->session().board().toPicture(), 1, *tape));
+
+    // Red wall everywhere but the player and a diamond: nothing can move.
+    editor.window->chooseTool(EditorWindow::Fill);
+    editor.key(Qt::Key_9);
+    drag(*editor.board, {{20, 20}});
+    editor.window->chooseTool(EditorWindow::Pencil);
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{10, 10}});
+    editor.key(Qt::Key_F6);
+    finder->wait();
+    QVERIFY(editor.window->findChild<QListWidget*>("problems")->findItems("No win exists", Qt::MatchStartsWith).size() == 1);
+
+    editor.key(Qt::Key_3);
+    drag(*editor.board, {{10, 10}});
+    editor.click("findWin");  // nothing the search reports arrives before the edit
+    drag(*editor.board, {{20, 20}});
+    QVERIFY(!editor.window->findChild<QWidget*>("searchProgress")->isVisible());
+    finder->wait();
+    QCOMPARE(editor.status(), QString("The search for a win stopped: the board was changed"));
+    QCOMPARE(proofLabel(), QString("Not proven: play-test it to a win"));
 }
 
 void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
