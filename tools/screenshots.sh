@@ -35,7 +35,7 @@ trap cleanup EXIT
 
 # The game keeps its folders beside its executable: a copy of its own.
 mkdir -p "$work/game" "$work/config/orvelund" "$out"
-cp "$game" "$work/game/"
+cp "$game" "$editor" "$work/game/"
 # Settings that exist already make this a later start, whose title a key skips.
 printf '[software]\norvelund\\soft\\Kernmine\\7.0\\english=1\n' >"$work/config/orvelund/Kernmine.ini"
 
@@ -81,29 +81,47 @@ kernmine=""
 
 # The editor on two built-in levels, the first proven by its tape, and a second
 # player drawn in, so that a problem shows marked on the board. Where the board
-# stands on this screen: its cell (30, 20).
+# stands on this screen: its cell (30, 20). Then zoomed in with the View menu
+# open; then killed with the change unsaved and started again, to ask whether
+# its recovery copy is brought back.
 mkdir -p "$work/levels"
 cp "$top/assets/levels/level7.bmp" "$work/levels/level1.bmp"
 cp "$top/tests/levels/level7.tape" "$work/levels/level1.tape"
 cp "$top/assets/levels/level12.bmp" "$work/levels/level2.bmp"
-second_player=(501 383)
-editor_shot() {  # language (1 English, 0 Russian), picture
-  printf '[software]\norvelund\\soft\\Kernmine\\7.0\\english=%s\n' "$1" >"$work/config/orvelund/Kernmine.ini"
+second_player=(501 392)
+start_editor() {  # the title of the window to wait for
   env -u QT_SCALE_FACTOR HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
-    "$editor" --folder "$work/levels" >"$work/editor.log" 2>&1 &
+    "$work/game/kernmine-editor" --folder "$work/levels" >"$work/editor.log" 2>&1 &
   kernmine=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^(Kernmine level editor|Редактор уровней Kernmine)$' |
-    head -n 1) || { echo "screenshots.sh: the editor showed no window" >&2; cat "$work/editor.log" >&2; exit 1; }
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
+    { echo "screenshots.sh: the editor showed no window" >&2; cat "$work/editor.log" >&2; exit 1; }
   xdotool windowfocus "$window"
   sleep 1
+}
+stop_editor() {  # the signal
+  kill "-$1" "$kernmine"
+  wait "$kernmine" 2>/dev/null || true  # bash's word on the killed job, too
+  kernmine=""
+}
+editor_shot() {  # language (1 English, 0 Russian), suffix of the pictures
+  printf '[software]\norvelund\\soft\\Kernmine\\7.0\\english=%s\n' "$1" >"$work/config/orvelund/Kernmine.ini"
+  start_editor '(Kernmine level editor|Редактор уровней Kernmine)$'
   keys 2
   xdotool mousemove "${second_player[@]}" click 1 mousemove 0 0
   sleep 0.5
-  shot editor "$2"
-  kill "$kernmine"
-  wait "$kernmine" || true
-  kernmine=""
+  shot editor "$site/editor$2.png"
+  # Alt takes the menu bar, whose third menu is View.
+  keys ctrl+plus ctrl+plus ctrl+plus alt Right Right Down
+  sleep 0.5
+  shot editor-zoom "$site/editor_zoom$2.png"
+  stop_editor KILL
+  # The question is the window titled by the editor's name alone.
+  start_editor '^(Kernmine level editor|Редактор уровней Kernmine)$'
+  import -window "$window" -depth 8 -strip "$site/editor_recovery$2.png"
+  echo "$site/editor_recovery$2.png"
+  stop_editor TERM
+  rm -r "$work/game/editor"
 }
-editor_shot 1 "$out/editor.png"
-cp "$out/editor.png" "$site/editor_eng.png"
-editor_shot 0 "$site/editor.png"
+editor_shot 1 _eng
+cp "$site/editor_eng.png" "$out/editor.png"
+editor_shot 0 ""

@@ -46,6 +46,11 @@ bool PlayerFolder::removeSavedGame(const std::string& name)
     return !file.exists();
 }
 
+bool PlayerFolder::savedGamesFolderIsLink()
+{
+    return isLinkedFolder(folders_.players("save"));
+}
+
 bool PlayerFolder::levelExists(int n)
 {
     return levelFileExists(levelsFolder(), n);

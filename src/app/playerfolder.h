@@ -14,6 +14,7 @@ public:
     std::optional<std::vector<std::uint8_t>> readSavedGame(const std::string& name) override;
     bool writeSavedGame(const std::string& name, std::span<const std::uint8_t> bytes) override;
     bool removeSavedGame(const std::string& name) override;
+    bool savedGamesFolderIsLink() override;
     bool levelExists(int n) override;
     std::optional<Picture> readLevel(int n) override;
 

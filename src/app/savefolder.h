@@ -19,11 +19,14 @@ QStringList savedGameFiles(const QString& folder);
 // A regular file of at most MaxSavedGameBytes, whole.
 std::optional<std::vector<std::uint8_t>> readSavedGame(const QString& path);
 
+// Whether the folder is a link to a folder elsewhere rather than one of its own.
+bool isLinkedFolder(const QString& folder);
+
 // Replaces the file at path as a whole: the bytes go to a hidden file of the
 // game's own beside it that is renamed over the old one only once they are all
 // on the disk, so a failed save never harms the game saved before. A path that
-// is a link or anything but a regular file is refused: a save never writes
-// outside the save folder.
+// is a link or anything but a regular file is refused, and so is a save folder
+// that is a link: a save never writes outside the player's folders.
 bool writeSavedGame(const QString& path, std::span<const std::uint8_t> bytes);
 
 // Removes what saves of this game left in `folder` when they were killed half

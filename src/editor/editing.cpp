@@ -4,18 +4,13 @@
 
 #include "boardview.h"
 #include "editortexts.h"
+#include "winfinder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-constexpr int Percent = 100;
-// The earth a level is made of: all of the board inside the frame.
-constexpr int InnerCells = (BoardColumns - 2) * (BoardRows - 2);
-}  // namespace
 
 void EditorWindow::chooseKind(std::uint8_t code)
 {
@@ -69,6 +64,7 @@ void EditorWindow::dragged(BoardCell cell)
         return;
     }
     board_->showBoard(session_.board());
+    showPointedCell();
 }
 
 void EditorWindow::released()
@@ -84,11 +80,19 @@ void EditorWindow::boardChanged()
 {
     board_->showBoard(session_.board());
     check_ = checkLevel(session_.board().toPicture());
+    const std::vector<LevelProblem> lost = session_.readingProblems();
+    check_.problems.insert(check_.problems.begin(), lost.begin(), lost.end());
+    answerSearchFor(session_.board());
     showFindings();
     showCounts();
     undoButton_->setEnabled(session_.canUndo());
     redoButton_->setEnabled(session_.canRedo());
-    proof_->setText(say(session_.proof() ? editortext::provenByPlay() : editortext::notProven()));
+    const std::optional<std::string>& proof = session_.proof();
+    proof_->setText(say(!proof                   ? editortext::notProven()
+                        : foundBySolver(*proof) ? editortext::provenBySolver()
+                                                : editortext::provenByPlay()));
+    showPointedCell();
+    showState();
 }
 
 void EditorWindow::showFindings()
@@ -109,12 +113,20 @@ void EditorWindow::showCounts()
     QString text;
     for (std::uint8_t code = 0; code < CellCodeCount; ++code)
         text += QString("%1  %2\n").arg(check_.counts[code], 4).arg(say(cellKindName(code)));
-    text += say(editortext::plainEarth(check_.counts[Earth] * Percent / InnerCells));
+    text += say(editortext::plainEarth(session_.board().innerEarthPercent()));
     counts_->setText(text);
 }
 
 void EditorWindow::showPointer(std::optional<BoardCell> cell)
 {
-    pointer_->setText(cell ? say(editortext::underPointer(cell->x, cell->y, cellKindName(session_.board().at(*cell))))
-                           : QString());
+    pointed_ = cell;
+    showPointedCell();
+}
+
+// Named again after every change too: a stroke changes the cell under a pointer that stands still.
+void EditorWindow::showPointedCell()
+{
+    pointer_->setText(pointed_ ? say(editortext::underPointer(pointed_->x, pointed_->y,
+                                                              cellKindName(session_.board().at(*pointed_))))
+                               : QString());
 }

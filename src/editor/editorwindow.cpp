@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTimer>
 #include <QShortcut>
 #include <QStackedWidget>
 
@@ -27,6 +29,10 @@ constexpr int SideColumnWidth = 260;
 constexpr QSize StartSize{1280, 860};
 constexpr int PaletteIcon = 24;
 constexpr int ProblemSpacing = 3;  // pixels between two findings, so each reads on its own
+// The keys that choose the tools, in tool order.
+const std::array<QKeySequence, EditorWindow::Fill + 1> ToolKeys{
+    QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_L), QKeySequence(Qt::Key_R), QKeySequence(Qt::SHIFT | Qt::Key_R),
+    QKeySequence(Qt::Key_F)};
 // The keys that choose the twelve kinds of cell, in cell-code order.
 constexpr std::array<Qt::Key, CellCodeCount> KindKeys{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
                                                       Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8,
@@ -49,10 +55,13 @@ QLabel* heading(QWidget* parent, const QString& name)
 }  // namespace
 
 EditorWindow::EditorWindow(const std::string& levelsFolder, bool english, const std::string& skin,
-                           const Hotkeys& keys)
-    : folder_(levelsFolder), english_(english), keys_(keys)
+                           const Hotkeys& keys, const EditorPlaces& places)
+    : folder_(levelsFolder), english_(english), keys_(keys), places_(places), recovery_(places.recoveryCopy)
 {
     setObjectName("editor");
+    unanswered_ = recovery_.read();
+    if (unanswered_ && unanswered_->folder != folder_)
+        unanswered_.reset();
     skin_.loadAtStartup(skin);
     pages_ = new QStackedWidget(this);
     auto* editPage = new QWidget(pages_);
@@ -75,18 +84,23 @@ EditorWindow::EditorWindow(const std::string& levelsFolder, bool english, const 
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(pages_);
+    buildMenus(whole);
     buildShortcuts();
     setTexts();
     resize(StartSize);
 
     checkFolder();
-    if (!statuses_.empty())
+    if (levelCount(folder_) > 0)
         openLevel(1);
     else
         newLevel();
     chooseKind(Earth);
     if (!std::filesystem::is_directory(folder_))
         report(editortext::noLevelsFolder(folder_));
+    answerSession();
+    // Asked once the window stands, in front of it.
+    if (unanswered_)
+        QTimer::singleShot(0, this, &EditorWindow::offerRecovery);
 }
 
 QString EditorWindow::say(const MessageText& text) const
@@ -122,22 +136,14 @@ void EditorWindow::buildLevelColumn(QWidget* column)
     layout->addWidget(copyButton_, 7, 0, 1, 2);
 
     connect(levels_, &QListWidget::itemClicked, this, [this] {
-        const int n = levels_->currentRow() + 1;
-        if (n != number_ && n <= levelCount(folder_) && mayLeaveLevel())
-            openLevel(n);
-        else
-            listLevels();
+        act([this] {
+            const int n = levels_->currentRow() + 1;
+            if (n != number_ && n <= levelCount(folder_) && mayLeaveLevel())
+                openLevel(n);
+            else
+                listLevels();
+        });
     });
-    connect(addButton_, &QPushButton::clicked, this, [this] {
-        if (mayLeaveLevel())
-            newLevel();
-    });
-    connect(duplicateButton_, &QPushButton::clicked, this, &EditorWindow::duplicateLevel);
-    connect(deleteButton_, &QPushButton::clicked, this, &EditorWindow::deleteLevel);
-    connect(upButton_, &QPushButton::clicked, this, [this] { moveLevel(-1); });
-    connect(downButton_, &QPushButton::clicked, this, [this] { moveLevel(1); });
-    connect(openButton_, &QPushButton::clicked, this, &EditorWindow::openPicture);
-    connect(copyButton_, &QPushButton::clicked, this, &EditorWindow::copyBuiltin);
 }
 
 void EditorWindow::buildEditPage(QWidget* page)
@@ -149,9 +155,10 @@ void EditorWindow::buildEditPage(QWidget* page)
     undoButton_ = button(page, "undo");
     redoButton_ = button(page, "redo");
     playButton_ = button(page, "playTest");
+    findWinButton_ = button(page, "findWin");
     grid_ = new QCheckBox(page);
     grid_->setObjectName("grid");
-    for (QWidget* w : std::initializer_list<QWidget*>{saveButton_, undoButton_, redoButton_, playButton_, grid_})
+    for (QWidget* w : std::initializer_list<QWidget*>{saveButton_, undoButton_, redoButton_, playButton_, findWinButton_, grid_})
         actions->addWidget(w);
     actions->addStretch(1);
     board_ = new BoardView(page);
@@ -164,6 +171,11 @@ void EditorWindow::buildEditPage(QWidget* page)
         tiles[code] = skin_.tile(sprite.col, sprite.row);
     }
     board_->setTiles(tiles);
+    // A zoomed board larger than its place scrolls.
+    auto* boardArea = new QScrollArea(page);
+    boardArea->setWidget(board_);
+    boardArea->setWidgetResizable(true);
+    boardArea->setFrameShape(QFrame::NoFrame);
     auto* under = new QHBoxLayout;
     pointer_ = new QLabel(page);
     pointer_->setObjectName("pointer");
@@ -175,22 +187,14 @@ void EditorWindow::buildEditPage(QWidget* page)
     status_->setObjectName("status");
     status_->setWordWrap(true);
     layout->addLayout(actions);
-    layout->addWidget(board_, 1);
+    layout->addWidget(boardArea, 1);
     layout->addLayout(under);
     layout->addWidget(status_);
+    buildSearchBar(page, layout);
 
-    connect(saveButton_, &QPushButton::clicked, this, &EditorWindow::save);
-    connect(undoButton_, &QPushButton::clicked, this, [this] {
-        session_.undo();
-        boardChanged();
-    });
-    connect(redoButton_, &QPushButton::clicked, this, [this] {
-        session_.redo();
-        boardChanged();
-    });
-    connect(playButton_, &QPushButton::clicked, this, &EditorWindow::playTest);
     connect(grid_, &QCheckBox::toggled, board_, &BoardView::setGrid);
-    connect(board_, &BoardView::pressed, this, &EditorWindow::pressed);
+    connect(board_, &BoardView::pressed, this,
+            [this](BoardCell cell, Qt::MouseButton button) { act([&] { pressed(cell, button); }); });
     connect(board_, &BoardView::dragged, this, &EditorWindow::dragged);
     connect(board_, &BoardView::released, this, &EditorWindow::released);
     connect(board_, &BoardView::hovered, this, &EditorWindow::showPointer);
@@ -255,18 +259,14 @@ void EditorWindow::buildShortcuts()
         s->setContext(Qt::WidgetWithChildrenShortcut);
         connect(s, &QShortcut::activated, this, action);
     };
-    shortcut(QKeySequence::Undo, [this] { undoButton_->click(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redoButton_->click(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redoButton_->click(); });
-    shortcut(QKeySequence::Save, [this] { save(); });
-    shortcut(QKeySequence(Qt::Key_F5), [this] { playTest(); });
     for (std::uint8_t code = 0; code < CellCodeCount; ++code)
         shortcut(QKeySequence(KindKeys[code]), [this, code] { chooseKind(code); });
+    for (int tool = Pencil; tool <= Fill; ++tool)
+        shortcut(ToolKeys[tool], [this, tool] { chooseTool(static_cast<Tool>(tool)); });
 }
 
 void EditorWindow::setTexts()
 {
-    setWindowTitle(say(editortext::windowTitle()));
     levelsHeading_->setText(say(editortext::levelsHeading()));
     addButton_->setText(say(editortext::addLevel()));
     duplicateButton_->setText(say(editortext::duplicateLevel()));
@@ -281,11 +281,15 @@ void EditorWindow::setTexts()
     undoButton_->setText(say(editortext::undo()));
     redoButton_->setText(say(editortext::redo()));
     playButton_->setText(say(editortext::playTest()));
+    findWinButton_->setText(say(editortext::findWin()));
+    cancelSearch_->setText(say(editortext::cancel()));
     grid_->setText(say(editortext::grid()));
     const MessageText toolNames[] = {editortext::pencil(), editortext::line(), editortext::rectangle(),
                                      editortext::filledRectangle(), editortext::fill()};
-    for (int tool = Pencil; tool <= Fill; ++tool)
+    for (int tool = Pencil; tool <= Fill; ++tool) {
         tools_->button(tool)->setText(say(toolNames[tool]));
+        tools_->button(tool)->setToolTip(withKeys(say(toolNames[tool]), {ToolKeys[tool]}));
+    }
     for (std::uint8_t code = 0; code < CellCodeCount; ++code)
         palette_->item(code)->setText(QKeySequence(KindKeys[code]).toString() + "  " + say(cellKindName(code)));
     problemsHeading_->setText(say(editortext::problemsHeading()));

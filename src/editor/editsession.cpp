@@ -1,5 +1,7 @@
 #include "editsession.h"
 
+#include <algorithm>
+
 void EditSession::beginStroke()
 {
     stroke_.clear();
@@ -40,6 +42,15 @@ void EditSession::paintStroke(const std::vector<BoardCell>& cells, std::uint8_t 
     endStroke();
 }
 
+void EditSession::replaceBoard(const LevelBoard& board)
+{
+    beginStroke();
+    for (int y = 0; y < BoardRows; ++y)
+        for (int x = 0; x < BoardColumns; ++x)
+            paint({{x, y}}, board.at({x, y}));
+    endStroke();
+}
+
 void EditSession::undo()
 {
     if (stroking_ || undo_.empty())
@@ -63,7 +74,6 @@ void EditSession::redo()
 
 void EditSession::changed()
 {
-    proof_.reset();
     modified_ = true;
 }
 
@@ -71,4 +81,15 @@ void EditSession::takeBack(const Step& step)
 {
     for (auto change = step.rbegin(); change != step.rend(); ++change)
         board_.set(change->cell, change->before);
+}
+
+std::vector<LevelProblem> EditSession::readingProblems() const
+{
+    // Reading leaves such a pixel's cell empty.
+    const auto unpainted = [this](BoardCell c) { return board_.at(c) == Empty; };
+    std::vector<LevelProblem> kept;
+    for (const LevelProblem& problem : reading_)
+        if (problem.cells.empty() || std::any_of(problem.cells.begin(), problem.cells.end(), unpainted))
+            kept.push_back(problem);
+    return kept;
 }

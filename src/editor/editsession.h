@@ -1,5 +1,5 @@
 // A level being edited: its board, strokes that undo and redo as one step each,
-// and the winning tape that proves it, dropped by any later change.
+// and the winning tape that proves it, for as long as the board is the one it won.
 #pragma once
 
 #include "levelboard.h"
@@ -26,17 +26,35 @@ public:
     // One stroke of the given cells.
     void paintStroke(const std::vector<BoardCell>& cells, std::uint8_t code);
 
+    // One stroke that makes the board the given one.
+    void replaceBoard(const LevelBoard& board);
+
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     void undo();
     void redo();
 
-    // The tape of a play-test that won, for as long as the board stays as it was.
-    const std::optional<std::string>& proof() const { return proof_; }
-    void setProof(std::string tape) { proof_ = std::move(tape); }
+    // The tape of a play-test that won, whenever the board is the one it won:
+    // a change undone proves the level again.
+    const std::optional<std::string>& proof() const { return board_ == provenBoard_ ? proof_ : noProof_; }
+    void setProof(std::string tape)
+    {
+        proof_ = std::move(tape);
+        provenBoard_ = board_;
+    }
     // Whether the board differs from the one last saved or opened.
     bool modified() const { return modified_; }
-    void markSaved() { modified_ = false; }
+    void markSaved()
+    {
+        modified_ = false;
+        reading_.clear();
+    }
+
+    // What reading the picture opened lost (its size, pixels of no level
+    // colour), until the board is saved over it; a pixel's problem goes once
+    // its cell is painted.
+    void setReadingProblems(std::vector<LevelProblem> problems) { reading_ = std::move(problems); }
+    std::vector<LevelProblem> readingProblems() const;
 
 private:
     struct Change {
@@ -54,5 +72,8 @@ private:
     Step stroke_;
     bool stroking_ = false;
     std::optional<std::string> proof_;
+    LevelBoard provenBoard_;
+    static inline const std::optional<std::string> noProof_;
     bool modified_ = false;
+    std::vector<LevelProblem> reading_;
 };

@@ -42,6 +42,17 @@ Picture LevelBoard::toPicture() const
     return level;
 }
 
+int LevelBoard::innerEarthPercent() const
+{
+    constexpr int Percent = 100;
+    constexpr int InnerCells = (BoardColumns - 2) * (BoardRows - 2);
+    int earth = 0;
+    for (int y = 1; y < BoardRows - 1; ++y)
+        for (int x = 1; x < BoardColumns - 1; ++x)
+            earth += at({x, y}) == Earth;
+    return earth * Percent / InnerCells;
+}
+
 std::vector<BoardCell> lineCells(BoardCell a, BoardCell b)
 {
     // Bresenham's line: each step moves along the longer axis, and along the

@@ -20,6 +20,9 @@ public:
     // The level picture of the board, one pixel a cell in its level colour.
     Picture toPicture() const;
 
+    // The earth inside the frame, in percent of the cells inside it.
+    int innerEarthPercent() const;
+
     static bool contains(BoardCell c) { return c.x >= 0 && c.y >= 0 && c.x < BoardColumns && c.y < BoardRows; }
     std::uint8_t at(BoardCell c) const { return cells_[index(c)]; }
     void set(BoardCell c, std::uint8_t code) { cells_[index(c)] = code; }

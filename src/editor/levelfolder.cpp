@@ -57,17 +57,31 @@ std::vector<std::string> takeBack(const std::vector<Done>& done, LevelFiles& fil
     return stranded;
 }
 
-MessageText failure(const std::string& failed, const std::vector<std::string>& stranded)
+// `blocker`: the file that stood where `failed` was to go, if any.
+MessageText failure(const std::string& failed, const std::string& blocker, const std::vector<std::string>& stranded)
 {
+    const MessageText why = blocker.empty() ? MessageText{}
+                                            : MessageText{" (" + blocker + " is in its way; move or delete that file)",
+                                                          " (мешает файл " + blocker + "; переместите или удалите его)"};
     if (stranded.empty())
-        return {"Could not change " + failed + "; every level is back in its place",
-                "Не удалось изменить " + failed + "; все уровни остались на своих местах"};
+        return {"Could not change " + failed + why.english + "; every level is back in its place",
+                "Не удалось изменить " + failed + why.russian + "; все уровни остались на своих местах"};
     std::string names;
     for (const std::string& name : stranded)
         names += (names.empty() ? "" : ", ") + name;
-    return {"Could not change " + failed + ", nor put back " + names + "; no level is lost",
-            "Не удалось изменить " + failed + " и вернуть " + names + "; ни один уровень не потерян"};
+    return {"Could not change " + failed + why.english + ", nor put back " + names + "; no level is lost",
+            "Не удалось изменить " + failed + why.russian + " и вернуть " + names + "; ни один уровень не потерян"};
 }
+bool moveNoReplace(const std::string& from, const std::string& to)
+{
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+std::span<const std::uint8_t> bytesOf(const std::string& text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
 MessageText leftBehind(const std::string& file)
 {
     return {"The level is off the list, but its file " + file + " could not be deleted",
@@ -121,13 +135,18 @@ bool DiskFiles::exists(const std::string& path)
 
 bool DiskFiles::move(const std::string& from, const std::string& to)
 {
-    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+    return moveNoReplace(from, to);
 }
 
 bool DiskFiles::copy(const std::string& from, const std::string& to)
 {
     const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(from, std::max(MaxBmpFileBytes, MaxTapeBytes));
-    return bytes && !exists(to) && writeFileAtomically(to, *bytes);
+    const std::optional<std::string> written = bytes ? writeBeside(to, *bytes) : std::nullopt;
+    if (written && moveNoReplace(*written, to))
+        return true;
+    if (written)
+        ::unlink(written->c_str());
+    return false;
 }
 
 bool DiskFiles::remove(const std::string& path)
@@ -156,8 +175,10 @@ PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFile
             }
             if (!ok && step.kind == LevelMove::Remove)
                 return {true, leftBehind(fileName(from[file]))};
-            if (!ok)
-                return {false, failure(fileName(from[file]), takeBack(done, files))};
+            if (!ok) {
+                const std::string blocker = files.exists(to[file]) ? fileName(to[file]) : std::string();
+                return {false, failure(fileName(from[file]), blocker, takeBack(done, files))};
+            }
             if (step.kind != LevelMove::Remove)
                 done.push_back({step.kind, from[file], to[file]});
         }
@@ -165,13 +186,13 @@ PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFile
     return {true, {}};
 }
 
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+std::optional<std::string> writeBeside(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     const fs::path target(path);
     std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return false;
+        return std::nullopt;
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -181,11 +202,22 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     }
     // A full disk may refuse the bytes only when they are synced.
     const bool whole = written == bytes.size() && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !whole || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::close(fd) != 0 || !whole) {
         ::unlink(temp.c_str());
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return temp;
+}
+
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    const std::optional<std::string> temp = writeBeside(path, bytes);
+    if (!temp)
+        return false;
+    if (std::rename(temp->c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(temp->c_str());
+    return false;
 }
 
 std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board)
@@ -193,17 +225,36 @@ std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board)
     return writeBmp4(board.toPicture(), levelPalette());
 }
 
-bool saveLevel(const std::string& folder, int n, const LevelBoard& board, const std::optional<std::string>& tape)
+SaveOutcome saveLevel(const std::string& folder, int n, const LevelBoard& board,
+                      const std::optional<std::string>& tape, bool creating)
 {
-    const std::string tapeFile = levelTapePath(folder, n);
-    if (!tape && ::unlink(tapeFile.c_str()) != 0 && errno != ENOENT)
-        return false;
-    if (!writeFileAtomically(levelFilePath(folder, n), levelFileBytes(board)))
-        return false;
+    const std::string picturePath = levelFilePath(folder, n), tapeFile = levelTapePath(folder, n);
+    const std::optional<std::string> picture = writeBeside(picturePath, levelFileBytes(board));
+    const std::optional<std::string> newTape = picture && tape ? writeBeside(tapeFile, bytesOf(*tape)) : std::nullopt;
+    const auto dropWritten = [&] {
+        for (const std::optional<std::string>& temp : {picture, newTape})
+            if (temp)
+                ::unlink(temp->c_str());
+    };
+    if (!picture || (tape && !newTape)) {
+        dropWritten();
+        return SaveOutcome::NothingChanged;
+    }
+    const bool placed = creating ? moveNoReplace(*picture, picturePath) : std::rename(picture->c_str(), picturePath.c_str()) == 0;
+    if (!placed) {
+        const bool taken = creating && errno == EEXIST;
+        dropWritten();
+        return taken ? SaveOutcome::NumberTaken : SaveOutcome::NothingChanged;
+    }
     if (!tape)
-        return true;
-    const auto* text = reinterpret_cast<const std::uint8_t*>(tape->data());
-    return writeFileAtomically(tapeFile, {text, tape->size()});
+        return ::unlink(tapeFile.c_str()) == 0 || errno == ENOENT ? SaveOutcome::Saved : SaveOutcome::OldTapeLeft;
+    if (std::rename(newTape->c_str(), tapeFile.c_str()) != 0) {
+        // The old tape goes too: the level on disk is unproven, as the report says.
+        ::unlink(newTape->c_str());
+        ::unlink(tapeFile.c_str());
+        return SaveOutcome::TapeNotSaved;
+    }
+    return SaveOutcome::Saved;
 }
 
 std::optional<std::string> provingTape(const std::string& folder, int n, const Picture& level)
@@ -219,12 +270,37 @@ std::optional<std::string> provingTape(const std::string& folder, int n, const P
     return text;
 }
 
+std::optional<int> bringBackStranded(const std::string& folder)
+{
+    if (!fs::exists(bmpPath(folder, SpareLevel)))
+        return std::nullopt;
+    const int n = levelCount(folder) + 1;
+    DiskFiles disk;
+    if (!carryOut({{LevelMove::Move, SpareLevel, n}}, folder, disk).done)
+        return std::nullopt;
+    return n;
+}
+
+LevelState examineLevel(const std::string& folder, int n)
+{
+    LevelState state;
+    if (!levelFileExists(folder, n))
+        return state;
+    const std::optional<Picture> level = readBmpFile(levelFilePath(folder, n), &state.damage);
+    if (!level) {
+        state.status = LevelStatus::Damaged;
+        return state;
+    }
+    state.board = LevelBoard::fromPicture(*level);
+    state.proof = provingTape(folder, n, *level);
+    if (!checkLevel(*level).valid())
+        state.status = LevelStatus::Broken;
+    else
+        state.status = state.proof ? LevelStatus::Proven : LevelStatus::Unproven;
+    return state;
+}
+
 LevelStatus levelStatus(const std::string& folder, int n)
 {
-    const std::optional<Picture> level = readLevelFile(folder, n);
-    if (!level)
-        return LevelStatus::Missing;
-    if (!checkLevel(*level).valid())
-        return LevelStatus::Broken;
-    return provingTape(folder, n, *level) ? LevelStatus::Proven : LevelStatus::Unproven;
+    return examineLevel(folder, n).status;
 }

@@ -62,22 +62,51 @@ struct PlanOutcome {
     MessageText report;  // what failed and where the files are; empty when all went well
 };
 PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFiles& files);
+// A level left under the spare name by a renumbering that was cut short (the
+// program killed on the way) put back at the end of the list: its number, or
+// nothing when there was none or it could not be moved.
+std::optional<int> bringBackStranded(const std::string& folder);
 
+// Writes the file whole under a hidden name beside `path`, for a rename to put
+// in place: the name written, or nothing (and no file left) on failure.
+std::optional<std::string> writeBeside(const std::string& path, std::span<const std::uint8_t> bytes);
 // Writes the file whole or not at all: a failure leaves what was there before.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 // The level file of a board, in the 4-bit format of the game's own levels.
 std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board);
+
+// What a save left on disk.
+enum class SaveOutcome {
+    Saved,           // the picture, with its tape or without any tape
+    NothingChanged,  // nothing could be written: every file is as it was
+    NumberTaken,     // a new level's file appeared meanwhile, from elsewhere: kept, nothing written
+    TapeNotSaved,    // the picture is saved, its tape is not: on disk the level is unproven
+    OldTapeLeft,     // the picture is saved, but the old tape beside it could not be deleted
+};
 // Saves level n with its tape, or without a tape (removing an old one, so no
-// stale proof is left beside a changed level). False when a file cannot be written.
-bool saveLevel(const std::string& folder, int n, const LevelBoard& board, const std::optional<std::string>& tape);
+// stale proof is left beside a changed level). Both files are written whole
+// before either is put in place, so that a full disk changes nothing; a new
+// level (`creating`) never replaces a file that appeared after it was numbered.
+SaveOutcome saveLevel(const std::string& folder, int n, const LevelBoard& board,
+                      const std::optional<std::string>& tape, bool creating = false);
 
 // What the editor's list says of a level.
 enum class LevelStatus {
     Proven,    // its tape still wins it
     Unproven,  // the checker finds nothing wrong, but no tape wins it
     Broken,    // the checker finds a problem
-    Missing,   // it cannot be read
+    Damaged,   // its file is there but cannot be read
+    Missing,   // its file is not there
 };
+// What reading and checking level n found.
+struct LevelState {
+    LevelStatus status = LevelStatus::Missing;
+    MessageText damage;                // why a damaged file cannot be read
+    std::optional<LevelBoard> board;   // as read from its file
+    std::optional<std::string> proof;  // the tape that wins it
+};
+// Replays the level's tape: up to MaxProofTicks, so not for the interface's own thread.
+LevelState examineLevel(const std::string& folder, int n);
 LevelStatus levelStatus(const std::string& folder, int n);
 // The winning tape of level n, or nothing when there is none or it no longer wins.
 std::optional<std::string> provingTape(const std::string& folder, int n, const Picture& level);

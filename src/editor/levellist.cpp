@@ -4,6 +4,7 @@
 
 #include "bmp.h"
 #include "editortexts.h"
+#include "winfinder.h"
 #include "levels.h"
 #include "playtest.h"
 #include "replay.h"
@@ -15,30 +16,68 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QThread>
 
 #include <algorithm>
+#include <filesystem>
+#include <memory>
 
 // Each level's tape is replayed once, when the folder is read or the level
-// changes on disk, not whenever the list is shown again.
+// changes on disk, and on a thread of its own: a long tape keeps the list
+// saying "checking" a while, never the window waiting.
 void EditorWindow::checkFolder()
 {
-    statuses_.clear();
-    for (int n = 1, count = levelCount(folder_); n <= count; ++n)
-        statuses_.push_back(levelStatus(folder_, n));
+    if (const std::optional<int> back = bringBackStranded(folder_))
+        report(editortext::broughtBack(*back));
+    const int run = ++checkRun_;
+    checking_ = true;
+    auto found = std::make_shared<std::vector<LevelState>>();
+    QThread* thread = QThread::create([folder = folder_, found] {
+        for (int n = 1, count = levelCount(folder); n <= count; ++n)
+            found->push_back(examineLevel(folder, n));
+    });
+    connect(thread, &QThread::finished, this, [this, run, found] {
+        if (run == checkRun_)
+            takeFolderCheck(std::move(*found));
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+
+void EditorWindow::takeFolderCheck(std::vector<LevelState> states)
+{
+    states_ = std::move(states);
+    checking_ = false;
+    // The level open as it is on disk takes the proof found beside it.
+    const LevelState* open = inFolder_ ? knownState(number_) : nullptr;
+    if (open && !session_.modified() && open->proof && open->board == session_.board())
+        session_.setProof(*open->proof);
+    listLevels();
+    boardChanged();
+}
+
+const LevelState* EditorWindow::knownState(int n) const
+{
+    return checking_ || n > static_cast<int>(states_.size()) ? nullptr : &states_[n - 1];
 }
 
 void EditorWindow::listLevels()
 {
     levels_->clear();
-    for (std::size_t i = 0; i < statuses_.size(); ++i) {
-        MessageText status;
-        switch (statuses_[i]) {
+    for (int n = 1, count = levelCount(folder_); n <= count; ++n) {
+        const LevelState* state = knownState(n);
+        MessageText status = editortext::checking();
+        switch (state ? state->status : LevelStatus::Missing) {
         case LevelStatus::Proven: status = editortext::proven(); break;
         case LevelStatus::Unproven: status = editortext::unproven(); break;
         case LevelStatus::Broken: status = editortext::broken(); break;
-        case LevelStatus::Missing: status = editortext::missing(); break;
+        case LevelStatus::Damaged: status = editortext::damaged(); break;
+        case LevelStatus::Missing: if (state) status = editortext::missing(); break;
         }
-        levels_->addItem(say(editortext::listedLevel(static_cast<int>(i) + 1)) + " — " + say(status));
+        auto* item = new QListWidgetItem(say(editortext::listedLevel(n)) + " — " + say(status));
+        if (state && state->status == LevelStatus::Damaged)
+            item->setToolTip(say(state->damage));
+        levels_->addItem(item);
     }
     if (!inFolder_)
         levels_->addItem(say(editortext::newLevel(number_)));
@@ -47,18 +86,22 @@ void EditorWindow::listLevels()
 
 void EditorWindow::openLevel(int n)
 {
-    const std::optional<Picture> level = readLevelFile(folder_, n);
-    if (!level) {
-        report(editortext::unreadablePicture(levelFilePath(folder_, n)));
-        checkFolder();
-        listLevels();
-        return;
-    }
-    session_ = EditSession(LevelBoard::fromPicture(*level));
-    if (const std::optional<std::string> tape = provingTape(folder_, n, *level))
-        session_.setProof(*tape);
+    MessageText damage;
+    const std::optional<Picture> level = readBmpFile(levelFilePath(folder_, n), &damage);
+    // A damaged level is selected with an empty board, for the list's buttons
+    // and Open picture to act on it.
+    session_ = EditSession(level ? LevelBoard::fromPicture(*level) : LevelBoard::fromPicture(Picture{}));
+    const MessageText unreadable = editortext::unreadablePicture(levelFilePath(folder_, n), damage);
+    session_.setReadingProblems(level ? readingProblems(*level) : std::vector<LevelProblem>{{unreadable, {}}});
     number_ = n;
     inFolder_ = true;
+    const LevelState* known = knownState(n);
+    if (!level)
+        report(unreadable);
+    else if (known && known->board == session_.board() && known->proof)
+        session_.setProof(*known->proof);
+    else if (known && known->board != session_.board())
+        checkFolder();  // changed on disk since the folder was checked
     listLevels();
     boardChanged();
 }
@@ -111,15 +154,26 @@ bool EditorWindow::save()
             return false;
     }
     const std::string path = levelFilePath(folder_, number_);
-    if (!saveLevel(folder_, number_, session_.board(), session_.proof())) {
-        report(editortext::cannotSave(path));
+    const bool existed = std::filesystem::exists(path);
+    switch (saveLevel(folder_, number_, session_.board(), session_.proof(), !inFolder_)) {
+    case SaveOutcome::NothingChanged:
+        report(existed ? editortext::cannotSave(path) : editortext::cannotSaveNew(path));
         return false;
+    case SaveOutcome::NumberTaken:
+        // The other program's level joins the list; this one waits for the next number.
+        checkFolder();
+        number_ = levelCount(folder_) + 1;
+        listLevels();
+        report(editortext::numberTaken(path, number_));
+        return false;
+    case SaveOutcome::Saved: report(editortext::saved(path)); break;
+    case SaveOutcome::TapeNotSaved: report(editortext::tapeNotSaved(path, levelTapePath(folder_, number_))); break;
+    case SaveOutcome::OldTapeLeft: report(editortext::oldTapeLeft(path, levelTapePath(folder_, number_))); break;
     }
     session_.markSaved();
     inFolder_ = true;
-    report(editortext::saved(path));
-    statuses_.resize(std::max(statuses_.size(), static_cast<std::size_t>(number_)));
-    statuses_[number_ - 1] = levelStatus(folder_, number_);
+    showState();
+    checkFolder();
     listLevels();
     return true;
 }
@@ -151,7 +205,8 @@ void EditorWindow::deleteLevel()
             runPlan({}, number_ - 1);
         return;
     }
-    if (confirm(editortext::deleteQuestion(number_), editortext::deleteLevel()))
+    const bool tape = std::filesystem::exists(levelTapePath(folder_, number_));
+    if (confirm(editortext::deleteQuestion(number_, tape), editortext::deleteLevel()))
         runPlan(planRemove(number_, levelCount(folder_)), number_);
 }
 
@@ -166,7 +221,8 @@ void EditorWindow::openPicture()
 {
     if (!mayLeaveLevel())
         return;
-    QFileDialog dialog(this, say(editortext::openPicture()), QString::fromStdString(folder_),
+    QFileDialog dialog(this, say(editortext::openPicture()),
+                       places_.pictureFolder.isEmpty() ? QString::fromStdString(folder_) : places_.pictureFolder,
                        say(editortext::pictureFilter()));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -178,23 +234,46 @@ void EditorWindow::openPicture()
         dialog.setLabelText(label, say(text));
     if (!dialog.exec() || dialog.selectedFiles().isEmpty())
         return;
-    const QString path = dialog.selectedFiles().front();
-    if (const std::optional<Picture> picture = readBmpFile(path.toStdString()))
+    places_.pictureFolder = dialog.directory().absolutePath();
+    emit pictureFolderChosen(places_.pictureFolder);
+    const std::string path = dialog.selectedFiles().front().toStdString();
+    MessageText cause;
+    const std::optional<Picture> picture = readBmpFile(path, &cause);
+    if (!picture) {
+        report(editortext::unreadablePicture(path, cause));
+        return;
+    }
+    const std::vector<LevelProblem> lost = readingProblems(*picture);
+    const bool otherSize = picture->width != BoardColumns || picture->height != BoardRows;
+    if (otherSize && !confirm(editortext::openCorner(lost.front().text), editortext::openCornerButton()))
+        return;
+    // Opened over a damaged level, the picture takes its place when saved.
+    if (inFolder_ && levelFileExists(folder_, number_) && !readLevelFile(folder_, number_)) {
+        session_.replaceBoard(LevelBoard::fromPicture(*picture));
+    } else {
         addLevel(LevelBoard::fromPicture(*picture));
-    else
-        report(editortext::unreadablePicture(path.toStdString()));
+    }
+    session_.setReadingProblems(lost);
+    boardChanged();
 }
 
 void EditorWindow::copyBuiltin()
 {
-    if (mayLeaveLevel())
-        addLevel(LevelBoard::fromPicture(builtinLevel(builtins_->currentIndex() + 1).value_or(Picture{})));
+    if (!mayLeaveLevel())
+        return;
+    const int n = builtins_->currentIndex() + 1;
+    if (const std::optional<Picture> level = builtinLevel(n))
+        addLevel(LevelBoard::fromPicture(*level));
+    else
+        report(editortext::unreadableBuiltin(n));
 }
 
 void EditorWindow::playTest()
 {
-    if (check_.counts[Player] == 0)
+    if (check_.counts[Player] == 0) {
+        report(editortext::noPlayerToPlay());
         return;
+    }
     pages_->setCurrentWidget(play_);
     play_->start(session_.board(), number_, folder_, english_, keys_);
 }
@@ -203,15 +282,8 @@ void EditorWindow::playTest()
 void EditorWindow::endPlayTest()
 {
     pages_->setCurrentIndex(0);
-    if (play_->won()) {
-        const std::string tape = "# Level " + std::to_string(number_) +
-                                 ", won in a play-test of kernmine-editor: one key a tick.\n" +
-                                 writeTape(play_->tape());
-        std::string error;
-        const auto steps = parseTape(tape, error);
-        if (steps && tapeWins(session_.board().toPicture(), number_, *steps))
-            session_.setProof(tape);
-    }
+    if (play_->won() && !acceptProof(play_->tape(), PlayTestProof))
+        report(editortext::wonButNotReplayed());
     boardChanged();
 }
 

@@ -22,16 +22,19 @@ constexpr std::uint32_t plain = 0, rle8 = 1, rle4 = 2, bitFields = 3, alphaBitFi
 
 // Thrown while reading; readBmp turns it into the caller's error text.
 struct Refusal {
-    std::string reason;
+    MessageText reason;
 };
 
-[[noreturn]] void refuse(std::string reason) { throw Refusal{std::move(reason)}; }
+const MessageText infoHeader{"info header", "информационный заголовок"};
+const MessageText pixelData{"pixel data", "данные пикселей"};
+
+[[noreturn]] void refuse(MessageText reason) { throw Refusal{std::move(reason)}; }
 
 // The n bytes at pos; refuses the file when it ends before them.
-Bytes take(Bytes file, std::uint64_t pos, std::uint64_t n, const std::string& what)
+Bytes take(Bytes file, std::uint64_t pos, std::uint64_t n, const MessageText& what)
 {
     if (pos > file.size() || n > file.size() - pos)
-        refuse("truncated " + what);
+        refuse({"truncated " + what.english, "обрезано: " + what.russian});
     return file.subspan(pos, n);
 }
 
@@ -85,7 +88,8 @@ void readInfoHeader(Bytes file, Bytes info, Header& h)
     // and by an alpha mask too with alpha bit fields, before the palette.
     Bytes masks = info.subspan(BmpInfoHeaderSize);
     if (info.size() == BmpInfoHeaderSize) {
-        masks = take(file, h.paletteStart, h.compression == alphaBitFields ? 16 : 12, "bit field masks");
+        masks = take(file, h.paletteStart, h.compression == alphaBitFields ? 16 : 12,
+                     {"bit field masks", "маски битовых полей"});
         h.paletteStart += masks.size();
     }
     for (std::size_t i = 0; i < h.masks.size(); ++i)
@@ -94,13 +98,14 @@ void readInfoHeader(Bytes file, Bytes info, Header& h)
 
 Header readHeader(Bytes file)
 {
-    const Bytes fileHeader = take(file, 0, BmpFileHeaderSize, "file header");
+    const Bytes fileHeader = take(file, 0, BmpFileHeaderSize, {"file header", "заголовок файла"});
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M')
-        refuse("not a bitmap");
-    const std::uint32_t size = le32(take(file, BmpFileHeaderSize, 4, "info header"), 0);
+        refuse({"not a bitmap", "не картинка BMP"});
+    const std::uint32_t size = le32(take(file, BmpFileHeaderSize, 4, infoHeader), 0);
     if (!knownHeaderSize(size))
-        refuse("unsupported header size " + std::to_string(size));
-    const Bytes info = take(file, BmpFileHeaderSize, size, "info header");
+        refuse({"unsupported header size " + std::to_string(size),
+                "неподдерживаемый размер заголовка " + std::to_string(size)});
+    const Bytes info = take(file, BmpFileHeaderSize, size, infoHeader);
 
     Header h;
     h.pixelOffset = le32(fileHeader, 10);
@@ -129,18 +134,21 @@ bool bitsFitCompression(const Header& h)
 void checkHeader(const Header& h)
 {
     if (h.width <= 0 || h.width > maxSide)
-        refuse("bad width " + std::to_string(h.width));
+        refuse({"bad width " + std::to_string(h.width), "неверная ширина " + std::to_string(h.width)});
     if (h.height == 0 || h.height > maxSide || h.height < -maxSide)
-        refuse("bad height " + std::to_string(h.height));
+        refuse({"bad height " + std::to_string(h.height), "неверная высота " + std::to_string(h.height)});
     if (h.width * h.rows() > maxPixels)
-        refuse("picture too large");
+        refuse({"picture too large", "картинка слишком велика"});
     if (h.planes != 1)
-        refuse("unsupported plane count " + std::to_string(h.planes));
+        refuse({"unsupported plane count " + std::to_string(h.planes),
+                "неподдерживаемое число плоскостей " + std::to_string(h.planes)});
     const std::uint32_t c = h.compression;
     if (c != plain && c != rle8 && c != rle4 && c != bitFields && c != alphaBitFields)
-        refuse("unsupported compression " + std::to_string(c));
+        refuse({"unsupported compression " + std::to_string(c),
+                "неподдерживаемое сжатие " + std::to_string(c)});
     if (!bitsFitCompression(h))
-        refuse("unsupported bit count " + std::to_string(h.bits) + " with compression " + std::to_string(c));
+        refuse({"unsupported bit count " + std::to_string(h.bits) + " with compression " + std::to_string(c),
+                "неподдерживаемое число бит " + std::to_string(h.bits) + " при сжатии " + std::to_string(c)});
 }
 
 std::vector<Rgb> readPalette(Bytes file, const Header& h)
@@ -150,7 +158,7 @@ std::vector<Rgb> readPalette(Bytes file, const Header& h)
     // Entries past 2^bits could never be used, so a larger count is not read.
     const std::uint64_t full = std::uint64_t{1} << h.bits;
     const std::uint64_t count = h.colorsUsed == 0 ? full : std::min<std::uint64_t>(h.colorsUsed, full);
-    const Bytes bytes = take(file, h.paletteStart, count * h.paletteEntrySize, "palette");
+    const Bytes bytes = take(file, h.paletteStart, count * h.paletteEntrySize, {"palette", "палитра"});
     std::vector<Rgb> palette;
     for (std::size_t at = 0; at < bytes.size(); at += h.paletteEntrySize)
         palette.push_back({bytes[at + 2], bytes[at + 1], bytes[at]});
@@ -237,7 +245,7 @@ Picture readRows(Bytes file, const Header& h, const PixelFormat& format)
 {
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(h.width) * h.bits + 31) / 32 * 4;
     // Checked before the picture is allocated, so a short file cannot ask for a huge one.
-    const Bytes data = take(file, h.pixelOffset, rowBytes * h.rows(), "pixel data");
+    const Bytes data = take(file, h.pixelOffset, rowBytes * h.rows(), pixelData);
     Picture picture(static_cast<int>(h.width), h.rows());
     for (int row = 0; row < h.rows(); ++row) {
         const Bytes bytes = data.subspan(row * rowBytes, rowBytes);
@@ -285,7 +293,7 @@ private:
     std::uint8_t next()
     {
         if (at_ >= stream_.size())
-            refuse("truncated RLE data");
+            refuse({"truncated RLE data", "обрезано: данные RLE"});
         return stream_[at_++];
     }
 
@@ -307,7 +315,7 @@ private:
     void absoluteRun(unsigned count)
     {
         const std::size_t bytes = fourBits_ ? (count + 1) / 2 : count;
-        const Bytes run = take(stream_, at_, bytes, "RLE data");
+        const Bytes run = take(stream_, at_, bytes, {"RLE data", "данные RLE"});
         at_ += bytes + bytes % 2;
         for (unsigned i = 0; i < count; ++i)
             put(index(run[fourBits_ ? i / 2 : i], i));
@@ -334,7 +342,7 @@ private:
     void put(unsigned index)
     {
         if (row_ >= picture_.height)
-            refuse("RLE data past the end of the picture");
+            refuse({"RLE data past the end of the picture", "данные RLE за краем картинки"});
         if (x_ < picture_.width)
             picture_.setPixel(x_++, pictureRow(header_, row_), format_.indexed(index));
     }
@@ -350,31 +358,52 @@ private:
 };
 }  // namespace
 
-std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* error)
+std::optional<Picture> readBmp(std::span<const std::uint8_t> file, MessageText* reason)
 {
     try {
         const Header header = readHeader(file);
         checkHeader(header);
         const PixelFormat format(header, readPalette(file, header));
         if (header.pixelOffset > file.size())
-            refuse("pixel data offset past the end of the file");
+            refuse({"pixel data offset past the end of the file",
+                    "начало данных пикселей за концом файла"});
         if (header.rle())
             return RleReader(file, header, format).read();
         return readRows(file, header, format);
     } catch (const Refusal& refusal) {
-        if (error)
-            *error = refusal.reason;
+        if (reason)
+            *reason = refusal.reason;
         return std::nullopt;
     }
 }
 
-std::optional<Picture> readBmpFile(const std::string& path, std::string* error)
+std::optional<Picture> readBmpFile(const std::string& path, MessageText* reason)
 {
     const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(path, MaxBmpFileBytes);
     if (!bytes) {
-        if (error)
-            *error = "cannot read " + path + " (not a regular file of at most " + std::to_string(MaxBmpFileBytes >> 20) + " MB)";
+        const std::string most = std::to_string(MaxBmpFileBytes >> 20);
+        if (reason)
+            *reason = {"cannot read " + path + " (not a regular file of at most " + most + " MB)",
+                       "не удалось прочитать " + path + " (это не обычный файл размером не более " + most + " МБ)"};
         return std::nullopt;
     }
-    return readBmp(*bytes, error);
+    return readBmp(*bytes, reason);
+}
+
+std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* error)
+{
+    MessageText reason;
+    std::optional<Picture> picture = readBmp(file, &reason);
+    if (!picture && error)
+        *error = reason.english;
+    return picture;
+}
+
+std::optional<Picture> readBmpFile(const std::string& path, std::string* error)
+{
+    MessageText reason;
+    std::optional<Picture> picture = readBmpFile(path, &reason);
+    if (!picture && error)
+        *error = reason.english;
+    return picture;
 }

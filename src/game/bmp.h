@@ -8,6 +8,7 @@
 // is allocated.
 #pragma once
 
+#include "messages.h"
 #include "picture.h"
 
 #include <cstdint>
@@ -25,8 +26,11 @@ constexpr std::uint32_t BmpInfoHeaderSize = 40;
 // skin (under 200 kB), so that no file can make the game wait or run out of memory.
 constexpr std::size_t MaxBmpFileBytes = 16 * 1024 * 1024;
 
+// A refused file gives its reason in both languages, or in English.
+std::optional<Picture> readBmp(std::span<const std::uint8_t> file, MessageText* reason);
 std::optional<Picture> readBmp(std::span<const std::uint8_t> file, std::string* error = nullptr);
 // A regular file of at most MaxBmpFileBytes, read as a picture.
+std::optional<Picture> readBmpFile(const std::string& path, MessageText* reason);
 std::optional<Picture> readBmpFile(const std::string& path, std::string* error = nullptr);
 
 // 24 bits per pixel, bottom-up, 40-byte header.

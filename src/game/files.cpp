@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
+#include <cstdio>
 #include <iterator>
 
 namespace {
@@ -56,15 +56,68 @@ std::optional<std::vector<std::uint8_t>> readWholeFile(const std::string& path, 
     return bytes;
 }
 
-std::vector<std::uint8_t> readWholeStream(std::istream& in)
+std::optional<std::vector<std::uint8_t>> readWholeStream(std::istream& in, std::size_t maxBytes)
 {
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::uint8_t> bytes;
+    for (std::istreambuf_iterator<char> it(in), end; it != end; ++it) {
+        if (bytes.size() == maxBytes)
+            return std::nullopt;
+        bytes.push_back(static_cast<std::uint8_t>(*it));
+    }
+    return bytes;
 }
+
+namespace {
+// Nothing there yet, or a regular file itself, not a link to one.
+bool isReplaceableFile(const std::string& path)
+{
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0)
+        return errno == ENOENT;
+    return S_ISREG(status.st_mode);
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The bytes in a new hidden file beside path, on the disk; its name, or
+// nothing when it could not be written whole (and is gone again).
+std::optional<std::string> writeUnfinishedFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
+    std::string name = folder + UnfinishedFilePrefix + std::to_string(::getpid()) + "-XXXXXX";
+    const Descriptor file(::mkostemp(name.data(), O_CLOEXEC));
+    if (file.get() < 0)
+        return std::nullopt;
+    // A full disk may refuse the bytes only when they are synced.
+    if (::fchmod(file.get(), S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) == 0 && writeAll(file.get(), bytes) &&
+        ::fsync(file.get()) == 0)
+        return name;
+    ::unlink(name.c_str());
+    return std::nullopt;
+}
+}  // namespace
 
 bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    if (!isReplaceableFile(path))
+        return false;
+    const std::optional<std::string> unfinished = writeUnfinishedFile(path, bytes);
+    if (!unfinished)
+        return false;
+    // rename() replaces whatever is at path, a link itself too, never its target.
+    if (std::rename(unfinished->c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(unfinished->c_str());
+    return false;
 }

@@ -148,7 +148,10 @@ void Game::failLevel(int n)
     setWorldTimer(false);
     gamestate = LevelEnd;
     level = n;
-    say(nextLevelExists() ? message::externalLevelCorrupt(n) : message::allLevelsPassed());
+    // A level file that is there but cannot be played is a fault, even at the
+    // end of the run; only a file that is not there ends the game.
+    const bool corrupt = nextLevelExists() || (!internal && host_.levelExists(n));
+    say(corrupt ? message::externalLevelCorrupt(n) : message::allLevelsPassed());
 }
 
 bool Game::win_check()

@@ -1,6 +1,7 @@
 #include "messages.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace message {
 namespace {
@@ -8,6 +9,26 @@ MessageText around(const char* en1, const std::string& value, const char* en2, c
                    const char* ru2)
 {
     return {en1 + value + en2, ru1 + value + ru2};
+}
+
+// At most FileNameLetters letters of UTF-8, the ellipsis among them.
+std::string shortened(const std::string& name)
+{
+    std::vector<std::size_t> letterStarts;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if ((static_cast<unsigned char>(name[i]) & 0xc0) != 0x80)
+            letterStarts.push_back(i);
+    if (letterStarts.size() <= FileNameLetters)
+        return name;
+    const std::size_t head = (FileNameLetters - 1) / 2;
+    const std::size_t tail = FileNameLetters - 1 - head;
+    return name.substr(0, letterStarts[head]) + "\u2026" + name.substr(letterStarts[letterStarts.size() - tail]);
+}
+
+MessageText aroundName(const char* en1, const std::string& file, const char* en2, const char* ru1,
+                       const char* ru2)
+{
+    return around(en1, shortened(file), en2, ru1, ru2);
 }
 }  // namespace
 
@@ -48,11 +69,11 @@ MessageText defaultSkinLoaded() { return {"The default skin has been loaded", "�
 MessageText defaultSkinEntry() { return {"<default skin>", "<скин по умолчанию>"}; }
 MessageText skinLoaded(const std::string& skinFile)
 {
-    return around("The skin ", skinFile, " has been loaded", "Скин ", " загружен");
+    return aroundName("The skin ", skinFile, " has been loaded", "Скин ", " загружен");
 }
 MessageText skinCorrupt(const std::string& skinFile)
 {
-    return around("The skin ", skinFile, " is corrupt", "Скин ", " поврежден");
+    return aroundName("The skin ", skinFile, " is corrupt", "Скин ", " поврежден");
 }
 MessageText skinUnreadable()
 {
@@ -60,19 +81,23 @@ MessageText skinUnreadable()
 }
 MessageText cannotLoadGame(const std::string& file)
 {
-    return around("Can not load the game ", file, "", "Не удается загрузить игру ", "");
+    return aroundName("Can not load the game ", file, "", "Не удается загрузить игру ", "");
 }
 MessageText cannotSaveGame(const std::string& file)
 {
-    return around("Can not save the game ", file, "", "Не удается сохранить игру ", "");
+    return aroundName("Can not save the game ", file, "", "Не удается сохранить игру ", "");
+}
+MessageText saveFolderIsLink()
+{
+    return {"The save folder is a link to another place", "Папка save ведет в другое место"};
 }
 MessageText gameDeleted(const std::string& file)
 {
-    return around("The game ", file, " has been deleted", "Игра ", " удалена");
+    return aroundName("The game ", file, " has been deleted", "Игра ", " удалена");
 }
 MessageText cannotDeleteGame(const std::string& file)
 {
-    return around("Can not delete the game ", file, "", "Не удается удалить игру ", "");
+    return aroundName("Can not delete the game ", file, "", "Не удается удалить игру ", "");
 }
 MessageText cannotOpenPage(const std::string& page)
 {

@@ -25,11 +25,16 @@ MessageText loading();
 MessageText levelCaption(int level);  // the status bar's level text
 MessageText defaultSkinLoaded();
 MessageText defaultSkinEntry();  // the first entry of the skins list
+// A file's name longer than FileNameLetters letters is shown with its middle
+// left out ("…"): the message's own words and the name's end (its extension)
+// always fit the message panel.
+constexpr std::size_t FileNameLetters = 20;
 MessageText skinLoaded(const std::string& skinFile);
 MessageText skinCorrupt(const std::string& skinFile);
 MessageText skinUnreadable();  // under the preview of the skins menu
 MessageText cannotLoadGame(const std::string& file);
 MessageText cannotSaveGame(const std::string& file);
+MessageText saveFolderIsLink();  // save/ leads elsewhere: no save is written or deleted there
 MessageText gameDeleted(const std::string& file);
 MessageText cannotDeleteGame(const std::string& file);
 MessageText cannotOpenPage(const std::string& page);  // a guide of the game's own site

@@ -78,8 +78,8 @@ std::uint8_t nearestCell(Rgb c)
 }
 
 // Reads the board as the level start does: pixels outside the picture, and
-// pixels of no level colour, leave their cells empty.
-Cells readBoard(const Picture& level, LevelCheck& check)
+// pixels of no level colour, leave their cells empty; each such pixel is a problem.
+Cells readBoard(const Picture& level, std::vector<LevelProblem>* lost)
 {
     Cells cells{};
     for (int y = 0; y < BoardRows; ++y) {
@@ -94,11 +94,11 @@ Cells readBoard(const Picture& level, LevelCheck& check)
             const std::uint8_t near = nearestCell(found);
             const std::string at = position({x, y}) + " ";
             const std::string nearest = " " + colour(colourForCell(near));
-            report(check,
-                   {at + "is " + colour(found) + ", close to " + cellKindName(near).english + nearest,
-                    at + "имеет цвет " + colour(found) + ", близкий к цвету «" + cellKindName(near).russian + "»" +
-                        nearest},
-                   {{x, y}});
+            if (lost)
+                lost->push_back({{at + "is " + colour(found) + ", close to " + cellKindName(near).english + nearest,
+                                  at + "имеет цвет " + colour(found) + ", близкий к цвету «" +
+                                      cellKindName(near).russian + "»" + nearest},
+                                 {{x, y}}});
         }
     }
     return cells;
@@ -149,6 +149,29 @@ std::vector<bool> reachableFrom(const Cells& cells, Cell start)
     }
     return reached;
 }
+
+// Where the player will most likely stand while there is none: the largest
+// area that red walls enclose.
+Cell largestOpenArea(const Cells& cells)
+{
+    std::vector<bool> seen(BoardCells);
+    Cell largest{-1, -1};
+    long largestSize = 0;
+    for (int y = 0; y < BoardRows; ++y)
+        for (int x = 0; x < BoardColumns; ++x) {
+            if (seen[index(x, y)] || cells[index(x, y)] == RedWall)
+                continue;
+            const std::vector<bool> area = reachableFrom(cells, {x, y});
+            const long size = std::count(area.begin(), area.end(), true);
+            for (std::size_t i = 0; i < area.size(); ++i)
+                seen[i] = seen[i] || area[i];
+            if (size > largestSize) {
+                largestSize = size;
+                largest = {x, y};
+            }
+        }
+    return largest;
+}
 }  // namespace
 
 const MessageText& cellKindName(std::uint8_t code)
@@ -156,23 +179,33 @@ const MessageText& cellKindName(std::uint8_t code)
     return code < kindNames.size() ? kindNames[code] : unknownKind;
 }
 
-LevelCheck checkLevel(const Picture& level)
+std::vector<LevelProblem> readingProblems(const Picture& level)
 {
-    LevelCheck check;
+    std::vector<LevelProblem> lost;
     if (level.width != BoardColumns || level.height != BoardRows) {
         const std::string found = std::to_string(level.width) + " × " + std::to_string(level.height);
         const std::string wanted = std::to_string(BoardColumns) + " × " + std::to_string(BoardRows);
-        report(check, {"the picture is " + found + " pixels, not " + wanted,
-                       "картинка размером " + found + " пикселей, а не " + wanted});
+        lost.push_back({{"the picture is " + found + " pixels, not " + wanted,
+                         "картинка размером " + found + " пикселей, а не " + wanted},
+                        {}});
     }
-    const Cells cells = readBoard(level, check);
+    readBoard(level, &lost);
+    return lost;
+}
+
+LevelCheck checkLevel(const Picture& level)
+{
+    LevelCheck check;
+    check.problems = readingProblems(level);
+    const Cells cells = readBoard(level, nullptr);
     for (const std::uint8_t code : cells)
         ++check.counts[code];
 
     const std::vector<Cell> players = cellsHolding(cells, Player);
     if (players.empty()) {
         const std::string green = colour(colourForCell(Player));
-        report(check, {"no player: no pixel is " + green, "нет игрока: ни один пиксель не " + green});
+        report(check, {"no player: no cell is a player (" + green + " in the picture)",
+                       "нет игрока: ни одной клетки «игрок» (" + green + " в картинке)"});
     } else if (players.size() > 1) {
         const std::string count = std::to_string(players.size());
         const MessageText where = positions(players);
@@ -194,15 +227,24 @@ LevelCheck checkLevel(const Picture& level)
     if (check.counts[Diamond] + check.counts[YellowEnemy] + check.counts[OliveEnemy] == 0)
         report(check, {"nothing to win: no diamond and no creature", "нечего побеждать: ни алмаза, ни существа"});
 
-    if (!players.empty()) {
-        // The game plays the player found last, as its level start does.
-        const std::vector<bool> reached = reachableFrom(cells, players.back());
-        for (const Cell d : cellsHolding(cells, Diamond))
-            if (!reached[index(d.x, d.y)])
-                report(check,
-                       {"the diamond at " + position(d) + " can never be taken: red walls shut it off from the player",
-                        "алмаз в " + position(d) + " не взять никогда: красные стены отделяют его от игрока"},
-                       {d});
+    // The game plays the player found last, as its level start does.
+    const Cell start = players.empty() ? largestOpenArea(cells) : players.back();
+    if (start.x < 0)
+        return check;
+    const std::vector<bool> reached = reachableFrom(cells, start);
+    for (const Cell d : cellsHolding(cells, Diamond)) {
+        if (reached[index(d.x, d.y)])
+            continue;
+        if (players.empty())
+            report(check,
+                   {"the diamond at " + position(d) + " is shut off by red walls from most of the board",
+                    "алмаз в " + position(d) + " отделён красными стенами от большей части поля"},
+                   {d});
+        else
+            report(check,
+                   {"the diamond at " + position(d) + " can never be taken: red walls shut it off from the player",
+                    "алмаз в " + position(d) + " не взять никогда: красные стены отделяют его от игрока"},
+                   {d});
     }
     return check;
 }

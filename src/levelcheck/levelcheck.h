@@ -30,6 +30,10 @@ struct LevelCheck {
 };
 
 LevelCheck checkLevel(const Picture& level);
+// What is lost when the picture is read as a board, as the first of the
+// checker's problems: its size when it is not the board's, and each pixel of
+// no level colour (its cell is read empty).
+std::vector<LevelProblem> readingProblems(const Picture& level);
 
 // "earth", "yellow creature", ...: what a cell holds, in plain words.
 const MessageText& cellKindName(std::uint8_t code);

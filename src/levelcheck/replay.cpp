@@ -34,7 +34,7 @@ bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>
     long ticks = 0;
     for (const TapeStep& step : tape)
         for (long i = 0; i < step.times; ++i)
-            if (!pressAndTick(game, step.key, ticks))
+            if (ticks == MaxProofTicks || !pressAndTick(game, step.key, ticks))
                 return game.gamestate == LevelEnd;
     return game.gamestate == LevelEnd;
 }

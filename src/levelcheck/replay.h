@@ -16,6 +16,12 @@ void pressKey(Game& game, const TapeKey& key);
 // the ticks run.
 bool pressAndTick(Game& game, const TapeKey& key, long& ticks);
 
+// The longest proof replayed: four hours of play at a tick every
+// TickMilliseconds, far longer than anyone plays one level, and still replayed
+// in about a second. A tape that runs on past it (".*10000000" beside a level
+// where nothing ends the play) is no proof, and keeps no one waiting.
+constexpr long MaxProofTicks = 4L * 60 * 60 * 1000 / TickMilliseconds;
+
 // Whether the tape, played from the start of the level as a new game starts it
-// (its lives and bombs), ends with the level passed.
+// (its lives and bombs), ends with the level passed within MaxProofTicks.
 bool tapeWins(const Picture& level, int levelNumber, const std::vector<TapeStep>& tape);

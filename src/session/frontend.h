@@ -27,6 +27,9 @@ public:
     virtual bool writeSavedGame(const std::string& name, std::span<const std::uint8_t> bytes) = 0;
     // False when the file is still there afterwards.
     virtual bool removeSavedGame(const std::string& name) = 0;
+    // A save folder that is a link leads out of the player's folders: nothing
+    // is written or removed through it.
+    virtual bool savedGamesFolderIsLink() = 0;
     // The external level pictures.
     virtual bool levelExists(int n) = 0;
     virtual std::optional<Picture> readLevel(int n) = 0;

@@ -57,7 +57,7 @@ bool Session::saveGame(const std::string& name)
         encodeSavedGame(game, [this](int step) { front_.setProgress(step); });
     front_.hideProgress();
     if (!files_.writeSavedGame(name, bytes)) {
-        sayOverMenus(message::cannotSaveGame(name));
+        sayOverMenus(files_.savedGamesFolderIsLink() ? message::saveFolderIsLink() : message::cannotSaveGame(name));
         return false;
     }
     savename_ = name;
@@ -144,6 +144,10 @@ void Session::deletesavedgame()
         return;
     if (!files_.savedGameExists(entry)) {
         refreshSaveList(item::LoadList);
+        return;
+    }
+    if (files_.savedGamesFolderIsLink()) {
+        sayOverMenus(message::saveFolderIsLink());
         return;
     }
     sayOverMenus(files_.removeSavedGame(entry) ? message::gameDeleted(entry) : message::cannotDeleteGame(entry));

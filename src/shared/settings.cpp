@@ -1,7 +1,9 @@
 #include "settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -37,8 +39,30 @@ bool isHostile(const QString& path)
     return info.exists() && !info.isDir() && (!info.isFile() || info.size() > MaxSettingsFileBytes);
 }
 
+// Qt locks the file for each write with a lock file beside it, and waits as
+// long as another holds it: for ever on a pipe or a folder in its place (on a
+// pipe before the window shows, deaf to signals), half a minute on a lock left
+// by another machine. The game asks first, and waits no more than a moment.
+constexpr int LockWaitMs = 100;
+
+bool lockIsFree(const QString& settingsFile)
+{
+    const QString path = settingsFile + ".lock";
+    const QFileInfo info(path);
+    if (!info.dir().exists())  // a first run: Qt makes the folder as it writes
+        return true;
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return false;
+    QLockFile lock(path);
+    if (!lock.tryLock(LockWaitMs))
+        return false;
+    lock.unlock();
+    return true;
+}
+
 const QString English = valueName("english");
 const QString Skin = valueName("skin");
+const QString EditorPictureFolder = QStringLiteral("editor/pictureFolder");
 
 // Values read from the file are text; values written in this run are still
 // integers. Anything else, or a number beyond 32 bits, is no integer.
@@ -53,20 +77,22 @@ std::optional<int> integer(const QVariant& value)
     return ok ? std::optional(number) : std::nullopt;
 }
 
-// Whether the text may hold `form` where Qt reads a value: read as Qt reads
-// one, quotes left out, an escape made one character (a hexadecimal or octal
-// one the low 16 bits of its number) or none (an escaped line break, or one Qt
-// does not know, such as the backslash that ends a key before its "="). The
-// form may stand anywhere.
+// Whether a value or an item of a value list in the text may begin with
+// `form`, read as Qt reads one: a line's value follows its first "=" outside
+// quotes, and ends at a line break or a ";" outside quotes; a "," outside
+// quotes begins the next item; spaces and tabs before an item, and after a
+// closing quote, are left out, and so are the quotes; an escape is one
+// character (a hexadecimal or octal one the low 16 bits of its number) or none
+// (an escaped line break, or one Qt does not know). Only there does Qt decode
+// a value: a string the game writes begins with its own text (a skin's path),
+// or with "@@" when it begins with "@", so that its "@" forms stay text.
 bool mayHold(const QByteArray& text, std::string_view form)
 {
     const int Length = static_cast<int>(form.size());
-    std::uint32_t matched = 1;  // bit k: the text so far may end with the first k characters
-    const auto followedBy = [&](char16_t ch) {
-        if (matched == 1 && char16_t(form[0]) != ch)  // far the most common: nothing begun, nothing begins
-            return matched;
-        std::uint32_t next = 1;
-        for (int k = 0; k < Length; ++k) {
+    const std::uint32_t ItemStart = 1;  // bit k: the item so far may be the first k characters of the form
+    const auto followedBy = [&](std::uint32_t matched, char16_t ch) {
+        std::uint32_t next = 0;
+        for (int k = 0; matched >> k != 0 && k < Length; ++k) {
             if ((matched >> k & 1) && char16_t(form[k]) == ch)
                 next |= 1u << (k + 1);
         }
@@ -76,29 +102,48 @@ bool mayHold(const QByteArray& text, std::string_view form)
         return ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10 : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : 99;
     };
     static constexpr char Simple[] = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";  // an escape and what it stands for
+    std::uint32_t matched = 0;
+    bool inValue = false, quoted = false, skipping = false;
+    const auto lineEnds = [&] { inValue = quoted = skipping = false, matched = 0; };
     for (qsizetype i = 0; i < text.size() && !(matched >> Length & 1); ++i) {
         const char ch = text[i];
-        if (ch == '"')
-            continue;
-        if (ch != '\\' || i + 1 == text.size()) {
-            matched = followedBy(static_cast<unsigned char>(ch));
-            continue;
-        }
-        const char kind = text[++i];
-        const int base = kind == 'x' ? 16 : kind >= '0' && kind <= '7' ? 8 : 0;
-        const char* simple = kind ? std::strchr(Simple, kind) : nullptr;
-        if (base != 0) {
-            std::uint32_t number = base == 8 ? kind - '0' : 0;
-            bool digits = base == 8;
-            for (; i + 1 < text.size() && digit(text[i + 1]) < base; digits = true)
-                number = number * base + digit(text[++i]);
-            if (digits)
-                matched = followedBy(char16_t(number & 0xffff));
-        } else if (kind == '\n' || kind == '\r') {
-            if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r') && text[i + 1] != kind)
+        if ((ch == '\n' || ch == '\r') && !quoted) {
+            lineEnds();
+        } else if (ch == ';' && !quoted) {
+            while (i + 1 < text.size() && text[i + 1] != '\n' && text[i + 1] != '\r')
                 ++i;
-        } else if (simple != nullptr && (simple - Simple) % 2 == 0) {
-            matched = followedBy(static_cast<unsigned char>(simple[1]));
+            lineEnds();
+        } else if (ch == '"') {
+            quoted = !quoted;
+            skipping = !quoted;
+        } else if (!inValue) {
+            if (ch == '\\')
+                ++i;
+            else if (ch == '=' && !quoted)
+                inValue = skipping = true, matched = ItemStart;
+        } else if (skipping && (ch == ' ' || ch == '\t')) {
+        } else if (ch == ',' && !quoted) {
+            skipping = true, matched = ItemStart;
+        } else if (ch != '\\' || i + 1 == text.size()) {
+            skipping = false, matched = followedBy(matched, static_cast<unsigned char>(ch));
+        } else {
+            skipping = false;
+            const char kind = text[++i];
+            const int base = kind == 'x' ? 16 : kind >= '0' && kind <= '7' ? 8 : 0;
+            const char* simple = kind ? std::strchr(Simple, kind) : nullptr;
+            if (base != 0) {
+                std::uint32_t number = base == 8 ? kind - '0' : 0;
+                bool digits = base == 8;
+                for (; i + 1 < text.size() && digit(text[i + 1]) < base; digits = true)
+                    number = number * base + digit(text[++i]);
+                if (digits)
+                    matched = followedBy(matched, char16_t(number & 0xffff));
+            } else if (kind == '\n' || kind == '\r') {
+                if (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r') && text[i + 1] != kind)
+                    ++i;
+            } else if (simple != nullptr && (simple - Simple) % 2 == 0) {
+                matched = followedBy(matched, static_cast<unsigned char>(simple[1]));
+            }
         }
     }
     return matched >> Length & 1;
@@ -131,6 +176,21 @@ SettingsStore::SettingsStore(const QString& fileName, bool writeDefaults) : path
 Settings SettingsStore::peek()
 {
     return SettingsStore(QString(), false).read();
+}
+
+QString SettingsStore::editorPictureFolder()
+{
+    const SettingsStore store(QString(), false);
+    return store.refused_ ? QString() : store.store_->value(EditorPictureFolder).toString();
+}
+
+void SettingsStore::rememberEditorPictureFolder(const QString& folder)
+{
+    SettingsStore store(QString(), false);
+    if (store.refused_)
+        return;
+    store.store_->setValue(EditorPictureFolder, folder);
+    store.store_->sync();
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -188,9 +248,11 @@ Settings SettingsStore::read() const
     return settings;
 }
 
+// The lock is asked for before a value is set: a store with values unwritten
+// writes them when it closes, and would wait there for the lock.
 void SettingsStore::write(const Settings& settings)
 {
-    if (refused_) {
+    if (refused_ || !lockIsFree(store_->fileName())) {
         reportUnwritten();
         return;
     }
@@ -217,7 +279,7 @@ void SettingsStore::reportUnwritten() const
 
 bool SettingsStore::writable() const
 {
-    return !refused_ && store_->isWritable();
+    return !refused_ && store_->isWritable() && lockIsFree(store_->fileName());
 }
 
 QString SettingsStore::fileName() const

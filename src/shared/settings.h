@@ -37,6 +37,10 @@ public:
     // The settings as the game keeps them, read without writing anything, so
     // that the level editor leaves the game's first run to the game.
     static Settings peek();
+    // The level editor's own value in the same file, outside the game's key:
+    // the folder it last opened a picture from. Neither touches the game's values.
+    static QString editorPictureFolder();
+    static void rememberEditorPictureFolder(const QString& folder);
 
     bool firstRun() const { return firstRun_; }
 

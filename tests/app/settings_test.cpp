@@ -137,6 +137,29 @@ TEST_F(SettingsStoreTest, EveryValueComesBack)
     EXPECT_EQ(storedValue("english").toString(), "0");
 }
 
+// A skin's path holds whatever the player named the file: every one of Qt's "@"
+// forms, escapes, quotes, list and comment marks, line breaks, anywhere in it.
+// The game reads back what it wrote, and the other settings with it.
+TEST_F(SettingsStoreTest, EverySkinPathTheGameWritesReadsBackAsWritten)
+{
+    const std::string forms[] = {"@Variant(", "@DateTime(", "@ByteArray(", "@Rect(", "@Size(", "@Point(",
+                                 "@Invalid()", "@@", "@"};
+    const std::string marks[] = {"", "\\", "\"", ",", ";", "\n", " ", "=", "\\x40", "'", "\t"};
+    Settings settings = changedSettings();
+    for (const std::string& form : forms) {
+        for (const std::string& mark : marks) {
+            for (const std::string& skin : {"/home/player/skins/" + mark + form + "\\0\\0\\x5).bmp",
+                                            mark + form + "x) " + mark, form + mark}) {
+                settings.skin = skin;
+                SettingsStore(settingsFile()).write(settings);
+                const SettingsStore later;
+                ASSERT_FALSE(later.firstRun()) << skin;
+                ASSERT_EQ(later.read(), settings) << skin;
+            }
+        }
+    }
+}
+
 // The store of a given file (as the settings fuzzer opens it) reads and writes
 // that file and leaves the player's alone.
 TEST_F(SettingsStoreTest, AStoreOfAGivenFileKeepsToThatFile)
@@ -168,6 +191,20 @@ TEST_F(SettingsStoreTest, PeekingReadsTheSettingsAndWritesNothing)
     SettingsStore().write(changed);
     EXPECT_EQ(SettingsStore::peek(), changed);
     EXPECT_FALSE(SettingsStore().firstRun());
+}
+
+// The folder the level editor remembers is its own: kept before the game's
+// first run without taking it, and kept through the game's writes.
+TEST_F(SettingsStoreTest, TheEditorsPictureFolderLeavesTheGamesSettingsAlone)
+{
+    const QString folder = QStringLiteral("/home/ёж/level pictures");
+    SettingsStore::rememberEditorPictureFolder(folder);
+    EXPECT_EQ(SettingsStore::editorPictureFolder(), folder);
+    SettingsStore game;
+    EXPECT_TRUE(game.firstRun());
+    game.write(changedSettings());
+    EXPECT_EQ(SettingsStore::peek(), changedSettings());
+    EXPECT_EQ(SettingsStore::editorPictureFolder(), folder);
 }
 
 TEST_F(SettingsStoreTest, BindingsAreTheLowByteOfTheStoredInteger)
@@ -361,6 +398,45 @@ void expectWritesToFailWithoutHarm()
     store->write(changedSettings());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), unwrittenLine());
     EXPECT_EQ(store->read(), changedSettings());
+}
+
+// Qt locks the file for each write with a lock file beside it. One that cannot
+// be taken (a pipe or a folder in its place, which Qt would wait on for ever,
+// or a fresh lock of another machine, half a minute) costs the game a moment:
+// the first run's defaults and each write are said to fail, nothing is
+// written, and the store says it cannot keep the settings. A hang here is a
+// failure by the test's time-out.
+void expectALockNeverWaitedFor()
+{
+    {
+        const auto store = openUnwritableFirstRun();
+        EXPECT_FALSE(store->writable());
+        testing::internal::CaptureStderr();
+        store->write(changedSettings());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), unwrittenLine());
+    }
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+}
+
+const QString LockFile = "/orvelund/Kernmine.ini.lock";
+
+TEST_F(SettingsStoreTest, ALockThatIsAPipe)
+{
+    ASSERT_TRUE(QDir().mkpath(configurationFolder() + "/orvelund"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(configurationFolder() + LockFile).constData(), 0600), 0);
+    expectALockNeverWaitedFor();
+}
+
+TEST_F(SettingsStoreTest, ALockThatIsAFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(configurationFolder() + LockFile));
+    expectALockNeverWaitedFor();
+}
+
+TEST_F(SettingsStoreTest, AFreshLockOfAnotherMachine)
+{
+    writeFile(configurationFolder() + LockFile, "4242\nkernmine\nanother-machine\n");
+    expectALockNeverWaitedFor();
 }
 
 TEST_F(SettingsStoreTest, AFileWhereTheFolderShouldBe)

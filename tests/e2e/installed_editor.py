@@ -11,7 +11,10 @@ Installs the build into a temporary folder and, under Xvfb with xdotool:
    to editing, and Ctrl+S saves levels/level1.bmp with its tape level1.tape,
    which the tape tool replays to the level's end;
 3. the installed game's "Start with external levels" plays that level: the same
-   two steps win it, and the message of the end shows in the middle.
+   two steps win it, and the message of the end shows in the middle;
+4. the editor again: a stone drawn in is kept in a recovery copy, the editor is
+   killed, and started again it asks to bring the change back; Enter does, and
+   Ctrl+S saves the level with the stone.
 
 Exits 77, which the test suite reports as skipped, when Xvfb, xdotool or
 ImageMagick's import is missing.
@@ -27,6 +30,8 @@ from installed_game import SCREEN_HEIGHT, SCREEN_WIDTH, SETTINGS_KEY, Game, chec
 BOARD_COLUMNS, BOARD_ROWS = 60, 40
 DIAMOND = (3, 1)  # two cells right of where a new level puts the player
 STEPS = ["Right", "Right"]
+STONE = (10, 10)
+STONE_COLOUR = (128, 128, 128)
 # The message panel stands in the middle of the play, its strip above the text
 # bright over the dark earth (Picture.brightness gives a third of a channel's mean).
 MIDDLE = (SCREEN_WIDTH // 2 - 100, SCREEN_HEIGHT // 2 - 12, 200, 6)
@@ -66,7 +71,7 @@ def click(screen, point):
 
 
 def make_level(screen, game_folder, home, tape_tool):
-    editor = Game(game_folder / "kernmine-editor", screen, home, title="^Kernmine level editor$")
+    editor = Game(game_folder / "kernmine-editor", screen, home, title="Kernmine level editor$")
     try:
         time.sleep(1)
         board = board_on_screen(screen.shot())
@@ -104,13 +109,55 @@ def play_level(screen, game_folder, home):
         game.stop()
 
 
+def recover_change(screen, game_folder, home):
+    levels, copies = game_folder / "levels", game_folder / "editor"
+    saved = (levels / "level1.bmp").read_bytes()
+    editor = Game(game_folder / "kernmine-editor", screen, home, title="Kernmine level editor$")
+    try:
+        time.sleep(1)
+        board = board_on_screen(screen.shot())
+        screen.keys("6")  # a stone
+        click(screen, cell_point(board, STONE))
+        wait_until(lambda: any(copies.glob("recovery-*")), 5, "the recovery copy of the change")
+    finally:
+        editor.stop()  # killed, as a crash or the end of a session kills it
+    # Started again, it asks first; its question is the window titled by the editor's name alone.
+    editor = Game(game_folder / "kernmine-editor", screen, home, title="^Kernmine level editor$")
+    try:
+        screen.keys("Return", gap=0.5)  # bring the change back
+        window = screen.run("xdotool", "search", "--sync", "--onlyvisible", "--name", r"Level 1\*? — Kernmine level editor$")
+        screen.run("xdotool", "windowfocus", window.split()[0].decode())  # a desktop gives it back the focus
+        screen.keys("ctrl+s")
+        wait_until(lambda: (levels / "level1.bmp").read_bytes() != saved, 5, "the brought back level to be saved")
+        check(not any(copies.glob("recovery-*")), "the recovery copy outlived the save")
+    finally:
+        editor.stop()
+    stone = level_cell(levels / "level1.bmp", STONE)
+    check(stone == STONE_COLOUR, "the saved level has %s where the stone was drawn" % (stone,))
+
+
+def level_cell(path, cell):
+    """The colour of a cell of a 4-bit level picture, stored bottom row first."""
+    data = path.read_bytes()
+    offset, width, height = (int.from_bytes(data[at:at + 4], "little", signed=True) for at in (10, 18, 22))
+    palette = data[54:offset]
+    row = (height - 1 - cell[1]) if height > 0 else cell[1]
+    stride = ((width * 4 + 31) // 32) * 4
+    byte = data[offset + row * stride + cell[0] // 2]
+    index = byte >> 4 if cell[0] % 2 == 0 else byte & 15
+    blue, green, red = palette[4 * index:4 * index + 3]
+    return red, green, blue
+
+
 def main(cmake, build, tape_tool):
     def scenario(screen, game_folder, home, folder):
         make_level(screen, game_folder, home, tape_tool)
         play_level(screen, game_folder, home)
+        recover_change(screen, game_folder, home)
 
     return run_installed(cmake, build, scenario,
-                         "the editor drew a level, won its play-test, saved it with its tape, and the game played it to a win")
+                         "the editor drew a level, won its play-test, saved it with its tape, the game played it to a "
+                         "win, and a killed editor brought its unsaved change back")
 
 
 if __name__ == "__main__":

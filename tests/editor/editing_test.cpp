@@ -5,6 +5,7 @@
 
 #include "bmp.h"
 #include "levelfolder.h"
+#include "levels.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,46 @@ TEST(LevelBoard, ANewLevelIsFramedWithOnePlayerAndWantsOnlySomethingToWin)
     EXPECT_EQ(check.problems[0].text.english, "nothing to win: no diamond and no creature");
     EXPECT_EQ(check.counts[Player], 1);
     EXPECT_EQ(check.counts[Earth], (BoardColumns - 2) * (BoardRows - 2) - 1);
+}
+
+// A picture larger than the board, all earth, is a board of earth: no more
+// than all of it inside the frame.
+TEST(LevelBoard, OnlyTheBoardsOwnCellsAreCounted)
+{
+    Picture large(2 * BoardColumns, 2 * BoardRows);
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x)
+            large.setPixel(x, y, colourForCell(Earth));
+    EXPECT_EQ(LevelBoard::fromPicture(large).innerEarthPercent(), 100);
+    EXPECT_EQ(LevelBoard().innerEarthPercent(), 99);  // the player stands on one cell
+}
+
+// What reading a picture lost is listed until the board is saved over it; a
+// pixel of no level colour, until its cell is painted.
+TEST(EditSession, WhatReadingLostStaysListedUntilSavedOrPaintedOver)
+{
+    Picture picture(BoardColumns + 1, BoardRows);
+    const Picture board = LevelBoard().toPicture();
+    for (int y = 0; y < BoardRows; ++y)
+        for (int x = 0; x < BoardColumns; ++x)
+            picture.setPixel(x, y, board.pixel(x, y));
+    picture.setPixel(5, 5, {254, 0, 0});
+    EditSession session(LevelBoard::fromPicture(picture));
+    session.setReadingProblems(readingProblems(picture));
+    const auto listed = [&] {
+        std::vector<std::string> texts;
+        for (const LevelProblem& problem : session.readingProblems())
+            texts.push_back(problem.text.english);
+        return texts;
+    };
+    const std::vector<std::string> both{"the picture is 61 × 40 pixels, not 60 × 40", "(5, 5) is 254,0,0, close to red wall 255,0,0"};
+    EXPECT_EQ(listed(), both);
+    session.paintStroke({{5, 5}}, RedWall);
+    EXPECT_EQ(listed(), std::vector<std::string>{both.front()});
+    session.undo();
+    EXPECT_EQ(listed(), both);
+    session.markSaved();
+    EXPECT_TRUE(listed().empty());
 }
 
 // The file a board is saved to reads back, through the game's own reader, as
@@ -164,7 +205,9 @@ TEST(EditSession, AStrokeThatChangesNothingLeavesNoStepAndKeepsTheProof)
     EXPECT_FALSE(session.modified());
 }
 
-TEST(EditSession, AnyChangeDropsTheProof)
+// The proof belongs to the board it won: a change drops it, the change undone
+// brings it back.
+TEST(EditSession, AnyChangeDropsTheProofUntilItIsUndone)
 {
     EditSession session;
     session.paintStroke({{3, 3}}, Diamond);
@@ -177,5 +220,7 @@ TEST(EditSession, AnyChangeDropsTheProof)
     session.paintStroke({{4, 3}}, Stone);
     EXPECT_FALSE(session.proof());
     EXPECT_TRUE(session.modified());
+    session.undo();
+    EXPECT_EQ(session.proof(), "R");
 }
 }  // namespace

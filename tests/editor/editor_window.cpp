@@ -2,12 +2,17 @@
 // play-test's world ticks are run by hand.
 #include "boardview.h"
 #include "editorwindow.h"
+#include "bmp.h"
 #include "levels.h"
 #include "playtest.h"
+#include "replay.h"
+#include "winfinder.h"
 
 #include <QLabel>
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -48,17 +53,47 @@ void drag(BoardView& view, std::initializer_list<BoardCell> cells)
     mouse(view, QEvent::MouseButtonRelease, *(cells.end() - 1));
 }
 
+QByteArray levelFile(const std::string& folder, int n)
+{
+    QFile file(QString::fromStdString(levelFilePath(folder, n)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the next question the editor asks with the button of that caption,
+// and tells what the question was. A question that never comes is given up
+// after a while, so that it answers none of a later test.
+std::shared_ptr<QString> answerNextQuestion(const QString& answer)
+{
+    auto asked = std::make_shared<QString>();
+    const auto look = [answer, asked](auto& self, int triesLeft) -> void {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            if (triesLeft > 0)
+                QTimer::singleShot(10, [self, triesLeft] { self(self, triesLeft - 1); });
+            return;
+        }
+        *asked = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == answer)
+                button->click();
+    };
+    QTimer::singleShot(0, [look] { look(look, 500); });
+    return asked;
+}
+
 struct Editor {
     QTemporaryDir folder;
     std::unique_ptr<EditorWindow> window;
     BoardView* board = nullptr;
     PlayTest* play = nullptr;
 
-    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys, bool english = true)
+    explicit Editor(const QString& levels = {}, const Hotkeys& keys = DefaultHotkeys, bool english = true,
+                    const EditorPlaces& places = {})
     {
         window = std::make_unique<EditorWindow>((levels.isEmpty() ? folder.path() : levels).toStdString(), english,
-                                                std::string(BuiltInSkin), keys);
+                                                std::string(BuiltInSkin), keys, places);
         window->show();
+        QApplication::processEvents();  // a question the editor asks as it starts is answered here
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             qFatal("the editor was not shown");
@@ -72,6 +107,8 @@ struct Editor {
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
     bool playing() const { return window->findChild<QStackedWidget*>()->currentWidget() == play; }
+    QString status() const { return window->findChild<QLabel*>("status")->text(); }
+    void click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
 };
 }  // namespace
 
@@ -87,6 +124,17 @@ private slots:
     void thePlayTestTakesThePlayersOwnKeys();
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
+    void aDamagedLevelIsListedWithItsCauseAndMoves();
+    void findAWinProvesRefutesOrStopsWithTheBoard();
+    void aLongTapeIsReplayedWithoutTheWindowWaiting();
+    void pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver();
+    void theEditorSaysWhyAndAsksOnlyWhatIsTrue();
+    void aNewLevelTakesTheNextNumberWhenItsOwnWasTaken();
+    void anUnsavedLevelIsMarkedAndClosedOnlyWhenLeft();
+    void theLineUnderTheBoardTellsOfTheLastActionOnly();
+    void thePointedCellIsNamedAsAStrokeLeftIt();
+    void aZoomedBoardGrowsByWholePixels();
+    void aKilledEditorBringsItsChangesBack();
     void everyCaptionFitsOnASmallScreen_data();
     void everyCaptionFitsOnASmallScreen();
 };
@@ -218,6 +266,46 @@ void EditorWindowTest::thePlayTestTakesThePlayersOwnKeys()
     QCOMPARE(QString::fromStdString(writeTape(editor.play->tape())), QString(". BR R\n"));
 }
 
+// The solver's win becomes the level's proof, saved as a played one is; a board
+// it proves unwinnable lists that as a problem; an edit ends the search.
+void EditorWindowTest::findAWinProvesRefutesOrStopsWithTheBoard()
+{
+    Editor editor;
+    auto* finder = editor.window->findChild<WinFinder*>();
+    const auto proofLabel = [&] { return editor.window->findChild<QLabel*>("proof")->text(); };
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{3, 1}});
+    editor.key(Qt::Key_F6);
+    finder->wait();
+    QCOMPARE(proofLabel(), QString("Proven: the solver found a win"));
+    QVERIFY(editor.window->save());
+    std::string error;
+    QFile saved(QString::fromStdString(levelTapePath(editor.levels(), 1)));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const auto tape = parseTape(saved.readAll().toStdString(), error);
+    QVERIFY(tape && tapeWins(editor.window->session().board().toPicture(), 1, *tape));
+
+    // Red wall everywhere but the player and a diamond: nothing can move.
+    editor.window->chooseTool(EditorWindow::Fill);
+    editor.key(Qt::Key_9);
+    drag(*editor.board, {{20, 20}});
+    editor.window->chooseTool(EditorWindow::Pencil);
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{10, 10}});
+    editor.key(Qt::Key_F6);
+    finder->wait();
+    QVERIFY(editor.window->findChild<QListWidget*>("problems")->findItems("No win exists", Qt::MatchStartsWith).size() == 1);
+
+    editor.key(Qt::Key_3);
+    drag(*editor.board, {{10, 10}});
+    editor.click("findWin");  // nothing the search reports arrives before the edit
+    drag(*editor.board, {{20, 20}});
+    QVERIFY(!editor.window->findChild<QWidget*>("searchProgress")->isVisible());
+    finder->wait();
+    QCOMPARE(editor.status(), QString("The search for a win stopped: the board was changed"));
+    QCOMPARE(proofLabel(), QString("Not proven: play-test it to a win"));
+}
+
 void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
 {
     QTemporaryDir parent;
@@ -228,7 +316,8 @@ void EditorWindowTest::aMissingFolderIsToldAndNothingIsSaved()
     editor.key(Qt::Key_8);
     drag(*editor.board, {{2, 1}});
     QVERIFY(!editor.window->save());
-    QVERIFY(status->text().contains("Could not save"));
+    // There was no file to keep as it was.
+    QVERIFY(status->text().contains("no file was written"));
     QVERIFY(!QFile::exists(missing));
 }
 
@@ -254,22 +343,256 @@ void EditorWindowTest::theListMovesLevelsWithTheirTapes()
             texts << levels->item(row)->text();
         return texts;
     };
-    QCOMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
-    const auto bytes = [&](const std::string& path) {
-        QFile file(QString::fromStdString(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray unproven = bytes(levelFilePath(editor.levels(), 2));
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — proven", "Level 2 — unproven"}));
+    const QByteArray unproven = levelFile(editor.levels(), 2);
 
     click("up");
     QCOMPARE(editor.window->levelNumber(), 1);
-    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
-    QCOMPARE(bytes(levelFilePath(editor.levels(), 1)), unproven);
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — proven"}));
+    QCOMPARE(levelFile(editor.levels(), 1), unproven);
 
     click("duplicate");
     QCOMPARE(editor.window->levelNumber(), 2);
-    QCOMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
-    QCOMPARE(bytes(levelFilePath(editor.levels(), 2)), unproven);
+    QTRY_COMPARE(listed(), QStringList({"Level 1 — unproven", "Level 2 — unproven", "Level 3 — proven"}));
+    QCOMPARE(levelFile(editor.levels(), 2), unproven);
+}
+
+// A level file cut short is listed as damaged, with the reader's cause, and can
+// be selected and moved like any other.
+void EditorWindowTest::aDamagedLevelIsListedWithItsCauseAndMoves()
+{
+    QTemporaryDir levels;
+    const std::string folder = levels.path().toStdString();
+    QCOMPARE(saveLevel(folder, 1, LevelBoard(), std::nullopt), SaveOutcome::Saved);
+    const std::vector<std::uint8_t> whole = levelFileBytes(LevelBoard());
+    QFile cut(QString::fromStdString(levelFilePath(folder, 2)));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(reinterpret_cast<const char*>(whole.data()), 200);
+    cut.close();
+    Editor editor(levels.path());
+    auto* list = editor.window->findChild<QListWidget*>("levels");
+    QTRY_COMPARE(list->item(1)->text(), QString("Level 2 — damaged"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QVERIFY(editor.window->findChild<QLabel*>("status")->text().endsWith("truncated pixel data"));
+    editor.window->findChild<QPushButton*>("up")->click();
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), 200);
+
+    // A picture opened over it takes its place.
+    QTemporaryDir elsewhere;
+    LevelBoard good;
+    good.set({9, 9}, Diamond);
+    QCOMPARE(saveLevel(elsewhere.path().toStdString(), 1, good, std::nullopt), SaveOutcome::Saved);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(QString::fromStdString(levelFilePath(elsewhere.path().toStdString(), 1)));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    editor.window->findChild<QPushButton*>("openPicture")->click();
+    QCOMPARE(editor.window->levelNumber(), 1);
+    QVERIFY(editor.window->save());
+    QCOMPARE(QFileInfo(QString::fromStdString(levelFilePath(folder, 1))).size(), static_cast<qint64>(whole.size()));
+    QCOMPARE(levelCount(folder), 2);
+}
+
+// A tape that waits ten million ticks is replayed off the window's thread: the
+// window is up at once, its list saying so until the replay ends.
+void EditorWindowTest::aLongTapeIsReplayedWithoutTheWindowWaiting()
+{
+    QTemporaryDir levels;
+    const std::string folder = levels.path().toStdString();
+    LevelBoard diamondLeftAlone;
+    diamondLeftAlone.set({5, 5}, Diamond);
+    QCOMPARE(saveLevel(folder, 1, diamondLeftAlone, ".*10000000"), SaveOutcome::Saved);
+    EditorWindow window(folder, true, std::string(BuiltInSkin), DefaultHotkeys);
+    auto* list = window.findChild<QListWidget*>("levels");
+    QCOMPARE(list->item(0)->text(), QString("Level 1 — checking…"));
+    QTRY_COMPARE(list->item(0)->text(), QString("Level 1 — unproven"));
+}
+
+void EditorWindowTest::pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver()
+{
+    QTemporaryDir levels;
+    LevelBoard board;
+    board.set({9, 9}, Diamond);
+    Picture picture = board.toPicture();
+    picture.setPixel(5, 5, {254, 0, 0});
+    const std::vector<std::uint8_t> bytes = writeBmp24(picture);
+    QFile file(QString::fromStdString(levelFilePath(levels.path().toStdString(), 1)));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    Editor editor(levels.path());
+    const QString finding = "(5, 5) is 254,0,0, close to red wall 255,0,0";
+    QCOMPARE(editor.window->findChild<QListWidget*>("problems")->item(0)->text(), finding);
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        box->reject();
+    });
+    QVERIFY(!editor.window->save());
+    QVERIFY(asked.contains(finding));
+    QCOMPARE(file.size(), static_cast<qint64>(bytes.size()));
+}
+
+void EditorWindowTest::theEditorSaysWhyAndAsksOnlyWhatIsTrue()
+{
+    QTemporaryDir levels;
+    LevelBoard board;
+    board.set({9, 9}, Diamond);
+    QCOMPARE(saveLevel(levels.path().toStdString(), 1, board, std::nullopt), SaveOutcome::Saved);
+    Editor editor(levels.path());
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        box->reject();
+    });
+    editor.window->findChild<QPushButton*>("delete")->click();
+    QCOMPARE(asked, QString("Delete level 1? The levels after it move up."));
+
+    editor.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    editor.board->setFocus();
+    editor.key(Qt::Key_1);  // empty, over the player
+    drag(*editor.board, {{1, 1}});
+    editor.key(Qt::Key_F5);
+    QVERIFY(!editor.playing());
+    QCOMPARE(editor.window->findChild<QLabel*>("status")->text(), QString("Nobody to play: put a player on the board first"));
+}
+
+// Another editor saved its own level 1 meanwhile: it is kept, and this one
+// becomes level 2.
+void EditorWindowTest::aNewLevelTakesTheNextNumberWhenItsOwnWasTaken()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    LevelBoard other;
+    other.set({30, 30}, Diamond);
+    QCOMPARE(saveLevel(editor.levels(), 1, other, std::nullopt), SaveOutcome::Saved);
+    const QByteArray kept = levelFile(editor.levels(), 1);
+    QVERIFY(!editor.window->save());
+    QVERIFY(editor.window->findChild<QLabel*>("status")->text().contains("appeared meanwhile"));
+    QCOMPARE(editor.window->levelNumber(), 2);
+    QVERIFY(editor.window->save());
+    QCOMPARE(levelFile(editor.levels(), 1), kept);
+    QCOMPARE(levelCount(editor.levels()), 2);
+}
+
+// The close button's request, and Ctrl+Q, ask before unsaved changes are lost.
+void EditorWindowTest::anUnsavedLevelIsMarkedAndClosedOnlyWhenLeft()
+{
+    Editor editor;
+    QVERIFY(!editor.window->isWindowModified());
+    editor.key(Qt::Key_6);
+    drag(*editor.board, {{5, 5}});
+    QVERIFY(editor.window->isWindowModified());
+    QVERIFY(editor.window->windowTitle().contains("[*]"));
+
+    const auto asked = answerNextQuestion("Cancel");
+    editor.window->windowHandle()->close();
+    QCOMPARE(*asked, QString("The level has changes that are not saved. Leave them?"));
+    QVERIFY(editor.window->isVisible());
+    QCOMPARE(editor.window->session().board().at({5, 5}), std::uint8_t{Stone});
+
+    answerNextQuestion("Leave them");
+    editor.window->activateWindow();  // as the desktop does when the question goes
+    editor.board->setFocus();
+    editor.key(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!editor.window->isVisible());
+}
+
+void EditorWindowTest::theLineUnderTheBoardTellsOfTheLastActionOnly()
+{
+    Editor editor;
+    editor.key(Qt::Key_8);
+    drag(*editor.board, {{2, 1}});
+    QVERIFY(editor.window->save());
+    editor.click("add");
+    QCOMPARE(editor.status(), QString());
+    drag(*editor.board, {{2, 1}});
+    editor.key(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(editor.status().contains("level2.bmp"));
+    answerNextQuestion("Delete");
+    editor.click("delete");
+    QCOMPARE(levelCount(editor.levels()), 1);
+    QCOMPARE(editor.status(), QString());
+}
+
+// The pointer stands still over the cell that a click changes.
+void EditorWindowTest::thePointedCellIsNamedAsAStrokeLeftIt()
+{
+    Editor editor;
+    auto* pointer = editor.window->findChild<QLabel*>("pointer");
+    mouse(*editor.board, QEvent::MouseMove, {7, 7});
+    QVERIFY(pointer->text().endsWith(QString::fromStdString(cellKindName(Earth).english)));
+    editor.key(Qt::Key_6);
+    mouse(*editor.board, QEvent::MouseButtonPress, {7, 7});
+    mouse(*editor.board, QEvent::MouseButtonRelease, {7, 7});
+    QVERIFY(pointer->text().endsWith(QString::fromStdString(cellKindName(Stone).english)));
+}
+
+// Zoomed from one screen pixel a skin pixel to two by the keys, each pixel of
+// the board becomes two by two pixels of its own colour: nothing smoothed.
+void EditorWindowTest::aZoomedBoardGrowsByWholePixels()
+{
+    Editor editor;
+    // A quarter of the field each way, as the board shows it at the scale.
+    const auto zoomedTo = [&](double scale) {
+        for (int step = 0; step < 20 && editor.board->scale() > scale; ++step)
+            editor.key(Qt::Key_Minus, Qt::ControlModifier);
+        for (int step = 0; step < 20 && editor.board->scale() < scale; ++step)
+            editor.key(Qt::Key_Plus, Qt::ControlModifier);
+        QApplication::processEvents();
+        const int cell = int(CellPixels * scale);
+        const QPoint origin = pointOf(*editor.board, {0, 0}) - QPoint((cell - 1) / 2, (cell - 1) / 2);
+        return editor.board->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(
+            QRect(origin, QSize(FieldWidth, FieldHeight) * scale / 4));
+    };
+    const QImage one = zoomedTo(1);
+    QCOMPARE(editor.board->scale(), 1.0);
+    const QImage two = zoomedTo(2);
+    QCOMPARE(editor.board->scale(), 2.0);
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            for (const QPoint part : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                if (two.pixel(2 * QPoint(x, y) + part) != one.pixel(x, y))
+                    QFAIL(qPrintable(QString("skin pixel %1, %2").arg(x).arg(y)));
+    editor.key(Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(editor.board->scale() < 1);  // fitted to the window again
+}
+
+// A window that ends without closing, as a killed editor does, leaves its
+// copy; the next start on the folder brings the level back as one undo step.
+void EditorWindowTest::aKilledEditorBringsItsChangesBack()
+{
+    QTemporaryDir players;
+    const EditorPlaces places{players.filePath("recovery").toStdString(), {}, {}};
+    auto editor = std::make_unique<Editor>(QString(), DefaultHotkeys, true, places);
+    editor->key(Qt::Key_8);
+    drag(*editor->board, {{2, 1}});
+    QVERIFY(editor->window->save());
+    const LevelBoard saved = editor->window->session().board();
+    drag(*editor->board, {{4, 4}, {9, 4}});
+    const LevelBoard changed = editor->window->session().board();
+    const QString levels = editor->folder.path();
+    editor->folder.setAutoRemove(false);
+    editor.reset();
+
+    const auto asked = answerNextQuestion("Bring back");
+    Editor again(levels, DefaultHotkeys, true, places);
+    QVERIFY(asked->contains("level 1 was saved"));
+    QVERIFY(again.window->session().board() == changed);
+    QVERIFY(again.window->isWindowModified());
+    again.key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(again.window->session().board() == saved);
+    QDir(levels).removeRecursively();
 }
 
 void EditorWindowTest::everyCaptionFitsOnASmallScreen_data()

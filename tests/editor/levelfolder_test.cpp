@@ -3,6 +3,8 @@
 #include "levelfolder.h"
 
 #include "levels.h"
+#include "replay.h"
+#include "../filesizelimit.h"
 #include "../ordinaryuser.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +43,8 @@ protected:
         for (int n = 1; n <= count; ++n) {
             LevelBoard board = wonByOneStep();
             board.set({10 + n, 10}, Stone);
-            ASSERT_TRUE(saveLevel(folder, n, board, n % 2 ? std::optional(WinningTape + "# " + std::to_string(n)) : std::nullopt));
+            ASSERT_EQ(saveLevel(folder, n, board, n % 2 ? std::optional(WinningTape + "# " + std::to_string(n)) : std::nullopt),
+                      SaveOutcome::Saved);
         }
     }
 
@@ -61,7 +64,7 @@ protected:
 
 TEST_F(LevelFolder, ALevelSavedWithItsWinningTapeIsProvenUntilTheLevelChanges)
 {
-    ASSERT_TRUE(saveLevel(folder, 1, wonByOneStep(), WinningTape));
+    ASSERT_EQ(saveLevel(folder, 1, wonByOneStep(), WinningTape), SaveOutcome::Saved);
     EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Proven);
 
     // The diamond moved out of reach of the tape's one step: it no longer wins.
@@ -73,24 +76,40 @@ TEST_F(LevelFolder, ALevelSavedWithItsWinningTapeIsProvenUntilTheLevelChanges)
     EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Unproven);
 
     // Saved again without a proof, the old tape goes with it.
-    ASSERT_TRUE(saveLevel(folder, 1, moved, std::nullopt));
+    ASSERT_EQ(saveLevel(folder, 1, moved, std::nullopt), SaveOutcome::Saved);
     EXPECT_FALSE(fs::exists(levelTapePath(folder, 1)));
+
+    // A tape that waits past the longest proof proves nothing, and is not played out.
+    const auto waitingFirst = [](long ticks) { return ".*" + std::to_string(ticks) + " " + WinningTape; };
+    ASSERT_EQ(saveLevel(folder, 1, wonByOneStep(), waitingFirst(MaxProofTicks - 2)), SaveOutcome::Saved);
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Proven);
+    ASSERT_EQ(saveLevel(folder, 1, wonByOneStep(), waitingFirst(MaxProofTicks)), SaveOutcome::Saved);
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Unproven);
 }
 
 TEST_F(LevelFolder, TheListTellsBrokenAndVanishedLevels)
 {
     LevelBoard noPlayer = wonByOneStep();
     noPlayer.set({1, 1}, Earth);
-    ASSERT_TRUE(saveLevel(folder, 1, noPlayer, WinningTape));
+    ASSERT_EQ(saveLevel(folder, 1, noPlayer, WinningTape), SaveOutcome::Saved);
     EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Broken);
     EXPECT_EQ(levelStatus(folder, 2), LevelStatus::Missing);
+
+    // A file cut short is there, damaged, with the reader's own cause in both languages.
+    const std::vector<std::uint8_t> whole = levelFileBytes(LevelBoard());
+    std::ofstream(levelFilePath(folder, 2), std::ios::binary).write(reinterpret_cast<const char*>(whole.data()), 200);
+    const LevelState damaged = examineLevel(folder, 2);
+    EXPECT_EQ(damaged.status, LevelStatus::Damaged);
+    EXPECT_EQ(damaged.damage.english, "truncated pixel data");
+    EXPECT_EQ(damaged.damage.russian, "обрезано: данные пикселей");
+    EXPECT_EQ(levelCount(folder), 2);
 }
 
 TEST_F(LevelFolder, AMissingFolderHoldsNoLevelAndTakesNone)
 {
     const std::string missing = folder + "/gone";
     EXPECT_EQ(levelCount(missing), 0);
-    EXPECT_FALSE(saveLevel(missing, 1, wonByOneStep(), WinningTape));
+    EXPECT_EQ(saveLevel(missing, 1, wonByOneStep(), WinningTape), SaveOutcome::NothingChanged);
     EXPECT_FALSE(fs::exists(missing));
 }
 
@@ -103,12 +122,42 @@ TEST_F(LevelFolder, AReadOnlyFolderKeepsItsLevelsWhole)
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     {
         const AsOrdinaryUser user;
-        EXPECT_FALSE(saveLevel(folder, 1, LevelBoard(), std::nullopt));
+        EXPECT_EQ(saveLevel(folder, 1, LevelBoard(), std::nullopt), SaveOutcome::NothingChanged);
         DiskFiles disk;
         for (const LevelPlan& plan : {planSwap(1, 2), planDuplicate(1, 3), planRemove(2, 3)})
             EXPECT_FALSE(carryOut(plan, folder, disk).done);
     }
     fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(contents(), before);
+}
+
+// On a full disk a save changes nothing: the old level keeps its proof, a new
+// level appears with its tape or not at all.
+TEST_F(LevelFolder, ASaveThatCannotBeWrittenWholeChangesNothing)
+{
+    makeLevels(1);
+    const auto before = contents();
+    const std::size_t pictureBytes = levelFileBytes(LevelBoard()).size();
+    const std::string longTape = WinningTape + "#" + std::string(pictureBytes, ' ') + "\n";
+    {
+        const FileSizeLimit noRoomForThePicture(pictureBytes - 1);
+        EXPECT_EQ(saveLevel(folder, 1, LevelBoard(), std::nullopt), SaveOutcome::NothingChanged);
+    }
+    {
+        const FileSizeLimit noRoomForTheTape(pictureBytes);
+        EXPECT_EQ(saveLevel(folder, 2, wonByOneStep(), longTape, true), SaveOutcome::NothingChanged);
+    }
+    EXPECT_EQ(contents(), before);
+    EXPECT_EQ(levelStatus(folder, 1), LevelStatus::Proven);
+}
+
+// Two editors numbered their new level alike: the one saved second keeps the
+// other's file and writes nothing.
+TEST_F(LevelFolder, ANewLevelNeverReplacesAFileThatAppearedAfterItWasNumbered)
+{
+    makeLevels(1);
+    const auto before = contents();
+    EXPECT_EQ(saveLevel(folder, 1, LevelBoard(), WinningTape, true), SaveOutcome::NumberTaken);
     EXPECT_EQ(contents(), before);
 }
 
@@ -211,6 +260,28 @@ TEST_F(LevelFolder, WhenNothingCanBePutBackEveryFileIsStillThereOnce)
         fs::create_directories(folder);
         makeLevels(3);
     }
+}
+
+// A tape with no level, or a level left under the spare name by a renumbering
+// cut short: the one is named when it blocks, the other comes back to the list.
+TEST_F(LevelFolder, LeftoverFilesAreNamedOrBroughtBack)
+{
+    makeLevels(3);
+    std::ofstream(levelTapePath(folder, 4)) << "R\n";
+    auto before = contents();
+    DiskFiles disk;
+    const PlanOutcome blocked = carryOut(planDuplicate(1, 3), folder, disk);
+    EXPECT_FALSE(blocked.done);
+    EXPECT_NE(blocked.report.english.find("level4.tape is in its way"), std::string::npos) << blocked.report.english;
+    EXPECT_TRUE(contents() == before);
+
+    fs::remove(levelTapePath(folder, 4));
+    before = contents();
+    fs::rename(levelFilePath(folder, 2), folder + "/.moving.bmp");
+    EXPECT_EQ(levelCount(folder), 1);
+    EXPECT_EQ(bringBackStranded(folder), 2);
+    EXPECT_TRUE(contents() == before);
+    EXPECT_EQ(bringBackStranded(folder), std::nullopt);
 }
 
 TEST_F(LevelFolder, ALevelVanishedWhileListedStopsTheRenumberingWithNothingMoved)

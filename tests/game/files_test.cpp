@@ -1,11 +1,16 @@
 // Whole files read and written in one piece.
 #include "files.h"
 
+#include "../filesizelimit.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -13,6 +18,15 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t Limit = 1000;
+
+std::vector<std::string> namesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 TEST(Files, EveryByteValueComesBackAsWritten)
 {
@@ -77,11 +91,63 @@ TEST(Files, OnlyARegularFileWithinTheLimitIsRead)
     fs::remove_all(folder);
 }
 
-TEST(Files, AStreamIsReadToItsEnd)
+// A disk that fills up at any byte: the write is refused however far it got,
+// also when every byte was taken and the disk refuses only at the end, and
+// leaves the old file whole and nothing else behind.
+TEST(Files, ADiskFillingUpAnywhereKeepsTheOldFileWhole)
+{
+    const fs::path folder = fs::path(testing::TempDir()) / "kernmine_full_disk";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string path = (folder / "keep.bmp").string();
+    const std::vector<std::uint8_t> old(300, 14), next(257, 20);
+    ASSERT_TRUE(writeWholeFile(path, old));
+    for (rlim_t room = 0; room < next.size(); ++room) {
+        {
+            const FileSizeLimit full(room);
+            EXPECT_FALSE(writeWholeFile(path, next)) << room;
+        }
+        ASSERT_EQ(readWholeFile(path, Limit), old) << room;
+        ASSERT_EQ(namesIn(folder), std::vector<std::string>{"keep.bmp"}) << room;
+    }
+    {
+        const FileSizeLimit roomy(next.size());
+        EXPECT_TRUE(writeWholeFile(path, next));
+    }
+    EXPECT_EQ(readWholeFile(path, Limit), next);
+    fs::remove_all(folder);
+}
+
+// A write never goes through a link, nor into a pipe, a device or a folder (a
+// writer that opens the pipe waits for a reader: a hang is a failure by the
+// time-out).
+TEST(Files, AWriteReplacesOnlyARegularFile)
+{
+    const fs::path folder = fs::path(testing::TempDir()) / "kernmine_write_targets";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "folder");
+    const auto file = [&](const char* name) { return (folder / name).string(); };
+    const std::vector<std::uint8_t> precious{'k', 'e', 'e', 'p'};
+    ASSERT_TRUE(writeWholeFile(file("decoy"), precious));
+    fs::create_symlink(file("decoy"), file("link"));
+    fs::create_symlink(file("nowhere"), file("dangling"));
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+    for (const char* target : {"link", "dangling", "fifo", "folder"})
+        EXPECT_FALSE(writeWholeFile(file(target), std::vector<std::uint8_t>{1})) << target;
+    EXPECT_EQ(readWholeFile(file("decoy"), Limit), precious);
+    EXPECT_TRUE(fs::is_symlink(file("link")));
+    EXPECT_FALSE(fs::exists(file("nowhere")));
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"dangling", "decoy", "fifo", "folder", "link"}));
+    fs::remove_all(folder);
+}
+
+TEST(Files, AStreamIsReadToItsEndWithinTheLimit)
 {
     std::istringstream in(std::string("ab\0\r\ncd", 7));
     in.get();
-    EXPECT_EQ(readWholeStream(in), (std::vector<std::uint8_t>{'b', 0, '\r', '\n', 'c', 'd'}));
-    EXPECT_TRUE(readWholeStream(in).empty());
+    EXPECT_EQ(readWholeStream(in, 6), (std::vector<std::uint8_t>{'b', 0, '\r', '\n', 'c', 'd'}));
+    EXPECT_EQ(readWholeStream(in, 0), std::vector<std::uint8_t>{});
+    std::istringstream longer("abcdefg");
+    EXPECT_FALSE(readWholeStream(longer, 6));
 }
 }  // namespace

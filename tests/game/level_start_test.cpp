@@ -84,7 +84,7 @@ TEST(LevelStart, FailureMessagesAndTheClearedBoard)
 {
     struct Case {
         bool nextExists;
-        bool unreadable;  // missing rather than without a player
+        bool unreadable;  // missing, rather than there but without a player
         const char* english;
         const char* russian;
     };
@@ -92,7 +92,7 @@ TEST(LevelStart, FailureMessagesAndTheClearedBoard)
         {false, true, "Congratulations! You have passed all levels", "Поздравляю! Вы прошли все уровни"},
         {true, true, "The external level 6 is corrupt", "Внешний уровень 6 поврежден"},
         {true, false, "The external level 6 is corrupt", "Внешний уровень 6 поврежден"},
-        {false, false, "Congratulations! You have passed all levels", "Поздравляю! Вы прошли все уровни"},
+        {false, false, "The external level 6 is corrupt", "Внешний уровень 6 поврежден"},
     };
     for (const Case& c : cases) {
         Play p({"####", "#@*#", "####"});

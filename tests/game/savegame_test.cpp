@@ -131,19 +131,32 @@ TEST(SavedGame, AFileTheGameCouldNotHaveWrittenIsRefused)
     }
 }
 
-TEST(SavedGame, CountsOfTwentyAndMoreReadBackAsWritten)
+// Every count the game can save, across each edge of a run (19, 20, 21, 39, 40,
+// 41, ...): the level, lives and bombs read back as written, and each count
+// takes one byte for every whole run of twenty and one for the rest.
+TEST(SavedGame, EveryCountReadsBackAsWrittenInRunsOfTwenty)
 {
-    for (const auto& [level, lives, bombs] : {std::tuple{25, 23, 21}, {20, 40, 0}, {45, 19, 60}}) {
-        Play p({"####", "#@*#", "####"});
+    Play p({"####", "#@*#", "####"});
+    p.game.internal = false;
+    p.game.level = 1;
+    p.game.counters.lives = p.game.counters.bombs = 0;
+    const std::size_t smallest = encodeSavedGame(p.game).size();
+    const auto wholeRuns = [](int count) { return std::size_t(count / 20); };
+    std::vector<std::tuple<int, int, int>> saved;
+    for (int n = 0; n <= CounterLimit; ++n)
+        saved.emplace_back(n + 1, n, CounterLimit - n);
+    saved.emplace_back(MaxExternalLevels, CounterLimit, CounterLimit);
+    for (const auto& [level, lives, bombs] : saved) {
         p.game.level = level;
         p.game.counters.lives = lives;
         p.game.counters.bombs = bombs;
+        const std::vector<std::uint8_t> file = encodeSavedGame(p.game);
+        EXPECT_EQ(file.size(), smallest + wholeRuns(level) + wholeRuns(lives) + wholeRuns(bombs)) << level;
         RecordingHost host;
         Game loaded(host);
-        ASSERT_TRUE(decodeSavedGame(encodeSavedGame(p.game), loaded));
-        EXPECT_EQ(loaded.level, level);
-        EXPECT_EQ(loaded.counters.lives, lives);
-        EXPECT_EQ(loaded.counters.bombs, bombs);
+        ASSERT_TRUE(decodeSavedGame(file, loaded)) << level << ' ' << lives << ' ' << bombs;
+        EXPECT_EQ(std::tuple(loaded.level, loaded.counters.lives, loaded.counters.bombs),
+                  std::tuple(level, lives, bombs));
     }
 }
 

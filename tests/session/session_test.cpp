@@ -81,6 +81,7 @@ class FakeFiles : public PlayerFiles {
 public:
     std::map<std::string, std::vector<std::uint8_t>> saves;
     bool writable = true;
+    bool linkedFolder = false;
 
     std::vector<std::string> savedGames() override
     {
@@ -102,6 +103,7 @@ public:
         return writable;
     }
     bool removeSavedGame(const std::string& name) override { return saves.erase(name) == 1; }
+    bool savedGamesFolderIsLink() override { return linkedFolder; }
     bool levelExists(int) override { return false; }
     std::optional<Picture> readLevel(int) override { return std::nullopt; }
 };

@@ -79,7 +79,7 @@ TEST(LevelCheck, ALevelNeedsOnePlayer)
 {
     std::vector<std::string> rows = goodRows();
     rows[1][1] = ':';
-    EXPECT_EQ(problemsOf(rows), Problems{"no player: no pixel is 0,255,0"});
+    EXPECT_EQ(problemsOf(rows), Problems{"no player: no cell is a player (0,255,0 in the picture)"});
     rows[1][1] = rows[30][20] = rows[2][50] = '@';
     EXPECT_EQ(problemsOf(rows), Problems{"3 players, at (1, 1), (20, 30), (50, 2); a level has one"});
 }
@@ -111,6 +111,11 @@ TEST(LevelCheck, DiamondsShutOffByRedWallsCanNeverBeTaken)
     rows[21].replace(20, 3, "%*%");
     rows[22].replace(20, 3, "%%%");
     EXPECT_EQ(problemsOf(rows), Problems{"the diamond at (7, 5) can never be taken: red walls shut it off from the player"});
+    // While the player is away, the diamond stays shut off from most of the board.
+    rows[1][1] = ':';
+    EXPECT_EQ(problemsOf(rows), (Problems{"no player: no cell is a player (0,255,0 in the picture)",
+                                          "the diamond at (7, 5) is shut off by red walls from most of the board"}));
+    rows[1][1] = '@';
 
     // Walled in with the diamond, the player reaches it and nothing else.
     rows[5][7] = '@';

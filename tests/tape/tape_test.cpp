@@ -179,10 +179,12 @@ TEST_F(TapeTool, SavedGamesCarryThePlayOn)
     const auto fields = [](const std::string& out) { return out.substr(out.find(" lives=")); };
     EXPECT_EQ(fields(rest.out), fields(whole.out));
 
-    run(file + " " + tape("T .*3") + " --lives 0 --save " + save);
-    const auto bytes = readWholeFile(save, MaxSavedGameBytes);
-    ASSERT_TRUE(bytes && bytes->size() >= 4u);
-    EXPECT_EQ((*bytes)[2], 11) << "lives below zero are saved as 0";
+    // A play that ends in a death leaves no game to save: the saved one stays.
+    const auto before = readWholeFile(save, MaxSavedGameBytes);
+    const Outcome dead = run(file + " " + tape("T .*3") + " --lives 0 --save " + save);
+    EXPECT_EQ(dead.status, 2);
+    EXPECT_NE(dead.out.find("the play ended in a death"), std::string::npos) << dead.out;
+    EXPECT_EQ(readWholeFile(save, MaxSavedGameBytes), before);
 }
 
 TEST_F(TapeTool, ALateKeyIsPlayedAsThoughWaitsStoodBeforeIt)
@@ -269,7 +271,7 @@ TEST_F(TapeTool, TheCheckerSaysWhetherAPictureIsAGoodLevel)
     rows[1][1] = ':';
     const Outcome faulty = run("--check " + level("faulty.bmp", rows));
     EXPECT_EQ(faulty.status, 1);
-    EXPECT_EQ(faulty.out, (dir / "faulty.bmp").string() + " has 1 problem:\n  no player: no pixel is 0,255,0\n");
+    EXPECT_EQ(faulty.out, (dir / "faulty.bmp").string() + " has 1 problem:\n  no player: no cell is a player (0,255,0 in the picture)\n");
 
     const Outcome notAPicture = run("--check " + write("text.bmp", {'h', 'i'}));
     EXPECT_EQ(notAPicture.status, 2);
@@ -290,6 +292,10 @@ TEST_F(TapeTool, BadInputIsNamedWithStatusTwo)
         {good + " " + (dir / "nope.txt").string(), "cannot read tape"},
         {"builtin:31 " + t, "no built-in level 31"},
         {good + " " + t + " --lives x", "bad lives 'x'"},
+        {good + " " + t + " --lives -1", "bad lives '-1'"},
+        {good + " " + t + " --bombs -2", "bad bombs '-2'"},
+        {good + " " + t + " --late -3:0", "bad lateness '-3'"},
+        {good + " - < /dev/zero", "longer than " + std::to_string(MaxTapeBytes) + " bytes"},
         {good + " " + t + " --late 2", "bad lateness '2'"},
         {good + " " + t + " --late 2:1", "the tape has no key 1"},
         {good + " " + t + " --fast", "unknown option --fast"},

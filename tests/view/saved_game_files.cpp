@@ -1,51 +1,14 @@
-// The files of the save folder: the list, and a save that fails part-way never
-// harming the game saved before.
+// The files of the save folder: the list, and reading back what
+// was written (a save that fails part-way is the core's whole-file writer's).
 #include "savefolder.h"
 
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-
-// While it lives, no file of the process grows beyond `bytes`, as on a full
-// disk: writes past it fail (and raise no SIGXFSZ).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        ignored_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, ignored_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*ignored_)(int) = nullptr;
-};
-
-std::vector<std::uint8_t> bytes(std::size_t size, std::uint8_t value)
-{
-    return std::vector<std::uint8_t>(size, value);
-}
-
-}  // namespace
 
 class SavedGameFiles : public QObject {
     Q_OBJECT
 
 private slots:
     void listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles();
-    void aDiskFillingUpAnywhereKeepsTheOldFileWhole();
     void readBackEqualsWhatWasWritten();
 };
 
@@ -59,31 +22,6 @@ void SavedGameFiles::listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles()
     QVERIFY(QDir(folder.path()).mkdir("folder.kms"));
     QCOMPARE(savedGameFiles(folder.path()), (QStringList{"A.kms", "b.kms", "c.KMS"}));
     QCOMPARE(savedGameFiles(folder.filePath("missing")), QStringList());
-}
-
-// A disk that fills up at any byte: the save is refused however far it got,
-// also when every byte was taken and the disk refuses only at the end, and
-// leaves nothing behind.
-void SavedGameFiles::aDiskFillingUpAnywhereKeepsTheOldFileWhole()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("keep.kms");
-    const auto old = bytes(300, 14);
-    QVERIFY(writeSavedGame(path, old));
-    const auto next = bytes(257, 20);
-    for (rlim_t room = 0; room < next.size(); ++room) {
-        {
-            const FileSizeLimit full(room);
-            QVERIFY2(!writeSavedGame(path, next), qPrintable(QString::number(room)));
-        }
-        QCOMPARE(readSavedGame(path), std::optional(old));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.kms"});
-    }
-    {
-        const FileSizeLimit roomy(next.size());
-        QVERIFY(writeSavedGame(path, next));
-    }
-    QCOMPARE(readSavedGame(path), std::optional(next));
 }
 
 void SavedGameFiles::readBackEqualsWhatWasWritten()

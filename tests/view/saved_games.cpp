@@ -1,6 +1,7 @@
 // Saved games from the menus: saving under a typed name, the two lists, loading,
 // deleting, and what a death does after a load; with names, folders and
 // writes that go wrong.
+#include "messages.h"
 #include "savefolder.h"
 #include "savedgameformat.h"
 #include "gamefolder.h"
@@ -75,6 +76,7 @@ private slots:
     void anEntryDeletedWhileListedIsOnlyReadAgain();
     void aKeyPressActsOnceWhereverItGoesOn();
     void aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile();
+    void aSaveFolderThatIsALinkIsNeitherWrittenNorDeletedThrough();
     void unfinishedSavesOfGoneGamesAreRemovedAtTheStart();
     void theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen();
     void thePointerShowsOnlyInTheMenus();
@@ -285,6 +287,35 @@ void SavedGames::aSaveNeverWritesThroughALinkOrIntoAnotherKindOfFile()
     QCOMPARE(contents(decoy), QByteArray("precious"));
     QVERIFY(QFileInfo(s.save("link.kms")).isSymLink());
     QVERIFY(!QFile::exists(s.folder.filePath("nowhere")));
+    QVERIFY(s.form->session().savename().empty());
+}
+
+// A save folder that is itself a link leads elsewhere: nothing is saved or
+// deleted there, and the player is told why.
+void SavedGames::aSaveFolderThatIsALinkIsNeitherWrittenNorDeletedThrough()
+{
+    Run s;
+    const QString elsewhere = s.folder.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    QFile kept(elsewhere + "/kept.kms");
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("precious") > 0);
+    kept.close();
+    QVERIFY(QDir(s.save("")).removeRecursively());
+    QVERIFY(QFile::link(elsewhere, s.folder.filePath("save")));
+    const auto told = [&] {
+        return named<QLabel>(*s.form, "messageLabel")->text() == "The save folder is a link to another place";
+    };
+
+    s.saveAs("game");
+    QVERIFY(told());
+    press(*s.form, Qt::Key_Return);
+    s.form->session().menus.activatemenuitem(item::BackToGame);
+    press(*s.form, Qt::Key_L);
+    press(*s.form, Qt::Key_Down);
+    press(*s.form, Qt::Key_Delete);
+    QVERIFY(told());
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.kms"});
+    QCOMPARE(contents(elsewhere + "/kept.kms"), QByteArray("precious"));
     QVERIFY(s.form->session().savename().empty());
 }
 

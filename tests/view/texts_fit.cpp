@@ -38,7 +38,8 @@ QList<MessageText> everyMessage()
             message::skinCorrupt(skinFile),     message::cannotLoadGame(file),
             message::cannotSaveGame(file),      message::gameDeleted(file),
             message::cannotDeleteGame(file),    message::cannotOpenPage("km_levels_eng.htm"),
-            message::settingsNotSaved(),        message::padConnected("Sony Interactive Entertainment Wireless Controller")};
+            message::settingsNotSaved(),        message::saveFolderIsLink(),
+            message::padConnected("Sony Interactive Entertainment Wireless Controller")};
 }
 
 }  // namespace
@@ -51,6 +52,7 @@ private slots:
     void menuCaptions();
     void keyNames();
     void messages();
+    void messagesNamingALongFile();
     void statusBarAndSkinsMenu();
 };
 
@@ -113,6 +115,33 @@ void TextsFit::messages()
     for (const MessageText& text : everyMessage()) {
         for (const std::string& shown : {text.english, text.russian})
             QVERIFY2(textWidth(label, QString::fromStdString(shown)) <= label->width(), shown.c_str());
+    }
+}
+
+// A file of any name, of the widest letters of either language: the message
+// keeps its own words and the name's end, and fits.
+void TextsFit::messagesNamingALongFile()
+{
+    TForm1 form({1024, 768}, gameFolder());
+    const QLabel* label = named<QLabel>(form, "messageLabel");
+    using Naming = MessageText (*)(const std::string&);
+    const Naming namings[] = {message::skinLoaded,   message::skinCorrupt, message::cannotLoadGame,
+                              message::cannotSaveGame, message::gameDeleted, message::cannotDeleteGame};
+    const QString marker = "|";
+    for (const QString& letter : {QString("W"), QString("Ш"), QString("@")}) {
+        const QString name = letter.repeated(200) + "_end.kms";
+        for (const Naming naming : namings) {
+            const MessageText words = naming(marker.toStdString());
+            const MessageText shown = naming(name.toStdString());
+            for (const auto& [wordsText, shownText] : {std::pair(words.english, shown.english),
+                                                      std::pair(words.russian, shown.russian)}) {
+                const QString text = QString::fromStdString(shownText);
+                const QStringList around = QString::fromStdString(wordsText).split(marker);
+                QVERIFY2(text.startsWith(around[0] + letter), qPrintable(text));
+                QVERIFY2(text.endsWith("_end.kms" + around[1]), qPrintable(text));
+                QVERIFY2(textWidth(label, text) <= label->width(), qPrintable(text));
+            }
+        }
     }
 }
 

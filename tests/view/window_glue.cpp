@@ -37,7 +37,8 @@ private slots:
 };
 
 // Choosing the built-in skin or a readable one redraws the window; a skin that
-// cannot be read leaves the window as it was and the preview blank.
+// cannot be read leaves the window as it was and clears the preview, whose
+// next step draws the sheet it held before.
 void WindowGlue::theSkinsPanelRedrawsOnlyInASkinItCouldRead()
 {
     QTemporaryDir folder;

@@ -83,11 +83,12 @@ constexpr const char* Usage = "usage: kernmine-tape (LEVEL.bmp | builtin:N | --l
                               "[--save OUT.kms] [--lives N] [--bombs N] [--late N:K] [--trace [--around R]], "
                               "or kernmine-tape --check LEVEL.bmp";
 
+// A count or a number of ticks or cells: never below zero.
 int number(const std::string& text, const std::string& what)
 {
-    const std::optional<int> value = parseDecimal(text, MaxNumberDigits);
+    const std::optional<int> value = parseDigits(text, MaxNumberDigits);
     if (!value)
-        throw BadInput{"bad " + what + " '" + text + "'"};
+        throw BadInput{"bad " + what + " '" + text + "': not a whole number from 0 up"};
     return *value;
 }
 
@@ -167,9 +168,17 @@ std::vector<std::uint8_t> readFile(const std::string& path, const std::string& w
     return std::move(*bytes);
 }
 
+std::vector<std::uint8_t> readStandardInput(std::size_t maxBytes)
+{
+    std::optional<std::vector<std::uint8_t>> bytes = readWholeStream(std::cin, maxBytes);
+    if (!bytes)
+        throw BadInput{"the tape on standard input is longer than " + std::to_string(maxBytes) + " bytes"};
+    return std::move(*bytes);
+}
+
 std::vector<TapeStep> readTape(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = path == "-" ? readWholeStream(std::cin) : readFile(path, "tape", MaxTapeBytes);
+    const std::vector<std::uint8_t> bytes = path == "-" ? readStandardInput(MaxTapeBytes) : readFile(path, "tape", MaxTapeBytes);
     const std::string text(bytes.begin(), bytes.end());
     std::string error;
     std::optional<std::vector<TapeStep>> steps = parseTape(text, error);
@@ -277,8 +286,12 @@ int check(const std::string& path)
     return 0;
 }
 
+// The game saves only a living player's game: the board of a dead one has no
+// player on it, and the game would refuse the file as damaged.
 void writeSave(const std::string& path, const Game& game)
 {
+    if (game.gamestate == Dead)
+        throw BadInput{"not saved to " + path + ": the play ended in a death, and only a living player's game is saved"};
     if (!writeWholeFile(path, encodeSavedGame(game)))
         throw BadInput{"cannot write " + path};
 }
