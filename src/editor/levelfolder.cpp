@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -141,7 +140,7 @@ bool DiskFiles::move(const std::string& from, const std::string& to)
 bool DiskFiles::copy(const std::string& from, const std::string& to)
 {
     const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(from, std::max(MaxBmpFileBytes, MaxTapeBytes));
-    const std::optional<std::string> written = bytes ? writeBeside(to, *bytes) : std::nullopt;
+    const std::optional<std::string> written = bytes ? writeUnfinishedFile(to, *bytes) : std::nullopt;
     if (written && moveNoReplace(*written, to))
         return true;
     if (written)
@@ -186,40 +185,6 @@ PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFile
     return {true, {}};
 }
 
-std::optional<std::string> writeBeside(const std::string& path, std::span<const std::uint8_t> bytes)
-{
-    const fs::path target(path);
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return std::nullopt;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += static_cast<std::size_t>(n);
-    }
-    // A full disk may refuse the bytes only when they are synced.
-    const bool whole = written == bytes.size() && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !whole) {
-        ::unlink(temp.c_str());
-        return std::nullopt;
-    }
-    return temp;
-}
-
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
-{
-    const std::optional<std::string> temp = writeBeside(path, bytes);
-    if (!temp)
-        return false;
-    if (std::rename(temp->c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temp->c_str());
-    return false;
-}
-
 std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board)
 {
     return writeBmp4(board.toPicture(), levelPalette());
@@ -229,8 +194,8 @@ SaveOutcome saveLevel(const std::string& folder, int n, const LevelBoard& board,
                       const std::optional<std::string>& tape, bool creating)
 {
     const std::string picturePath = levelFilePath(folder, n), tapeFile = levelTapePath(folder, n);
-    const std::optional<std::string> picture = writeBeside(picturePath, levelFileBytes(board));
-    const std::optional<std::string> newTape = picture && tape ? writeBeside(tapeFile, bytesOf(*tape)) : std::nullopt;
+    const std::optional<std::string> picture = writeUnfinishedFile(picturePath, levelFileBytes(board));
+    const std::optional<std::string> newTape = picture && tape ? writeUnfinishedFile(tapeFile, bytesOf(*tape)) : std::nullopt;
     const auto dropWritten = [&] {
         for (const std::optional<std::string>& temp : {picture, newTape})
             if (temp)

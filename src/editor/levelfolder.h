@@ -67,11 +67,6 @@ PlanOutcome carryOut(const LevelPlan& plan, const std::string& folder, LevelFile
 // nothing when there was none or it could not be moved.
 std::optional<int> bringBackStranded(const std::string& folder);
 
-// Writes the file whole under a hidden name beside `path`, for a rename to put
-// in place: the name written, or nothing (and no file left) on failure.
-std::optional<std::string> writeBeside(const std::string& path, std::span<const std::uint8_t> bytes);
-// Writes the file whole or not at all: a failure leaves what was there before.
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 // The level file of a board, in the 4-bit format of the game's own levels.
 std::vector<std::uint8_t> levelFileBytes(const LevelBoard& board);
 

@@ -1,6 +1,7 @@
 #include "recoverycopy.h"
 
 #include "bmp.h"
+#include "files.h"
 #include "levelfolder.h"
 
 #include <charconv>
@@ -30,7 +31,7 @@ bool RecoveryCopy::keep(const RecoveredLevel& level) const
     std::vector<std::uint8_t> bytes(head.begin(), head.end());
     const std::vector<std::uint8_t> picture = levelFileBytes(level.board);
     bytes.insert(bytes.end(), picture.begin(), picture.end());
-    return writeFileAtomically(path_, bytes);
+    return writeWholeFile(path_, bytes);
 }
 
 void RecoveryCopy::drop() const

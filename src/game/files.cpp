@@ -90,8 +90,8 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
-// The bytes in a new hidden file beside path, on the disk; its name, or
-// nothing when it could not be written whole (and is gone again).
+}  // namespace
+
 std::optional<std::string> writeUnfinishedFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     const std::string folder = path.substr(0, path.find_last_of('/') + 1);
@@ -106,7 +106,6 @@ std::optional<std::string> writeUnfinishedFile(const std::string& path, std::spa
     ::unlink(name.c_str());
     return std::nullopt;
 }
-}  // namespace
 
 bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {

@@ -29,3 +29,8 @@ constexpr const char* UnfinishedFilePrefix = ".kernmine-save-";
 // and nothing else behind. A path that is a link or anything but a regular
 // file is refused, so that a write never lands outside the folder it names.
 bool writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// The first half of it, for a writer that places the file itself (without
+// replacing, or together with another): the bytes in a new hidden file beside
+// path, on the disk; its name, or nothing when it could not be written whole
+// (and is gone again).
+std::optional<std::string> writeUnfinishedFile(const std::string& path, std::span<const std::uint8_t> bytes);
