@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     // that nothing the player changed is lost. Listening starts before the
     // window exists: a request that comes early waits for the event loop.
     ShutdownSignals stopRequests;
-    TForm1 window(QGuiApplication::primaryScreen()->size(), GameFolders::forExecutable(QApplication::applicationDirPath()));
+    TForm1 window(QGuiApplication::primaryScreen()->size(), GameFolders::forExecutable(QApplication::applicationDirPath()),
+                  stopRequests.listening());
     QObject::connect(&stopRequests, &ShutdownSignals::requested, &window, &TForm1::exitGame);
     QObject::connect(&stopRequests, &ShutdownSignals::sessionEnding, &window, &TForm1::FormClose);
 

@@ -13,7 +13,8 @@
 
 #include <utility>
 
-TForm1::TForm1(QSize screen, const GameFolders& folders) : folders_(folders), screen_(screen)
+TForm1::TForm1(QSize screen, const GameFolders& folders, bool stopsHeard)
+    : folders_(folders), screen_(screen), stopsHeard_(stopsHeard)
 {
     setObjectName("Form1");
     setWindowTitle("Kernmine");
@@ -174,10 +175,13 @@ void TForm1::FormCreate()
     const Settings settings = settings_->read();
     skin.loadAtStartup(settings.skin);
     applySkin();
-    folders_.makePlayersFolders();
+    std::vector<std::string> foldersNotMade;
+    for (const QString& folder : folders_.makePlayersFolders())
+        foldersNotMade.push_back(folder.toStdString());
     removeUnfinishedSaves(folders_.players("save"));
     Timer2Timer();
-    session_.start({settings_->firstRun(), settings.english, settings.hotkeys, settings_->writable()});
+    session_.start({settings_->firstRun(), settings.english, settings.hotkeys, settings_->writable(), foldersNotMade,
+                    stopsHeard_});
 }
 
 void TForm1::FormClose()

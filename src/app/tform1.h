@@ -37,8 +37,8 @@ class TForm1 : public QWidget, public FrontEnd, SkinsWindow {
 
 public:
     // The window covers a screen of the given size; the game's files live in
-    // the folders given.
-    TForm1(QSize screen, const GameFolders& folders);
+    // the folders given. stopsHeard: a stop from outside reaches exitGame.
+    TForm1(QSize screen, const GameFolders& folders, bool stopsHeard = true);
     ~TForm1() override;
 
     // The session is ending or the process was asked to stop: the settings are
@@ -145,5 +145,6 @@ private:
     bool pointerHidden_ = false;
     bool pressPending_ = false;  // a key press has come in and not yet been acted on
     bool may_close_ = false;     // only the game's own exit closes the window
+    bool stopsHeard_;
     std::unique_ptr<SettingsStore> settings_;
 };

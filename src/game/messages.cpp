@@ -107,6 +107,14 @@ MessageText settingsNotSaved()
 {
     return {"The settings can not be saved", "Настройки не удается сохранить"};
 }
+MessageText folderNotMade(const std::string& folder)
+{
+    return aroundName("The folder ", folder, " can not be made", "Не удается создать папку ", "");
+}
+MessageText stopsNotHeard()
+{
+    return {"A stop from outside will lose the settings", "Остановка извне не сохранит настройки"};
+}
 // Pads name themselves, some at length ("... Wireless Controller"): the name is
 // cut where the message panel ends, never inside a letter of UTF-8.
 MessageText padConnected(const std::string& pad)

@@ -39,6 +39,8 @@ MessageText gameDeleted(const std::string& file);
 MessageText cannotDeleteGame(const std::string& file);
 MessageText cannotOpenPage(const std::string& page);  // a guide of the game's own site
 MessageText settingsNotSaved();  // the settings file cannot be written
+MessageText folderNotMade(const std::string& folder);  // one of the player's folders
+MessageText stopsNotHeard();  // SIGTERM and the like would lose the settings
 // A gamepad's own name, cut to PadNameLength bytes, whole letters only.
 MessageText padConnected(const std::string& pad);
 constexpr std::size_t PadNameLength = 28;

@@ -56,6 +56,7 @@ void KeyDispatch::closeMenuMessage()
         menus_.endtomenu();
     else
         game_.gamestate = withoutMessage(game_.gamestate);
+    host_.menuMessageClosed();
 }
 
 void KeyDispatch::menuKeys(int key)

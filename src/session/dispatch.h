@@ -19,6 +19,8 @@ public:
     virtual void continueafterlevel() = 0;
     virtual void continueafterdeath() = 0;
     virtual void deletesavedgame() = 0;
+    // Enter has closed a message over the menus: another may follow.
+    virtual void menuMessageClosed() = 0;
     virtual void exitGame() = 0;
 };
 

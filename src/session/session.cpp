@@ -12,7 +12,13 @@ void Session::start(const Start& settings)
     game.gamestate = settings.firstRun ? Title : TitleSkippable;
     game.english = settings.english;
     bindings.useStored(settings.hotkeys);
-    settingsKept_ = settings.settingsKept;
+    startupProblems_.clear();
+    if (!settings.settingsKept)
+        startupProblems_.push_back(message::settingsNotSaved());
+    for (const std::string& folder : settings.foldersNotMade)
+        startupProblems_.push_back(message::folderNotMade(folder));
+    if (!settings.stopsHeard)
+        startupProblems_.push_back(message::stopsNotHeard());
     showKeyNames();
     setlanguage();
     menus.menuitem = item::NewGame;
@@ -77,12 +83,19 @@ void Session::showStartedLevel()
         showLevelCaption();
 }
 
-// Settings that cannot be kept are said as soon as the menu stands.
+// What went wrong at start-up is said as soon as the menu stands.
 void Session::titleEnded()
 {
     front_.hideTitle();
     front_.setPanelVisible(Panel::Main, true);
     front_.showScreen(false);
-    if (!settingsKept_)
-        sayOverMenus(message::settingsNotSaved());
+    menuMessageClosed();
+}
+
+void Session::menuMessageClosed()
+{
+    if (startupProblems_.empty())
+        return;
+    sayOverMenus(startupProblems_.front());
+    startupProblems_.pop_front();
 }

@@ -13,7 +13,9 @@
 #include "padkeys.h"
 #include "titleandpreview.h"
 
+#include <deque>
 #include <string>
+#include <vector>
 
 class Session : GameHost, MenuHost, KeyHost, TitleScreen, public GamepadHost {
 public:
@@ -27,6 +29,8 @@ public:
         bool english = true;
         Hotkeys hotkeys = DefaultHotkeys;
         bool settingsKept = true;
+        std::vector<std::string> foldersNotMade{};  // of the player's: save, levels, skins
+        bool stopsHeard = true;  // a stop from outside keeps the settings
     };
     // The title starts, in the stored language with the stored keys.
     void start(const Start& settings);
@@ -106,6 +110,7 @@ private:
     void continueafterlevel() override;
     void continueafterdeath() override;
     void deletesavedgame() override;
+    void menuMessageClosed() override;
 
     // What the title and the preview ask.
     bool showTitleStep(int step) override { return front_.showTitleStep(step); }
@@ -122,5 +127,6 @@ private:
     KeyDispatch keys_{game, menus, bindings, *this};
     TitleAndPreview title_{game, *this};
     std::string savename_;
-    bool settingsKept_ = true;
+    // What went wrong at start-up, said one after another once the menu stands.
+    std::deque<MessageText> startupProblems_;
 };

@@ -40,12 +40,13 @@ QString GameFolders::shipped(const char* name) const
     return shipped_ + "/" + name;
 }
 
-bool GameFolders::makePlayersFolders() const
+QStringList GameFolders::makePlayersFolders() const
 {
-    bool made = true;
+    QStringList notMade;
     for (const char* name : PlayersFolders)
-        made = QDir().mkpath(players(name)) && made;
-    return made;
+        if (!QDir().mkpath(players(name)))
+            notMade.append(name);
+    return notMade;
 }
 
 QStringList GameFolders::skinFiles() const

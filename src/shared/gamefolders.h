@@ -22,8 +22,9 @@ public:
     QString players(const char* name) const;
     // What comes with the game: "site" or "skins".
     QString shipped(const char* name) const;
-    // The player's folders, made where they are missing; false when one cannot be.
-    bool makePlayersFolders() const;
+    // The player's folders, made where they are missing, each tried even when
+    // one before it fails; the names of those that cannot be made.
+    QStringList makePlayersFolders() const;
 
     // The skin pictures the player can choose, his own and ours, by file name
     // without regard to case; a name in both is the player's.

@@ -17,6 +17,10 @@ public:
     explicit ShutdownSignals(QObject* parent = nullptr);
     ~ShutdownSignals() override;
 
+    // False when the signals cannot be listened to: a stop from outside then
+    // ends the game at once, without keeping the settings.
+    bool listening() const { return installed_; }
+
 signals:
     // SIGTERM, SIGINT or SIGHUP arrived. Reported once; after it the signals
     // act as they did before, so a second one ends a stuck process at once.

@@ -1,4 +1,5 @@
-// The player's skins listed beside ours: one list, by name, the player's first.
+// The player's folders made, and his skins listed beside ours: one list, by
+// name, the player's first.
 #include "gamefolders.h"
 
 #include <QDir>
@@ -19,7 +20,12 @@ TEST(GameFolders, ThePlayersSkinsAreListedBesideOursAndTakeTheirNames)
 {
     QTemporaryDir root;
     const GameFolders folders(root.path() + "/home/kernmine", root.path() + "/usr/share/games/kernmine");
-    ASSERT_TRUE(folders.makePlayersFolders());
+    // A folder that cannot be made is named, and those after it are made all the same.
+    ASSERT_TRUE(QDir().mkpath(root.path() + "/home/kernmine"));
+    touch(folders.players("levels"));
+    EXPECT_EQ(folders.makePlayersFolders(), QStringList{"levels"});
+    ASSERT_TRUE(QFile::remove(folders.players("levels")));
+    ASSERT_TRUE(folders.makePlayersFolders().isEmpty());
     for (const char* name : {"levels", "skins", "save"})
         EXPECT_TRUE(QDir(folders.players(name)).exists()) << name;
     ASSERT_TRUE(QDir().mkpath(folders.shipped("skins")));

@@ -28,6 +28,7 @@ public:
     void continueafterlevel() override { events.push_back("after level"); }
     void continueafterdeath() override { events.push_back("after death"); }
     void deletesavedgame() override { events.push_back("delete"); }
+    void menuMessageClosed() override {}
     void exitGame() override { events.push_back("exit"); }
 };
 

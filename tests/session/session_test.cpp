@@ -160,15 +160,24 @@ TEST(SavedGameNames, TheExtensionIsAddedOnceAndUnsafeNamesAreRefused)
     EXPECT_FALSE(isSafeFileName(std::string("nul\0.kms", 8)));
 }
 
-TEST_F(Shown, SettingsThatCannotBeKeptAreSaidWhenTheMenuStands)
+// Each is said once the menu stands, the next after Enter, and then the menu is free.
+TEST_F(Shown, WhatWentWrongAtStartUpIsSaidInTurnWhenTheMenuStands)
 {
-    session.start({.firstRun = false, .settingsKept = false});
+    session.start({.firstRun = false, .settingsKept = false, .foldersNotMade = {"save", "skins"}, .stopsHeard = false});
     EXPECT_TRUE(front.messages.empty());
     press('X');
-    EXPECT_EQ(front.messages, std::vector<std::string>{message::settingsNotSaved().english});
-    EXPECT_EQ(game.gamestate, MenuMessage);
     EXPECT_TRUE(front.panels[Panel::Main]);
     EXPECT_FALSE(front.clock(Clock::Interface));
+    const std::vector<MessageText> said{message::settingsNotSaved(), message::folderNotMade("save"),
+                                        message::folderNotMade("skins"), message::stopsNotHeard()};
+    for (std::size_t i = 0; i < said.size(); ++i) {
+        EXPECT_EQ(front.messages.size(), i + 1);
+        EXPECT_EQ(front.messages.back(), said[i].english);
+        EXPECT_EQ(game.gamestate, MenuMessage);
+        press(vk::Enter);
+    }
+    EXPECT_EQ(front.messages.size(), said.size());
+    EXPECT_EQ(game.gamestate, Menu);
 }
 
 // A failed save is said, and the game a death would reload stays the last good one.

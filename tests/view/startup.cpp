@@ -415,8 +415,9 @@ void Startup::aGameFolderThatCannotBeWrittenStillPlays_data()
     QTest::newRow("read-only") << true;
 }
 
-// The folders beside the game cannot be made: nothing is listed, a save says
-// it failed, and the game plays on and leaves as ever.
+// The folders beside the game cannot be made: each is said once the menu
+// stands, nothing is listed, a save says it failed, and the game plays on and
+// leaves as ever.
 void Startup::aGameFolderThatCannotBeWrittenStillPlays()
 {
     QFETCH(bool, readOnly);
@@ -432,6 +433,10 @@ void Startup::aGameFolderThatCannotBeWrittenStillPlays()
         const AsOrdinaryUser user;
         auto form = titleByHand(folder.path());
         press(*form, Qt::Key_Return);  // the title
+        for (const char* name : {"levels", "skins", "save"}) {
+            QCOMPARE(named<QLabel>(*form, "messageLabel")->text(), QString("The folder %1 can not be made").arg(name));
+            press(*form, Qt::Key_Return);
+        }
         form->session().menus.ShowMenu(item::NewGame, item::LevelsInfo);
         press(*form, Qt::Key_Right);
         QCOMPARE(named<QLabel>(*form, "aboutmenu2_2")->text(), QString("0"));

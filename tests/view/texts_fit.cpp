@@ -39,6 +39,7 @@ QList<MessageText> everyMessage()
             message::cannotSaveGame(file),      message::gameDeleted(file),
             message::cannotDeleteGame(file),    message::cannotOpenPage("km_levels_eng.htm"),
             message::settingsNotSaved(),        message::saveFolderIsLink(),
+            message::folderNotMade("levels"),   message::stopsNotHeard(),
             message::padConnected("Sony Interactive Entertainment Wireless Controller")};
 }
 
