@@ -3,7 +3,6 @@
 #include "keycodes.h"
 #include "messages.h"
 #include "pictures.h"
-#include "savefolder.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -178,7 +177,7 @@ void TForm1::FormCreate()
     std::vector<std::string> foldersNotMade;
     for (const QString& folder : folders_.makePlayersFolders())
         foldersNotMade.push_back(folder.toStdString());
-    removeUnfinishedSaves(folders_.players("save"));
+    files_.removeUnfinishedSaves();
     Timer2Timer();
     session_.start({settings_->firstRun(), settings.english, settings.hotkeys, settings_->writable(), foldersNotMade,
                     stopsHeard_});

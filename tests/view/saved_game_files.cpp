@@ -1,6 +1,6 @@
-// The files of the save folder: the list, and reading back what
-// was written (a save that fails part-way is the core's whole-file writer's).
-#include "savefolder.h"
+// The files of the save folder: the list, and reading back what was written (a
+// save that fails part-way is the core's whole-file writer's).
+#include "playerfolder.h"
 
 #include <QtTest>
 
@@ -15,28 +15,35 @@ private slots:
 void SavedGameFiles::listingSortsWithoutCaseAndSkipsFoldersAndOtherFiles()
 {
     QTemporaryDir folder;
+    const GameFolders folders(folder.path());
+    PlayerFolder files(folders);
+    QCOMPARE(files.savedGames(), std::vector<std::string>{});  // no save folder yet
+    QVERIFY(QDir(folder.path()).mkdir("save"));
     for (const char* name : {"b.kms", "A.kms", "c.KMS", "notes.txt", "a.kms.bak"}) {
-        QFile file(folder.filePath(name));
+        QFile file(folders.players("save") + "/" + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    QVERIFY(QDir(folder.path()).mkdir("folder.kms"));
-    QCOMPARE(savedGameFiles(folder.path()), (QStringList{"A.kms", "b.kms", "c.KMS"}));
-    QCOMPARE(savedGameFiles(folder.filePath("missing")), QStringList());
+    QVERIFY(QDir(folders.players("save")).mkdir("folder.kms"));
+    QCOMPARE(files.savedGames(), (std::vector<std::string>{"A.kms", "b.kms", "c.KMS"}));
 }
 
 void SavedGameFiles::readBackEqualsWhatWasWritten()
 {
     QTemporaryDir folder;
+    const GameFolders folders(folder.path());
+    PlayerFolder files(folders);
     std::vector<std::uint8_t> all;
     for (int b = 0; b < 256; ++b)
         all.push_back(std::uint8_t(b));  // 10 and 13 too: no text mode anywhere
-    QVERIFY(writeSavedGame(folder.filePath("all.kms"), all));
-    QCOMPARE(readSavedGame(folder.filePath("all.kms")), std::optional(all));
-    QVERIFY(writeSavedGame(folder.filePath("empty.kms"), {}));
-    QCOMPARE(readSavedGame(folder.filePath("empty.kms")), std::optional(std::vector<std::uint8_t>{}));
-    QVERIFY(!readSavedGame(folder.filePath("none.kms")));
-    QVERIFY(!readSavedGame(folder.path()));  // a folder is no saved game
-    QVERIFY(!writeSavedGame(folder.filePath("no/such/folder.kms"), all));
+    QVERIFY(!files.writeSavedGame("all.kms", all));  // no save folder yet
+    QVERIFY(QDir(folder.path()).mkdir("save"));
+    QVERIFY(files.writeSavedGame("all.kms", all));
+    QCOMPARE(files.readSavedGame("all.kms"), std::optional(all));
+    QVERIFY(files.writeSavedGame("empty.kms", {}));
+    QCOMPARE(files.readSavedGame("empty.kms"), std::optional(std::vector<std::uint8_t>{}));
+    QVERIFY(!files.readSavedGame("none.kms"));
+    QVERIFY(QDir(folders.players("save")).mkdir("folder.kms"));
+    QVERIFY(!files.readSavedGame("folder.kms"));  // a folder is no saved game
 }
 
 QTEST_MAIN(SavedGameFiles)

@@ -1,8 +1,8 @@
 // Saved games from the menus: saving under a typed name, the two lists, loading,
 // deleting, and what a death does after a load; with names, folders and
 // writes that go wrong.
+#include "files.h"
 #include "messages.h"
-#include "savefolder.h"
 #include "savedgameformat.h"
 #include "gamefolder.h"
 #include "tform1.h"
@@ -214,7 +214,7 @@ void SavedGames::aListedGameReplacedOrRemovedIsTakenAsItIsNow()
     QCOMPARE(s.listed(named<QListWidget>(*s.form, "loadmenu")), (QStringList{"swap.kms", "twice.kms"}));
 
     game.counters.lives = 17;  // another game takes the first name behind the menu's back
-    QVERIFY(writeSavedGame(s.save("swap.kms"), encodeSavedGame(game)));
+    QVERIFY(writeWholeFile(s.save("swap.kms").toStdString(), encodeSavedGame(game)));
     game.counters.lives = 1;
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Playing);
@@ -342,7 +342,7 @@ void SavedGames::theSavePanelShowsTheFolderAndCopiesOnlyWhatIsChosen()
 {
     Run s;
     s.saveAs("typed");
-    QVERIFY(writeSavedGame(s.save("behind.kms"), encodeSavedGame(s.form->session().game)));
+    QVERIFY(writeWholeFile(s.save("behind.kms").toStdString(), encodeSavedGame(s.form->session().game)));
     press(*s.form, Qt::Key_Escape);
     s.form->session().menus.activatemenuitem(item::SaveGame);
     QCOMPARE(s.listed(named<QListWidget>(*s.form, "savemenu2")), (QStringList{"behind.kms", "typed.kms"}));
