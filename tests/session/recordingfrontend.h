@@ -1,8 +1,7 @@
 // A front end that records what the session asks of it, and a save folder and
-// levels folder in memory, shared by the session's tests and its transcripts.
-// Beside the state they keep, both write every call into one transcript, a
-// line a call in the order asked, so that a whole scenario can be compared with
-// a stored, reviewed text.
+// levels folder in memory. Both write every call into one transcript, a line a
+// call in the order asked, so that a whole scenario can be compared with a
+// stored, reviewed text.
 #pragma once
 
 #include "frontend.h"
@@ -54,14 +53,11 @@ private:
     std::uint32_t hash_ = FnvBasis;
 };
 
-inline std::string said(const MessageText& text) { return '"' + text.english + "\" / \"" + text.russian + '"'; }
-inline std::string onOff(bool on) { return on ? "on" : "off"; }
-inline std::string itemName(int id)
-{
-    const MenuItem* item = findItem(id);
-    return item ? std::string(item->widget) : "item " + std::to_string(id);
-}
-inline std::string joined(const std::vector<std::string>& words)
+inline std::string quoted(const std::string& text) { return '"' + text + '"'; }
+inline std::string said(const MessageText& text) { return quoted(text.english) + " / " + quoted(text.russian); }
+inline std::string itemName(int id) { return findItem(id) ? std::string(findItem(id)->widget) : std::to_string(id); }
+template <typename Words>
+std::string joined(const Words& words)
 {
     std::string text;
     for (const std::string& word : words)
@@ -72,11 +68,11 @@ inline std::string joined(const std::vector<std::string>& words)
 class RecordingFrontEnd : public FrontEnd {
 public:
     Transcript transcript;
-    std::vector<std::string> messages;  // every one said, in English
     bool clocks[2] = {false, false};
-    std::vector<std::string> entries[2];
+    std::vector<std::string> entries[2];  // of the load list and the save list
     int selected[2] = {-1, -1};
     std::string typed;
+    int lastTitleStep = 1000;  // the title ends at this step
 
     bool clock(Clock which) const { return clocks[static_cast<int>(which)]; }
 
@@ -85,35 +81,28 @@ public:
         transcript.cell(spritecol, spriterow, x, y);
     }
     void placeField(int left, int top) override { log("field at " + std::to_string(left) + "," + std::to_string(top)); }
-    void showCounters(const Counters& shown) override
+    void showCounters(const Counters& c) override
     {
-        log("counters lives " + std::to_string(shown.lives) + " bombs " + std::to_string(shown.bombs) + " diamonds " +
-            std::to_string(shown.diamonds) + " yellow " + std::to_string(shown.yellow) + " olive " +
-            std::to_string(shown.olive));
+        log("counters lives " + std::to_string(c.lives) + " bombs " + std::to_string(c.bombs) + " diamonds " +
+            std::to_string(c.diamonds) + " yellow " + std::to_string(c.yellow) + " olive " + std::to_string(c.olive));
     }
-    void showLevelCaption(const std::string& shown) override { log("caption \"" + shown + "\""); }
+    void showLevelCaption(const std::string& shown) override { log("caption " + quoted(shown)); }
     void runClock(Clock which, bool on) override
     {
         clocks[static_cast<int>(which)] = on;
-        log((which == Clock::World ? "world clock " : "interface clock ") + onOff(on));
+        log(std::string(which == Clock::World ? "world" : "interface") + " clock " + (on ? "on" : "off"));
     }
-    void showMessage(const MessageText& message) override
-    {
-        messages.push_back(message.english);
-        log("message " + said(message));
-    }
+    void showMessage(const MessageText& message) override { log("message " + said(message)); }
     void closeMessage() override { log("message closed"); }
     void showProgress(const MessageText& shown) override { log("progress " + said(shown)); }
     void setProgress(int step) override { progressSteps.push_back(step); }
     // The steps in short: how many, the first and the last.
     void hideProgress() override
     {
-        const std::string steps = progressSteps.empty() ? "no steps"
-                                                        : std::to_string(progressSteps.size()) + " steps, " +
-                                                              std::to_string(progressSteps.front()) + " to " +
-                                                              std::to_string(progressSteps.back());
-        log("progress " + steps + ", hidden");
-        progressSteps.clear();
+        const std::vector<int> steps = std::exchange(progressSteps, {});
+        log("progress " + std::to_string(steps.size()) + " steps" +
+            (steps.empty() ? "" : ", " + std::to_string(steps.front()) + " to " + std::to_string(steps.back())) +
+            ", hidden");
     }
     // Only a change of look is written: the menus set every item's look anew.
     void setItemLook(int id, bool highlighted, bool usable) override
@@ -130,10 +119,7 @@ public:
     void focusItem(int id) override { log("focus " + itemName(id)); }
     void showScreen(bool play) override { log(play ? "play screen" : "menu screen"); }
     void showCaptions(bool english) override { log(english ? "captions English" : "captions Russian"); }
-    void showKeyNames(const std::array<std::string, HotkeyCount>& names) override
-    {
-        log("key names " + joined({names.begin(), names.end()}));
-    }
+    void showKeyNames(const std::array<std::string, HotkeyCount>& names) override { log("key names " + joined(names)); }
     void showExternalLevelCount(int count) override { log("external levels " + std::to_string(count)); }
     void showEntries(int list, const std::vector<std::string>& shown) override
     {
@@ -145,29 +131,26 @@ public:
     {
         const int row = selected[index(list)];
         const std::string entry = row < 0 ? std::string() : entries[index(list)][row];
-        log(itemName(list) + " selection read \"" + entry + "\"");
+        log(itemName(list) + " selection read " + quoted(entry));
         return entry;
     }
     bool selectFirstEntry(int list) override
     {
         const bool any = !entries[index(list)].empty();
-        if (any)
-            selected[index(list)] = 0;
+        selected[index(list)] = any ? 0 : -1;
         log(itemName(list) + (any ? " first entry selected" : " empty, nothing selected"));
         return any;
     }
     std::string typedName() override
     {
-        log("name box read \"" + typed + "\"");
+        log("name box read " + quoted(typed));
         return typed;
     }
     void setTypedName(const std::string& name) override
     {
         typed = name;
-        log("name box set \"" + name + "\"");
+        log("name box set " + quoted(name));
     }
-    // The title ends at its last step.
-    int lastTitleStep = 1000;
     bool showTitleStep(int step) override
     {
         log("title step " + std::to_string(step));
@@ -197,7 +180,6 @@ public:
     std::map<std::string, std::vector<std::uint8_t>> saves;
     std::map<int, std::optional<Picture>> levels;
     bool writable = true;
-    bool linkedFolder = false;
 
     std::vector<std::string> savedGames() override
     {
@@ -232,17 +214,17 @@ public:
     }
     bool savedGamesFolderIsLink() override
     {
-        log("is the save folder a link?");
-        return linkedFolder;
+        log("is the save folder a link? no");
+        return false;
     }
     // Asked for every level the count goes through: only the reads are written.
     bool levelExists(int n) override { return levels.contains(n); }
     std::optional<Picture> readLevel(int n) override
     {
         const auto level = levels.find(n);
-        const bool readable = level != levels.end() && level->second;
-        log("read level " + std::to_string(n) + (readable ? "" : ": none"));
-        return readable ? level->second : std::nullopt;
+        const std::optional<Picture> picture = level == levels.end() ? std::nullopt : level->second;
+        log("read level " + std::to_string(n) + (picture ? "" : ": none"));
+        return picture;
     }
 
 private:
