@@ -51,34 +51,6 @@ TEST_F(MenuLooks, AnItemThatCannotBeUsedIsSilverWhenHighlightedAndGrayAfter)
     EXPECT_EQ(host.looks[item::Skins], Silver);
 }
 
-TEST_F(MenuLooks, ExternalLevelsShowWhetherTheFirstFileExistsWhenTheNewGamePanelOpens)
-{
-    menus.menuopen();
-    EXPECT_EQ(host.looks[item::ExternalLevels], Gray);
-    EXPECT_TRUE(host.panels[Panel::New]);
-    EXPECT_EQ(menus.menuitem, item::InternalLevels);
-
-    host.externalLevels = {1};  // added while the panel stands open
-    menus.menunext();
-    EXPECT_EQ(host.looks[item::ExternalLevels], Aqua);
-    menus.menuprevious();
-    EXPECT_EQ(host.looks[item::ExternalLevels], White);
-    host.externalLevels.clear();
-    menus.menunext();
-    EXPECT_EQ(host.looks[item::ExternalLevels], Silver);
-}
-
-TEST_F(MenuLooks, ListsAreReadAgainThenHighlightedThenFocusedAfterTheirPanelShows)
-{
-    menus.ShowMenu(item::NewGame, item::LoadGame);
-    host.events.clear();
-    menus.menuopen();
-    const std::vector<std::string> expected{"show " + std::to_string(int(Panel::Load)), "refresh 20", "focus 20"};
-    EXPECT_EQ(host.events, expected);
-    EXPECT_EQ(host.looks[item::LoadList], Aqua);
-    EXPECT_EQ(host.looks[item::LoadGame], White);
-}
-
 TEST_F(MenuMoves, UpAndDownWalkEachPanelWithoutWrappingOrSkipping)
 {
     const int mainOrder[] = {1, 2, 110, 3, 4, 5, 6, 7, 8, 9};
