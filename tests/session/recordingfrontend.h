@@ -19,10 +19,16 @@
 // readable and a change of the drawing still shows.
 class Transcript {
 public:
+    // A control character is written as its code, so that every line reads.
     void line(const std::string& text)
     {
         endCells();
-        text_ += text + '\n';
+        for (const char c : text) {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", c);
+            text_ += static_cast<unsigned char>(c) < ' ' ? code : std::string(1, c);
+        }
+        text_ += '\n';
     }
     void cell(int spritecol, int spriterow, int x, int y)
     {

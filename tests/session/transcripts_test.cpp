@@ -27,6 +27,8 @@ namespace fs = std::filesystem;
 
 // More ticks than any blast takes to end a life.
 constexpr int TicksToDie = 100;
+// A saved game stores each cell as its code plus this.
+constexpr int StoredOffset = 11;
 
 struct Played {
     RecordingFrontEnd front;
@@ -154,7 +156,8 @@ const Scenario Scenarios[] = {
          p.saveAs("whole");
          const std::vector<std::uint8_t> whole = p.files.saves["whole.kms"];
          std::vector<std::uint8_t> noDigger = whole;
-         std::replace(noDigger.begin(), noDigger.end(), std::uint8_t(11 + Player), std::uint8_t(11 + Empty));
+         std::replace(noDigger.begin(), noDigger.end(), std::uint8_t(StoredOffset + Player),
+                      std::uint8_t(StoredOffset + Empty));
          const std::pair<const char*, std::vector<std::uint8_t>> damages[] = {
              {"cut short", {whole.begin(), whole.begin() + 5000}}, {"without the digger", noDigger}, {"empty", {}}};
          // A load that failed halfway would show other counters at the next key.
