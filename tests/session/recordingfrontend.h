@@ -24,9 +24,10 @@ public:
     {
         endCells();
         for (const char c : text) {
-            char code[5];
-            std::snprintf(code, sizeof code, "\\x%02x", c);
-            text_ += static_cast<unsigned char>(c) < ' ' ? code : std::string(1, c);
+            char code[5] = {c};
+            if (static_cast<unsigned char>(c) < ' ')
+                std::snprintf(code, sizeof code, "\\x%02x", c);
+            text_ += code;
         }
         text_ += '\n';
     }
