@@ -81,9 +81,20 @@ struct Played {
                 session.worldTick();
         });
     }
-    void won() { step("the level is won", [&] { game.setWorldTimer(false), game.gamestate = LevelEnd; }); }
+    // The level ends as a win ends it, without the core's message.
+    void won()
+    {
+        step("the level is won", [&] {
+            game.setWorldTimer(false);
+            game.gamestate = LevelEnd;
+        });
+    }
     // From a panel of the menus over a suspended game back to it.
-    void backToGame(std::initializer_list<int> toItsItem) { keys(toItsItem), press(vk::Enter); }
+    void backToGame(std::initializer_list<int> toItsItem)
+    {
+        keys(toItsItem);
+        press(vk::Enter);
+    }
 };
 
 struct Scenario {
