@@ -55,42 +55,6 @@ struct Keys : ::testing::Test {
     void bind(Hotkey action, int key) { bindings.keys[static_cast<int>(action)] = static_cast<std::uint8_t>(key); }
 };
 
-TEST_F(Keys, TheFirstTitleTakesNoKeyAndALaterOneOnlyEnds)
-{
-    game.gamestate = Title;
-    for (const int key : {vk::Enter, vk::Down, vk::Escape})
-        press(key);
-    EXPECT_TRUE(host.events.empty());
-    EXPECT_EQ(game.gamestate, Title);
-
-    game.gamestate = TitleSkippable;
-    press(vk::Down);
-    EXPECT_EQ(host.events, Events{"skip title"});
-    EXPECT_EQ(menus.menuitem, item::NewGame) << "the key that ends the title is not a menu key too";
-}
-
-TEST_F(Keys, AMessageOverTheMenusWaitsForEnter)
-{
-    for (const auto& [shown, after] : {std::pair{MenuMessage, Menu}, {MenuMessageInGame, MenuInGame}}) {
-        game.gamestate = shown;
-        menus.menuitem = item::LoadList;
-        for (const int key : {vk::Down, vk::Left, vk::Right, vk::Delete, vk::Escape})
-            press(key);
-        EXPECT_TRUE(host.events.empty());
-        EXPECT_EQ(menus.menuitem, item::LoadList);
-        press(vk::Enter);
-        EXPECT_EQ(host.events, Events{"close message"});
-        EXPECT_EQ(game.gamestate, after);
-        host.events.clear();
-    }
-    // Over the field of a game that could not be reloaded, Enter leads to the main menu.
-    menus.showplayscreen();
-    game.gamestate = MenuMessage;
-    press(vk::Enter);
-    EXPECT_EQ(game.gamestate, Menu);
-    EXPECT_FALSE(menus.playScreenShown());
-}
-
 TEST_F(Keys, MenuKeysMoveAndAKeyNameCapturesAnyKeyOnce)
 {
     game.gamestate = Menu;
@@ -112,19 +76,6 @@ TEST_F(Keys, MenuKeysMoveAndAKeyNameCapturesAnyKeyOnce)
         EXPECT_EQ(menus.menuitem, action) << "a capture lasts one key";
     }
     EXPECT_EQ(binding(bindings.keys, Hotkey::menu), 0) << "Esc was taken from the menu key";
-}
-
-TEST_F(Keys, AfterALevelOrADeathOnlyEnterGoesOn)
-{
-    for (const auto& [state, goesOn] : {std::pair{LevelEnd, "after level"}, {Dead, "after death"}}) {
-        game.gamestate = state;
-        for (const int key : {vk::Down, vk::Escape, vk::Pause, int('T')})
-            press(key);
-        EXPECT_TRUE(host.events.empty());
-        press(vk::Enter);
-        EXPECT_EQ(host.events, Events{goesOn});
-        host.events.clear();
-    }
 }
 
 // A key bound to pause and to a move does both in play; while paused it only

@@ -51,34 +51,6 @@ TEST_F(MenuLooks, AnItemThatCannotBeUsedIsSilverWhenHighlightedAndGrayAfter)
     EXPECT_EQ(host.looks[item::Skins], Silver);
 }
 
-TEST_F(MenuLooks, ExternalLevelsShowWhetherTheFirstFileExistsWhenTheNewGamePanelOpens)
-{
-    menus.menuopen();
-    EXPECT_EQ(host.looks[item::ExternalLevels], Gray);
-    EXPECT_TRUE(host.panels[Panel::New]);
-    EXPECT_EQ(menus.menuitem, item::InternalLevels);
-
-    host.externalLevels = {1};  // added while the panel stands open
-    menus.menunext();
-    EXPECT_EQ(host.looks[item::ExternalLevels], Aqua);
-    menus.menuprevious();
-    EXPECT_EQ(host.looks[item::ExternalLevels], White);
-    host.externalLevels.clear();
-    menus.menunext();
-    EXPECT_EQ(host.looks[item::ExternalLevels], Silver);
-}
-
-TEST_F(MenuLooks, ListsAreReadAgainThenHighlightedThenFocusedAfterTheirPanelShows)
-{
-    menus.ShowMenu(item::NewGame, item::LoadGame);
-    host.events.clear();
-    menus.menuopen();
-    const std::vector<std::string> expected{"show " + std::to_string(int(Panel::Load)), "refresh 20", "focus 20"};
-    EXPECT_EQ(host.events, expected);
-    EXPECT_EQ(host.looks[item::LoadList], Aqua);
-    EXPECT_EQ(host.looks[item::LoadGame], White);
-}
-
 TEST_F(MenuMoves, UpAndDownWalkEachPanelWithoutWrappingOrSkipping)
 {
     const int mainOrder[] = {1, 2, 110, 3, 4, 5, 6, 7, 8, 9};
@@ -165,56 +137,6 @@ TEST_F(MenuScreens, PanelsThatNeedAGameOrNoGameDoNotOpen)
     EXPECT_LT(at("focus 100"), at("preview"));
 }
 
-TEST_F(MenuScreens, SuspendingForTheLoadKeyOpensTheLoadListBesideTheMainMenu)
-{
-    game.gamestate = Playing;
-    game.setWorldTimer(true);
-    menus.menuitem = item::InternalLevels;
-    menus.suspendtomenu(item::LoadList);
-    EXPECT_EQ(game.gamestate, MenuInGame);
-    EXPECT_FALSE(game.worldTimer);
-    EXPECT_FALSE(host.playScreen);
-    EXPECT_TRUE(host.panels[Panel::Main]);
-    EXPECT_TRUE(host.panels[Panel::Load]);
-    EXPECT_EQ(menus.menuitem, item::LoadList);
-    EXPECT_EQ(host.looks[item::NewGame], White);
-    EXPECT_EQ(host.looks[item::InternalLevels], White);
-    for (const int id : {item::BackToGame, item::SaveGame, item::Terminate})
-        EXPECT_EQ(host.looks[id], White) << id;
-    EXPECT_EQ(host.looks[item::Skins], Gray);
-}
-
-TEST_F(MenuScreens, SuspendingForTheSaveKeyReadsTheSaveListAndFocusesTheName)
-{
-    game.gamestate = Playing;
-    menus.suspendtomenu(item::SaveName);
-    EXPECT_TRUE(host.panels[Panel::Save]);
-    EXPECT_EQ(menus.menuitem, item::SaveName);
-    EXPECT_TRUE(host.happened("refresh 31"));
-    EXPECT_TRUE(host.happened("focus 30"));
-}
-
-TEST_F(MenuScreens, TheEndOfAGameAndTerminatingItLeaveTheNoGameMenu)
-{
-    for (const bool terminate : {false, true}) {
-        game.gamestate = Playing;
-        menus.suspendtomenu();
-        if (terminate) {
-            menus.ShowMenu(item::NewGame, item::Terminate);
-            menus.activatemenuitem(item::Terminate);
-        } else {
-            game.gamestate = Dead;
-            menus.endtomenu();
-        }
-        EXPECT_EQ(game.gamestate, Menu);
-        EXPECT_EQ(menus.menuitem, item::NewGame);
-        EXPECT_EQ(host.looks[item::NewGame], Aqua);
-        for (const int id : {item::BackToGame, item::SaveGame, item::Terminate})
-            EXPECT_EQ(host.looks[id], Gray) << id << (terminate ? " after terminating" : " at the end");
-        EXPECT_EQ(host.looks[item::Skins], White);
-    }
-}
-
 TEST_F(MenuItems_, NewGameStartsLevelOneWithFreshLivesAndBombsAndForgetsTheSave)
 {
     game.counters.lives = 0;
@@ -233,16 +155,6 @@ TEST_F(MenuItems_, NewGameStartsLevelOneWithFreshLivesAndBombsAndForgetsTheSave)
     EXPECT_LT(forget, std::find(host.events.begin(), host.events.end(), "start 1"));
 }
 
-TEST_F(MenuItems_, ExternalLevelsStartOnlyWhenTheFirstFileExists)
-{
-    menus.activatemenuitem(item::ExternalLevels);
-    EXPECT_FALSE(host.happened("start 1"));
-    host.externalLevels = {1};
-    menus.activatemenuitem(item::ExternalLevels);
-    EXPECT_TRUE(host.happened("start 1"));
-    EXPECT_FALSE(game.internal);
-}
-
 TEST_F(MenuItems_, LevelsInfoCountsTheUnbrokenRunOfExternalLevels)
 {
     host.externalLevels = {1, 2, 4};
@@ -253,19 +165,6 @@ TEST_F(MenuItems_, LevelsInfoCountsTheUnbrokenRunOfExternalLevels)
     host.externalLevels.clear();
     menus.activatemenuitem(item::LevelsInfo);
     EXPECT_EQ(host.externalCount, 0);
-}
-
-TEST_F(MenuItems_, BackToGameOnlyWithASuspendedGame)
-{
-    menus.activatemenuitem(item::BackToGame);
-    EXPECT_EQ(game.gamestate, Menu);
-    game.gamestate = MenuInGame;
-    menus.ShowMenu(item::NewGame, item::BackToGame);
-    menus.activatemenuitem(item::BackToGame);
-    EXPECT_EQ(game.gamestate, Playing);
-    EXPECT_TRUE(game.worldTimer);
-    EXPECT_TRUE(host.playScreen);
-    EXPECT_EQ(menus.menuitem, item::NewGame);
 }
 
 TEST_F(MenuItems_, LanguageAndPagesFollowTheChosenLanguage)

@@ -100,10 +100,8 @@ private slots:
     void webPagesAreTheGamesOwnFiles();
     void clicksMoveTheHighlightAndDoubleClicksPerform();
     void doubleClickingTheSaveListFillsTheName();
-    void aFailedFirstLevelKeepsTheLevelLabel();
     void externalLevelsRunToTheFirstMissingFile();
     void externalLevelsDeletedOrReplacedDuringAGame();
-    void pauseKeysTestEachBindingInTurn();
     void messagesOverTheMenusWaitForEnter();
     void keyCaptureTakesEveryKey();
 };
@@ -371,27 +369,6 @@ void MenuSystem::doubleClickingTheSaveListFillsTheName()
     QCOMPARE(s.form->session().menus.menuitem, item::SaveName);
 }
 
-void MenuSystem::aFailedFirstLevelKeepsTheLevelLabel()
-{
-    Run s;
-    QFile broken(s.folder.filePath("levels/level1.bmp"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("BM broken");
-    broken.close();
-    const QString before = named<QLabel>(*s.form, "levellabel")->text();
-    s.form->session().menus.ShowMenu(item::NewGame, item::NewGame);
-    press(*s.form, Qt::Key_Right);
-    press(*s.form, Qt::Key_Down);
-    QCOMPARE(textColour(named<QLabel>(*s.form, "newmenu2")), Aqua);
-    press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->session().game.gamestate, LevelEnd);
-    QCOMPARE(named<QLabel>(*s.form, "levellabel")->text(), before);
-    // There but unreadable: a fault, though no level follows it.
-    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("The external level 1 is corrupt"));
-    press(*s.form, Qt::Key_Return);
-    QCOMPARE(s.form->session().game.gamestate, Menu);
-}
-
 void MenuSystem::externalLevelsRunToTheFirstMissingFile()
 {
     Run s;
@@ -487,30 +464,6 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Menu);
     QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
-}
-
-void MenuSystem::pauseKeysTestEachBindingInTurn()
-{
-    Run s;
-    s.startPlaying();
-    press(*s.form, Qt::Key_Pause);
-    QCOMPARE(s.form->session().game.gamestate, Paused);
-    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("P A U S E"));
-    const int x = s.form->session().game.playerx;
-    press(*s.form, Qt::Key_Right);  // no moves while paused
-    press(*s.form, Qt::Key_T);
-    QCOMPARE(s.form->session().game.playerx, x);
-    QCOMPARE(s.form->session().game.board.blast_a(x, s.form->session().game.playery), 0);
-    press(*s.form, Qt::Key_Pause);  // resumes, and is no play key in the same press
-    QCOMPARE(s.form->session().game.gamestate, Playing);
-    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
-
-    press(*s.form, Qt::Key_Pause);
-    press(*s.form, Qt::Key_L);
-    QCOMPARE(s.form->session().game.gamestate, MenuInGame);
-    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
-    QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
-    QCOMPARE(s.form->session().menus.menuitem, item::LoadList);
 }
 
 void MenuSystem::messagesOverTheMenusWaitForEnter()
