@@ -41,6 +41,19 @@ int cellIndexOf(int x, int y)
 {
     return Plane::index(x, y);
 }
+
+// Calls visit(x, y) for each cell of the board beside the cell of that index.
+template <class Visit>
+void forEachNeighbour(int cell, Visit visit)
+{
+    const int x = cell / BoardRows;
+    const int y = cell % BoardRows;
+    for (const Direction d : Directions) {
+        const Offset step = stepOf(d);
+        if (Plane::inside(x + step.dx, y + step.dy))
+            visit(x + step.dx, y + step.dy);
+    }
+}
 }  // namespace
 
 bool isWalkable(std::uint8_t code)
@@ -68,24 +81,16 @@ void WalkDistances::measureFrom(const Board& board, int x, int y, bool (*ends)(s
     queue_[tail++] = cellIndexOf(x, y);
     while (head < tail) {
         const int from = queue_[head++];
-        const int fx = from / BoardRows;
-        const int fy = from % BoardRows;
-        const std::uint8_t code = board.cells(fx, fy);
-        if (from != cellIndexOf(x, y) && !isWalkable(code))
+        if (from != cellIndexOf(x, y) && !isWalkable(board.cells.bytes()[from]))
             continue;  // an end: reached, not gone through
-        for (const Direction d : Directions) {
-            const Offset step = stepOf(d);
-            const int nx = fx + step.dx;
-            const int ny = fy + step.dy;
-            if (!Plane::inside(nx, ny))
-                continue;
+        forEachNeighbour(from, [&](int nx, int ny) {
             const int next = cellIndexOf(nx, ny);
             const std::uint8_t nextCode = board.cells(nx, ny);
             if (steps_[next] != Unreached || !(isWalkable(nextCode) || (ends && ends(nextCode))))
-                continue;
+                return;
             steps_[next] = steps_[from] + 1;
             queue_[tail++] = next;
-        }
+        });
     }
 }
 
@@ -117,27 +122,20 @@ int WalkDistances::nearestThroughWalls(const Board& board, int x, int y, bool (*
             const int from = bucket[k];
             if (steps_[from] != cost)
                 continue;
-            const int fx = from / BoardRows;
-            const int fy = from % BoardRows;
-            if (cost > 0 && ends(board.cells(fx, fy)))
+            if (cost > 0 && ends(board.cells.bytes()[from]))
                 return cost;
-            for (const Direction d : Directions) {
-                const Offset step = stepOf(d);
-                const int nx = fx + step.dx;
-                const int ny = fy + step.dy;
-                if (!Plane::inside(nx, ny))
-                    continue;
+            forEachNeighbour(from, [&](int nx, int ny) {
                 const std::uint8_t nextCode = board.cells(nx, ny);
                 const int stepCost = isWalkable(nextCode) || ends(nextCode) ? 1
                                      : isBlastable(nextCode)                 ? ThroughWall
                                                                              : 0;
                 const int next = cellIndexOf(nx, ny);
                 if (stepCost == 0 || steps_[next] <= cost + stepCost)
-                    continue;
+                    return;
                 steps_[next] = cost + stepCost;
                 buckets_[steps_[next] % buckets_.size()].push_back(next);
                 ++waiting;
-            }
+            });
         }
         waiting -= bucket.size();
         bucket.clear();
