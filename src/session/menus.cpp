@@ -179,12 +179,8 @@ void Menus::activatemenuitem(int id)
         openPanelOf(id);
         break;
     case item::BackToGame:
-        if (game_.gamestate == MenuInGame) {
-            ShowMenu(item::BackToGame, item::NewGame);
-            showplayscreen();
-            game_.gamestate = Playing;
-            game_.setWorldTimer(true);
-        }
+        if (game_.gamestate == MenuInGame)
+            backToPlay(Panel::None, item::BackToGame);
         break;
     case item::Exit:
         host_.exitGame();
@@ -204,10 +200,14 @@ void Menus::activatemenuitem(int id)
             startGame(false);
         break;
     case item::LoadList:
-        host_.loadSelectedGame();
+        if (host_.loadSelectedGame()) {
+            ShowMenu(Panel::Load, false, item::LoadList, item::NewGame);
+            showplayscreen();
+        }
         break;
     case item::SaveName:
-        host_.saveUnderTypedName();
+        if (host_.saveUnderTypedName())
+            backToPlay(Panel::Save, item::SaveName);
         break;
     case item::SaveList:
         if (host_.copySaveSelection())
@@ -230,6 +230,14 @@ void Menus::activatemenuitem(int id)
     default:
         break;
     }
+}
+
+void Menus::backToPlay(Panel panel, int from)
+{
+    ShowMenu(panel, false, from, item::NewGame);
+    showplayscreen();
+    game_.gamestate = Playing;
+    game_.setWorldTimer(true);
 }
 
 void Menus::startGame(bool internal)

@@ -29,8 +29,10 @@ public:
     // What the items do beyond the menus.
     virtual void forgetSavedGame() = 0;  // a new game does not reload an old save after a death
     virtual void startlevel(int n) = 0;
-    virtual void loadSelectedGame() = 0;
-    virtual void saveUnderTypedName() = 0;
+    // The selected saved game resumed, or the game saved under the typed name;
+    // false when nothing was done (what went wrong is said by the host).
+    virtual bool loadSelectedGame() = 0;
+    virtual bool saveUnderTypedName() = 0;
     // Copies the save list's selected entry (the first when none is) into the
     // edit box; false when the list is empty.
     virtual bool copySaveSelection() = 0;
@@ -88,6 +90,9 @@ private:
     void openPanelOf(int mainItem);
     void openSavePanel(int previous);
     void startGame(bool internal);
+    // The play screen again, the world running, the highlight from `from` back
+    // on New game and the panel closed.
+    void backToPlay(Panel panel, int from);
     void countExternalLevels();
     void openPage(const std::string& name);
     std::string page(const char* english, const char* russian) const;

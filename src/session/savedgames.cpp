@@ -49,7 +49,6 @@ bool isSafeFileName(const std::string& name)
            name.find_first_of("/\\") == std::string::npos && !holdsControlCharacter(name);
 }
 
-// Play goes on at once after a save.
 bool Session::saveGame(const std::string& name)
 {
     front_.showProgress(message::saving());
@@ -63,10 +62,6 @@ bool Session::saveGame(const std::string& name)
     savename_ = name;
     refreshSaveList(item::LoadList);
     refreshSaveList(item::SaveList);
-    menus.ShowMenu(Panel::Save, false, item::SaveName, item::NewGame);
-    menus.showplayscreen();
-    game.gamestate = Playing;
-    game.setWorldTimer(true);
     return true;
 }
 
@@ -83,8 +78,6 @@ bool Session::resumeSavedGame(const std::string& name)
         return false;
     }
     savename_ = name;
-    menus.ShowMenu(Panel::Load, false, item::LoadList, item::NewGame);
-    menus.showplayscreen();
     front_.hideProgress();
     game.resumelevel();
     showStartedLevel();
@@ -105,27 +98,27 @@ std::string Session::chosenEntry(int list)
 }
 
 // A listed game that has gone from the folder only makes the list be read again.
-void Session::loadSelectedGame()
+bool Session::loadSelectedGame()
 {
     const std::string entry = chosenEntry(item::LoadList);
     if (entry.empty())
-        return;
-    if (!files_.savedGameExists(entry))
-        refreshSaveList(item::LoadList);
-    else
-        resumeSavedGame(entry);
+        return false;
+    if (files_.savedGameExists(entry))
+        return resumeSavedGame(entry);
+    refreshSaveList(item::LoadList);
+    return false;
 }
 
-void Session::saveUnderTypedName()
+bool Session::saveUnderTypedName()
 {
     const std::string typed = front_.typedName();
     const std::optional<std::string> name = saveFileName(typed);
     if (!name)
-        return;
-    if (!isSafeFileName(*name))
-        sayOverMenus(message::cannotSaveGame(typed));
-    else
-        saveGame(*name);
+        return false;
+    if (isSafeFileName(*name))
+        return saveGame(*name);
+    sayOverMenus(message::cannotSaveGame(typed));
+    return false;
 }
 
 bool Session::copySaveSelection()

@@ -51,7 +51,8 @@ public:
     // A level from its start, and its counters and caption shown.
     void startlevel(int n) override;
     // Saving the game and resuming a saved one, by its file name in the save
-    // folder; a failure is said over the menus, and false comes back.
+    // folder; a failure is said over the menus, and false comes back. The
+    // menus go back to the play screen themselves.
     bool saveGame(const std::string& name);
     bool resumeSavedGame(const std::string& name);
     // The save list's selected entry into the name box.
@@ -93,8 +94,8 @@ private:
     bool externalLevelExists(int n) override { return files_.levelExists(n); }
     void showExternalLevelCount(int count) override { front_.showExternalLevelCount(count); }
     void forgetSavedGame() override { savename_.clear(); }
-    void loadSelectedGame() override;
-    void saveUnderTypedName() override;
+    bool loadSelectedGame() override;
+    bool saveUnderTypedName() override;
     void setlanguage() override;
     bool openwebpage(const std::string& page) override { return front_.openwebpage(page); }
     void sayOverMenus(const MessageText& message) override;

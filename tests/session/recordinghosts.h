@@ -40,8 +40,16 @@ public:
     void showExternalLevelCount(int count) override { externalCount = count; }
     void forgetSavedGame() override { events.push_back("forget"); }
     void startlevel(int n) override { events.push_back("start " + std::to_string(n)); }
-    void loadSelectedGame() override { events.push_back("load"); }
-    void saveUnderTypedName() override { events.push_back("save"); }
+    bool loadSelectedGame() override
+    {
+        events.push_back("load");
+        return false;
+    }
+    bool saveUnderTypedName() override
+    {
+        events.push_back("save");
+        return false;
+    }
     bool copySaveSelection() override { return !saveListEmpty; }
     void setlanguage() override { events.push_back("language"); }
     bool pagesOpen = true;  // whether a browser takes the pages
