@@ -87,7 +87,7 @@ bool Session::resumeSavedGame(const std::string& name)
     menus.showplayscreen();
     front_.hideProgress();
     game.resumelevel();
-    showStartedLevel();
+    level_.showStartedLevel();
     return true;
 }
 

@@ -300,7 +300,8 @@ TEST_F(Flow, EnterAfterALevelAfterTheLastAndAfterADeath)
     EXPECT_TRUE(front.panels[Panel::Main]);
 }
 
-// A pad lost in play pauses it, and nowhere else; a new pad is named over the menus.
+// A pad lost in play pauses it, and nowhere else; a new pad is named over the
+// menus. The load key leaves the pause for the load list.
 TEST_F(Flow, PadsPauseWhenLostAndAreNamedOverTheMenus)
 {
     session.padLost();
@@ -312,7 +313,10 @@ TEST_F(Flow, PadsPauseWhenLostAndAreNamedOverTheMenus)
     EXPECT_EQ(game.gamestate, Playing);
     EXPECT_FALSE(front.messageOpen);
 
-    press(vk::Escape);
+    press(vk::Pause);
+    press('L');
+    EXPECT_FALSE(front.messageOpen);
+    EXPECT_EQ(session.menus.menuitem, item::LoadList);
     session.padConnected("Pad");
     EXPECT_EQ(front.messages.back(), message::padConnected("Pad").english);
     EXPECT_EQ(game.gamestate, MenuMessageInGame);

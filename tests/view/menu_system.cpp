@@ -103,7 +103,6 @@ private slots:
     void aFailedFirstLevelKeepsTheLevelLabel();
     void externalLevelsRunToTheFirstMissingFile();
     void externalLevelsDeletedOrReplacedDuringAGame();
-    void pauseKeysTestEachBindingInTurn();
     void messagesOverTheMenusWaitForEnter();
     void keyCaptureTakesEveryKey();
 };
@@ -487,30 +486,6 @@ void MenuSystem::externalLevelsDeletedOrReplacedDuringAGame()
     press(*s.form, Qt::Key_Return);
     QCOMPARE(game.gamestate, Menu);
     QVERIFY(named<QFrame>(*s.form, "mainbevel")->isVisible());
-}
-
-void MenuSystem::pauseKeysTestEachBindingInTurn()
-{
-    Run s;
-    s.startPlaying();
-    press(*s.form, Qt::Key_Pause);
-    QCOMPARE(s.form->session().game.gamestate, Paused);
-    QCOMPARE(named<QLabel>(*s.form, "messageLabel")->text(), QString("P A U S E"));
-    const int x = s.form->session().game.playerx;
-    press(*s.form, Qt::Key_Right);  // no moves while paused
-    press(*s.form, Qt::Key_T);
-    QCOMPARE(s.form->session().game.playerx, x);
-    QCOMPARE(s.form->session().game.board.blast_a(x, s.form->session().game.playery), 0);
-    press(*s.form, Qt::Key_Pause);  // resumes, and is no play key in the same press
-    QCOMPARE(s.form->session().game.gamestate, Playing);
-    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
-
-    press(*s.form, Qt::Key_Pause);
-    press(*s.form, Qt::Key_L);
-    QCOMPARE(s.form->session().game.gamestate, MenuInGame);
-    QVERIFY(!named<MessageDisplay>(*s.form, "MessagePanel")->isVisible());
-    QVERIFY(named<QFrame>(*s.form, "loadbevel")->isVisible());
-    QCOMPARE(s.form->session().menus.menuitem, item::LoadList);
 }
 
 void MenuSystem::messagesOverTheMenusWaitForEnter()
