@@ -33,18 +33,22 @@ struct PlayTested : ::testing::Test {
     RecordingScreen screen;
     PlayTestFlow flow{screen};
     Game& game = flow.game;
+    Hotkeys keys = DefaultHotkeys;
 
     void press(int key, KeyModifiers held = {}) { flow.pressKey(key, held); }
 };
 
 // A death and Enter play the board again from its start, on a new tape; Esc
-// leaves at any moment, the pause too.
+// leaves at any moment, the pause too, whatever the menu key.
 TEST_F(PlayTested, ADeathAndEnterPlayTheBoardAgainAndEscapeLeaves)
 {
-    flow.start(board, 1, "", true, DefaultHotkeys);
+    keys[static_cast<int>(Hotkey::menu)] = 'M';
+    flow.start(board, 1, "", true, keys);
     press(vk::Left, {.ctrl = true});
     flow.worldTick();
     press('T');
+    press(vk::Right);  // lost: a tape holds one key a tick
+    EXPECT_EQ(game.playerx, 2);
     for (int tick = 0; tick < 10 && game.gamestate == Playing; ++tick)
         flow.worldTick();
     ASSERT_EQ(game.gamestate, Dead);
@@ -66,7 +70,6 @@ TEST_F(PlayTested, ADeathAndEnterPlayTheBoardAgainAndEscapeLeaves)
 // tape; the tape of a win replays to the win, and Enter then leaves.
 TEST_F(PlayTested, AWinsTapeInThePlayersKeysReplaysToAWin)
 {
-    Hotkeys keys = DefaultHotkeys;
     keys[static_cast<int>(Hotkey::right)] = 'D';
     keys[static_cast<int>(Hotkey::bomb)] = vk::Alt;
     flow.start(board, 1, "", true, keys);
