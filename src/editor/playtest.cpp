@@ -37,9 +37,7 @@ void PlayTest::start(const LevelBoard& board, int number, const std::string& fol
 {
     fitToWindow();
     statusBar_->drawtoppanel(skin_);
-    const auto strip = skin_.strip();
-    message_->setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand],
-                         strip[GaugeFillBand]);
+    message_->setColours(skin_);
     flow_.start(board.toPicture(), number, folder, english, keys);
     statusBar_->raise();
     message_->raise();
@@ -89,8 +87,7 @@ void PlayTest::drawitem(int spritecol, int spriterow, int x, int y)
 
 void PlayTest::showMessage(const MessageText& message)
 {
-    if (message_->showmessageimage(QString::fromStdString(message.english), QString::fromStdString(message.russian),
-                                   flow_.game.english))
+    if (message_->showmessageimage(message, flow_.game.english))
         messageTimer_->start();
 }
 
