@@ -238,15 +238,12 @@ void TForm1::placeField(int left, int top)
 void TForm1::applySkin()
 {
     ui_.TopPanel->drawtoppanel(skin);
-    const auto strip = skin.strip();
-    ui_.MessagePanel->setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand],
-                                 strip[GaugeFillBand]);
+    ui_.MessagePanel->setColours(skin);
 }
 
 void TForm1::showMessage(const MessageText& message)
 {
-    if (ui_.MessagePanel->showmessageimage(QString::fromStdString(message.english),
-                                           QString::fromStdString(message.russian), session_.game.english))
+    if (ui_.MessagePanel->showmessageimage(message, session_.game.english))
         messageTimer_->start();
 }
 

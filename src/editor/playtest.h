@@ -1,13 +1,11 @@
-// The play-test: the level played inside the editor by the game's own core,
-// with the player's key bindings, the world's tick, the status bar and the
-// message panel, the keys of every tick recorded as a tape.
+// The play-test's window: the field, the status bar and the message panel of
+// the level played inside the editor, with the world's tick on a timer. The
+// play itself, with its tape, is PlayTestFlow's: keys go in, pixels come out.
 #pragma once
 
-#include "game.h"
 #include "hotkeys.h"
 #include "levelboard.h"
-#include "levelplay.h"
-#include "tape.h"
+#include "playtestflow.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -19,7 +17,7 @@ class MessageDisplay;
 class Skin;
 class StatusBar;
 
-class PlayTest : public QWidget, public GameHost, PlayScreen {
+class PlayTest : public QWidget, PlayTestScreen {
     Q_OBJECT
 public:
     PlayTest(const Skin& skin, QWidget* parent);
@@ -27,21 +25,12 @@ public:
     // Starts level `number` of the levels folder afresh, as a new game starts
     // it, with the board given in its place.
     void start(const LevelBoard& board, int number, const std::string& folder, bool english, const Hotkeys& keys);
-    // A key of the game's codes with the modifiers held.
-    void pressKey(int key, KeyModifiers held);
     // One world tick, as the timer runs it.
-    void tick();
+    void tick() { flow_.worldTick(); }
 
     // The keys of every tick played so far, the key that ended the level last.
-    const std::vector<TapeKey>& tape() const { return tape_; }
-    bool won() const { return game_.gamestate == LevelEnd; }
-
-    void drawitem(int spritecol, int spriterow, int x, int y) override;
-    void showmessageimage(const std::string& english, const std::string& russian) override;
-    void setWorldTimer(bool on) override;
-    void placeField(int left, int top) override;
-    bool levelExists(int n) override;
-    std::optional<Picture> readLevel(int n) override;
+    const std::vector<TapeKey>& tape() const { return flow_.tape(); }
+    bool won() const { return flow_.won(); }
 
 signals:
     // The player is done: back to editing.
@@ -53,22 +42,20 @@ protected:
 
 private:
     void fitToWindow();
-    void playKeys(int key, KeyModifiers held);
-    void closeMessage() override;
+    void drawitem(int spritecol, int spriterow, int x, int y) override;
+    void placeField(int left, int top) override;
+    void showCounters(const Counters& counters) override;
+    void showLevelCaption(const std::string& caption) override;
+    void runClock(Clock clock, bool on) override;
     void showMessage(const MessageText& message) override;
-    void showCounters();
+    void closeMessage() override;
+    void playEnded() override { emit finished(); }
 
     const Skin& skin_;
-    Game game_{*this};
-    LevelPlay play_{game_, *this};
     FieldWidget* field_;
     StatusBar* statusBar_;
     MessageDisplay* message_;
     QTimer* worldTimer_;
     QTimer* messageTimer_;
-    Picture level_;
-    std::string folder_;
-    Hotkeys keys_ = DefaultHotkeys;
-    TapeKey tickKey_;  // the key pressed before the coming tick
-    std::vector<TapeKey> tape_;
+    PlayTestFlow flow_{*this};
 };

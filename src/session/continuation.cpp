@@ -1,4 +1,4 @@
-// Enter after a won level and after a death.
+// Enter after a won level and after a death, and the keys that leave play.
 #include "session.h"
 
 void Session::continueafterlevel()
@@ -22,4 +22,25 @@ void Session::continueafterdeath()
         startlevel(game.level);
     else
         menus.endtomenu();
+}
+
+// The pause message goes with the play it stood over.
+void Session::leaveplay(Hotkey action)
+{
+    if (game.gamestate == Paused)
+        front_.closeMessage();
+    switch (action) {
+    case Hotkey::load:
+        menus.suspendtomenu(item::LoadList);
+        break;
+    case Hotkey::save:
+        menus.suspendtomenu(item::SaveName);
+        break;
+    case Hotkey::exit:
+        front_.exitGame();
+        break;
+    default:
+        menus.suspendtomenu();
+        break;
+    }
 }

@@ -1,7 +1,5 @@
 #include "dispatch.h"
 
-#include <utility>
-
 namespace {
 static_assert(item::LastKeyName - item::FirstKeyName + 1 == HotkeyCount, "a key name for every binding");
 
@@ -27,21 +25,10 @@ void KeyDispatch::FormKeyDown(int key, KeyModifiers shift)
     case MenuInGame:
         menuKeys(key);
         break;
-    case LevelEnd:
-        if (key == vk::Enter)
-            host_.continueafterlevel();
+    case Title:  // the first run's title takes no key
         break;
-    case Paused:
-        pauseKeys(key);
-        break;
-    case Playing:
-        playKeys(key, shift);
-        break;
-    case Dead:
-        if (key == vk::Enter)
-            host_.continueafterdeath();
-        break;
-    default:  // the first run's title takes no key
+    default:
+        level_.pressKey(key, shift);
         break;
     }
 }
@@ -96,68 +83,4 @@ void KeyDispatch::captureKey(int key)
     bindings_.set_hotkey(bindingShownBy(menus_.menuitem), static_cast<std::uint8_t>(key & 0xff), false);
     host_.showKeyNames();
     menus_.endCapture(menus_.menuitem);
-}
-
-// Each binding is tested in turn with the same key.
-void KeyDispatch::pauseKeys(int key)
-{
-    if (bound(key, Hotkey::pause))
-        play_.resume();
-    if (bound(key, Hotkey::menu)) {
-        host_.closeMessage();
-        menus_.suspendtomenu();
-    }
-    if (bound(key, Hotkey::exit))
-        host_.exitGame();
-    if (bound(key, Hotkey::load)) {
-        host_.closeMessage();
-        menus_.suspendtomenu(item::LoadList);
-    }
-    if (bound(key, Hotkey::save)) {
-        host_.closeMessage();
-        menus_.suspendtomenu(item::SaveName);
-    }
-}
-
-PlayKey playKeyOf(const Hotkeys& keys, int key, KeyModifiers held)
-{
-    const auto bound = [&](Hotkey action) { return key == binding(keys, action); };
-    PlayKey play;
-    play.eat = modifierHeld(binding(keys, Hotkey::cell), held);
-    play.bomb = modifierHeld(binding(keys, Hotkey::bomb), held);
-    const std::pair<Hotkey, Direction> moves[] = {
-        {Hotkey::left, Left}, {Hotkey::right, Right}, {Hotkey::up, Up}, {Hotkey::down, Down}};
-    for (const auto& [action, direction] : moves)
-        if (bound(action))
-            play.moves.push_back(direction);
-    play.menu = bound(Hotkey::menu);
-    play.load = bound(Hotkey::load);
-    play.save = bound(Hotkey::save);
-    play.exit = bound(Hotkey::exit);
-    play.pause = bound(Hotkey::pause);
-    play.terminate = bound(Hotkey::terminate);
-    return play;
-}
-
-// Once the player has acted in a tick every key is lost until the next.
-void KeyDispatch::playKeys(int key, KeyModifiers shift)
-{
-    if (game_.player_moved || key == 0)
-        return;
-    const PlayKey play = playKeyOf(bindings_.keys, key, shift);
-    for (const Direction direction : play.moves)
-        game_.moveplayer(direction, play.eat, play.bomb);
-    if (play.menu)
-        menus_.suspendtomenu();
-    if (play.load)
-        menus_.suspendtomenu(item::LoadList);
-    if (play.save)
-        menus_.suspendtomenu(item::SaveName);
-    if (play.exit)
-        host_.exitGame();
-    if (play.pause)
-        play_.pause();
-    if (play.terminate)
-        game_.selfdestruct();
-    host_.showCounters();
 }

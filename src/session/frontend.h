@@ -5,6 +5,7 @@
 
 #include "game.h"
 #include "hotkeys.h"
+#include "levelplay.h"
 #include "menuitems.h"
 
 #include <array>
@@ -15,9 +16,8 @@
 #include <vector>
 
 // The player's saved games, by file name in the save folder, and his levels.
-class PlayerFiles {
+class PlayerFiles : public LevelPictures {
 public:
-    virtual ~PlayerFiles() = default;
     // The saved games, sorted without case; none when the folder is missing.
     virtual std::vector<std::string> savedGames() = 0;
     virtual bool savedGameExists(const std::string& name) = 0;
@@ -30,31 +30,12 @@ public:
     // A save folder that is a link leads out of the player's folders: nothing
     // is written or removed through it.
     virtual bool savedGamesFolderIsLink() = 0;
-    // The external level pictures.
-    virtual bool levelExists(int n) = 0;
-    virtual std::optional<Picture> readLevel(int n) = 0;
 };
 
-// The two clocks the flow runs: the world's tick (the rules' Timer1) and the
-// interface's, which steps the title and the skins preview (the rules' Timer3).
-// The message panel's animation is the screen's own.
-enum class Clock { World, Interface };
-
-class FrontEnd {
+// The play screen with the menus, the title and the boxes around it.
+class FrontEnd : public PlayScreen {
 public:
-    virtual ~FrontEnd() = default;
-
-    // The field and the status bar.
-    virtual void drawitem(int spritecol, int spriterow, int x, int y) = 0;
-    virtual void placeField(int left, int top) = 0;
-    virtual void showCounters(const Counters& counters) = 0;
-    virtual void showLevelCaption(const std::string& caption) = 0;
-    virtual void runClock(Clock clock, bool on) = 0;
-
-    // The message panel: a message (dropped while another stands), closed;
-    // its progress bar under a caption.
-    virtual void showMessage(const MessageText& message) = 0;
-    virtual void closeMessage() = 0;
+    // The message panel's progress bar under a caption.
     virtual void showProgress(const MessageText& caption) = 0;
     virtual void setProgress(int step) = 0;
     virtual void hideProgress() = 0;

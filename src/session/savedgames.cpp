@@ -80,7 +80,7 @@ bool Session::resumeSavedGame(const std::string& name)
     savename_ = name;
     front_.hideProgress();
     game.resumelevel();
-    showStartedLevel();
+    level_.showStartedLevel();
     return true;
 }
 

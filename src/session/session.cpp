@@ -30,17 +30,6 @@ void Session::pressKey(int key, KeyModifiers held)
     keys_.FormKeyDown(key, held);
 }
 
-void Session::worldTick()
-{
-    game.Timer1Timer();
-    showCounters();
-}
-
-void Session::showmessageimage(const std::string& english, const std::string& russian)
-{
-    front_.showMessage({english, russian});
-}
-
 // A message over the menus waits for Enter.
 void Session::sayOverMenus(const MessageText& message)
 {
@@ -56,31 +45,13 @@ void Session::padConnected(const std::string& name)
 
 void Session::padLost()
 {
-    keys_.pauseIfPlaying();
+    level_.pauseIfPlaying();
 }
 
 void Session::setlanguage()
 {
     front_.showCaptions(game.english);
-    showLevelCaption();
-}
-
-void Session::showLevelCaption()
-{
-    front_.showLevelCaption(message::levelCaption(game.level).in(game.english));
-}
-
-void Session::startlevel(int n)
-{
-    game.startlevel(n);
-    showStartedLevel();
-}
-
-void Session::showStartedLevel()
-{
-    showCounters();
-    if (game.gamestate == Playing)
-        showLevelCaption();
+    level_.showLevelCaption();
 }
 
 // What went wrong at start-up is said as soon as the menu stands.

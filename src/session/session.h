@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-class Session : GameHost, MenuHost, KeyHost, TitleScreen, public GamepadHost {
+class Session : MenuHost, KeyHost, LevelOwner, TitleScreen, public GamepadHost {
 public:
     Session(FrontEnd& front, PlayerFiles& files, SkinsHost& skinsPanel);
     Session(const Session&) = delete;
@@ -43,13 +43,13 @@ public:
     void padLost() override;
 
     // One tick of the world (the rules' Timer1Timer) and of the interface (Timer3Timer).
-    void worldTick();
+    void worldTick() { level_.worldTick(); }
     void interfaceTick() { title_.Timer3Timer(); }
 
     // The title gives way to the main menu that stands beneath it.
     void skipTitle() override { title_.endTitle(); }
     // A level from its start, and its counters and caption shown.
-    void startlevel(int n) override;
+    void startlevel(int n) override { level_.startlevel(n); }
     // Saving the game and resuming a saved one, by its file name in the save
     // folder; a failure is said over the menus, and false comes back. The
     // menus go back to the play screen themselves.
@@ -66,22 +66,15 @@ public:
 private:
     FrontEnd& front_;
     PlayerFiles& files_;
+    ScreenHost host_{front_, files_};
 
 public:
-    Game game{*this};
+    Game game{host_};
     KeyBindings bindings;
     SkinsMenu skins;
     Menus menus{game, *this, skins};
 
 private:
-    // What the core asks.
-    void drawitem(int spritecol, int spriterow, int x, int y) override { front_.drawitem(spritecol, spriterow, x, y); }
-    void showmessageimage(const std::string& english, const std::string& russian) override;
-    void setWorldTimer(bool on) override { front_.runClock(Clock::World, on); }
-    void placeField(int left, int top) override { front_.placeField(left, top); }
-    bool levelExists(int n) override { return files_.levelExists(n); }
-    std::optional<Picture> readLevel(int n) override { return files_.readLevel(n); }
-
     // What the menus ask.
     void setItemLook(int id, bool highlighted, bool usable) override
     {
@@ -105,13 +98,15 @@ private:
 
     // What the keys ask.
     void closeMessage() override { front_.closeMessage(); }
-    void showMessage(const MessageText& message) override { front_.showMessage(message); }
     void showKeyNames() override { front_.showKeyNames(bindings.captions); }
-    void showCounters() override { front_.showCounters(game.counters); }
+    void deletesavedgame() override;
+
+    // What the level's play asks: the game goes on to the next level or the
+    // menus, reloads or restarts after a death, and leaves play for its menus.
     void continueafterlevel() override;
     void continueafterdeath() override;
-    void deletesavedgame() override;
     void menuMessageClosed() override;
+    void leaveplay(Hotkey action) override;
 
     // What the title and the preview ask.
     bool showTitleStep(int step) override { return front_.showTitleStep(step); }
@@ -119,13 +114,10 @@ private:
     void showPreviewStep(int step) override { front_.showPreviewStep(step); }
     void runInterfaceTimer(bool on) override { front_.runClock(Clock::Interface, on); }
 
-    void showLevelCaption();
-    // After a level start, new or resumed: a level that could not be read
-    // leaves the label as it was.
-    void showStartedLevel();
     std::string chosenEntry(int list);
 
-    KeyDispatch keys_{game, menus, bindings, *this};
+    LevelPlayer level_{game, front_, bindings.keys, *this};
+    KeyDispatch keys_{game, menus, bindings, *this, level_};
     TitleAndPreview title_{game, *this};
     std::string savename_;
     // What went wrong at start-up, said one after another once the menu stands.

@@ -36,11 +36,11 @@ MessageDisplay::MessageDisplay(QWidget* parent) : QFrame(parent)
     setColours(colour::blue, colour::blue, colour::white, colour::blue);
 }
 
-bool MessageDisplay::showmessageimage(const QString& english, const QString& russian, bool inEnglish)
+bool MessageDisplay::showmessageimage(const MessageText& message, bool inEnglish)
 {
     if (isVisibleTo(parentWidget()))
         return false;
-    messageLabel->setText(inEnglish ? english : russian);
+    messageLabel->setText(QString::fromStdString(message.in(inEnglish)));
     msgframe = 0;
     show();
     raise();
@@ -86,6 +86,12 @@ void MessageDisplay::hideProgress()
     hide();
     gauge->hide();
     gauge->setValue(0);
+}
+
+void MessageDisplay::setColours(const Skin& skin)
+{
+    const auto strip = skin.strip();
+    setColours(strip[MessagePanelBand], strip[MessageTextBand], strip[GaugeBackgroundBand], strip[GaugeFillBand]);
 }
 
 void MessageDisplay::setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,

@@ -2,6 +2,8 @@
 // skin tiles, with the progress bar used while a game is saved or loaded.
 #pragma once
 
+#include "messages.h"
+
 #include <QFrame>
 #include <QLabel>
 
@@ -18,7 +20,7 @@ public:
     // Shows the text of the current language, restarting the animation at frame
     // 0, on top of everything. A message already on screen stays: then the new
     // one is dropped and false comes back.
-    bool showmessageimage(const QString& english, const QString& russian, bool inEnglish);
+    bool showmessageimage(const MessageText& message, bool inEnglish);
     // One step of the background: fourteen copies of tile (msgframe, 7).
     void Timer2Timer(const Skin& skin);
     // The panel while a game is saved or loaded: the text over a still strip of
@@ -27,9 +29,9 @@ public:
     void showProgress(const Skin& skin, const QString& text);
     void setProgress(int value);
     void hideProgress();
-    // Panel background, text colour and the progress bar's two colours.
-    void setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,
-                    const QColor& gaugeFill);
+    // Panel background, text colour and the progress bar's two colours, from
+    // the skin's strip.
+    void setColours(const Skin& skin);
 
     QLabel* MessageImage;
     Gauge* gauge;
@@ -37,6 +39,8 @@ public:
     std::uint8_t msgframe = 0;
 
 private:
+    void setColours(const QColor& panel, const QColor& text, const QColor& gaugeBackground,
+                    const QColor& gaugeFill);
     // `tiles` copies of message tile `frame` side by side.
     void paintStrip(const Skin& skin, int frame, int tiles);
 };

@@ -120,8 +120,6 @@ private slots:
     void shapesFollowTheirTool();
     void theFindingsFollowEveryStroke();
     void aPlayTestThatWinsProvesTheLevelUntilItChanges();
-    void escapeLeavesThePlayWithTheLevelAsItWas();
-    void thePlayTestTakesThePlayersOwnKeys();
     void aMissingFolderIsToldAndNothingIsSaved();
     void theListMovesLevelsWithTheirTapes();
     void aDamagedLevelIsListedWithItsCauseAndMoves();
@@ -226,44 +224,6 @@ void EditorWindowTest::aPlayTestThatWinsProvesTheLevelUntilItChanges()
     QVERIFY(editor.window->save());
     QVERIFY(!QFile::exists(QString::fromStdString(levelTapePath(editor.levels(), 1))));
     QCOMPARE(levelStatus(editor.levels(), 1), LevelStatus::Unproven);
-}
-
-void EditorWindowTest::escapeLeavesThePlayWithTheLevelAsItWas()
-{
-    Editor editor;
-    editor.key(Qt::Key_8);
-    drag(*editor.board, {{5, 5}});
-    const LevelBoard before = editor.window->session().board();
-    editor.key(Qt::Key_F5);
-    QTest::keyClick(editor.play, Qt::Key_Down);
-    editor.play->tick();
-    QTest::keyClick(editor.play, Qt::Key_Escape);
-    QVERIFY(!editor.playing());
-    QVERIFY(editor.window->session().board() == before);
-    QVERIFY(!editor.window->session().proof());
-    QCOMPARE(editor.play->tape().size(), std::size_t{1});
-}
-
-// Keys rebound in the game's settings play the play-test: D steps right, Alt
-// drops the bomb, and the arrow keys do nothing.
-void EditorWindowTest::thePlayTestTakesThePlayersOwnKeys()
-{
-    Hotkeys keys = DefaultHotkeys;
-    keys[static_cast<int>(Hotkey::right)] = 'D';
-    keys[static_cast<int>(Hotkey::bomb)] = vk::Alt;
-    QTemporaryDir unused;
-    Editor editor(unused.path(), keys);
-    editor.key(Qt::Key_8);
-    drag(*editor.board, {{3, 1}});
-    editor.key(Qt::Key_F5);
-    QTest::keyClick(editor.play, Qt::Key_Right);
-    editor.play->tick();
-    QTest::keyClick(editor.play, Qt::Key_D, Qt::AltModifier);
-    editor.play->tick();
-    QTest::keyClick(editor.play, Qt::Key_D);
-    editor.play->tick();
-    QVERIFY(!editor.play->won());  // the bomb lies between the player and the diamond
-    QCOMPARE(QString::fromStdString(writeTape(editor.play->tape())), QString(". BR R\n"));
 }
 
 // The solver's win becomes the level's proof, saved as a played one is; a board

@@ -16,7 +16,8 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-class RecordingKeyHost : public KeyHost {
+// The keyboard's host, and the screen and owner of the level's play.
+class RecordingKeyHost : public KeyHost, public LevelScreen, public LevelOwner {
 public:
     Events events;
 
@@ -24,12 +25,14 @@ public:
     void closeMessage() override { events.push_back("close message"); }
     void showMessage(const MessageText& message) override { events.push_back(message.english); }
     void showKeyNames() override {}
-    void showCounters() override {}
+    void deletesavedgame() override { events.push_back("delete"); }
+    void showCounters(const Counters&) override {}
+    void showLevelCaption(const std::string&) override {}
     void continueafterlevel() override { events.push_back("after level"); }
     void continueafterdeath() override { events.push_back("after death"); }
-    void deletesavedgame() override { events.push_back("delete"); }
     void menuMessageClosed() override {}
-    void exitGame() override { events.push_back("exit"); }
+    std::vector<Hotkey> left;  // the keys that left play
+    void leaveplay(Hotkey action) override { left.push_back(action); }
 };
 
 constexpr KeyModifiers Ctrl{.ctrl = true};
@@ -48,7 +51,8 @@ struct Keys : ::testing::Test {
     Menus menus{game, menuHost, skins};
     KeyBindings bindings;
     RecordingKeyHost host;
-    KeyDispatch keys{game, menus, bindings, host};
+    LevelPlayer level{game, host, bindings.keys, host};
+    KeyDispatch keys{game, menus, bindings, host, level};
 
     Keys() { skinsHost.events = &menuHost.events; }
     void press(int key, KeyModifiers held = {}) { keys.FormKeyDown(key, held); }
@@ -103,8 +107,7 @@ TEST_F(Keys, PausedTheKeysResumeOrLeaveButNeverPlay)
     bind(Hotkey::pause, vk::Pause);
     press(vk::Pause);
     press(vk::Escape);
-    EXPECT_EQ(game.gamestate, MenuInGame);
-    EXPECT_FALSE(game.worldTimer);
+    EXPECT_EQ(host.left, std::vector{Hotkey::menu});
 }
 
 TEST_F(Keys, InPlayOneActionATickWithTheModifiersOfTheBindings)

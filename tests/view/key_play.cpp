@@ -44,12 +44,9 @@ private slots:
     void modifierFlags();
 
     void enterStartsTheBuiltinLevels();
-    void oneMovePerTick();
     void bombAndEatModifiers();
-    void reboundBombModifier();
     void pauseAndResume();
     void keyActsOnceWhileAWidgetHasFocus();
-    void selfDestruction();
     void labelsFollowTheCountersAfterATick();
 };
 
@@ -93,24 +90,6 @@ void KeyPlay::enterStartsTheBuiltinLevels()
     QCOMPARE(named<FieldWidget>(*form, "gamefield")->pos(), QPoint(game.field.left, game.field.top));
 }
 
-void KeyPlay::oneMovePerTick()
-{
-    auto form = playing();
-    Game& game = form->session().game;
-
-    press(*form, Qt::Key_Right);
-    QCOMPARE(game.playerx, 6);
-    QCOMPARE(game.board.cells(6, 5), Player);
-    press(*form, Qt::Key_Down);
-    press(*form, Qt::Key_Right);
-    QCOMPARE(game.playerx, 6);
-    QCOMPARE(game.playery, 5);
-
-    form->Timer1Timer();
-    press(*form, Qt::Key_Down);
-    QCOMPARE(game.playery, 6);
-}
-
 void KeyPlay::bombAndEatModifiers()
 {
     auto form = playing();
@@ -127,15 +106,6 @@ void KeyPlay::bombAndEatModifiers()
     press(*form, Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(game.board.cells(4, 5), Empty);
     QCOMPARE(game.playerx, 5);
-}
-
-void KeyPlay::reboundBombModifier()
-{
-    auto form = playing();
-    form->session().bindings.keys[int(Hotkey::bomb)] = 18;
-    press(*form, Qt::Key_Right, Qt::ControlModifier);
-    QCOMPARE(form->session().game.playerx, 6);
-    QCOMPARE(form->session().game.counters.bombs, 5);
 }
 
 void KeyPlay::pauseAndResume()
@@ -177,13 +147,6 @@ void KeyPlay::keyActsOnceWhileAWidgetHasFocus()
     QCOMPARE(form->session().game.gamestate, Paused);
     press(*form, Qt::Key_X);
     QCOMPARE(named<QLineEdit>(*form, "savemenu1")->text(), QString("x"));
-}
-
-void KeyPlay::selfDestruction()
-{
-    auto form = playing();
-    press(*form, Qt::Key_T);
-    QCOMPARE(form->session().game.board.blast_a(5, 5), 1);
 }
 
 void KeyPlay::labelsFollowTheCountersAfterATick()
