@@ -1,4 +1,7 @@
-#include "dispatch.h"
+// The keyboard and the pads: what a key press does in each state of the game,
+// in the order the tests are made. The states of a level's play (play, pause,
+// a death, the level's end) are the level player's.
+#include "session.h"
 
 namespace {
 static_assert(item::LastKeyName - item::FirstKeyName + 1 == HotkeyCount, "a key name for every binding");
@@ -10,11 +13,11 @@ Hotkey bindingShownBy(int keyName)
 }
 }  // namespace
 
-void KeyDispatch::FormKeyDown(int key, KeyModifiers shift)
+void Session::pressKey(int key, KeyModifiers held)
 {
-    switch (game_.gamestate) {
+    switch (game.gamestate) {
     case TitleSkippable:
-        host_.skipTitle();
+        skipTitle();
         break;
     case MenuMessageInGame:
     case MenuMessage:
@@ -28,7 +31,7 @@ void KeyDispatch::FormKeyDown(int key, KeyModifiers shift)
     case Title:  // the first run's title takes no key
         break;
     default:
-        level_.pressKey(key, shift);
+        level_.pressKey(key, held);
         break;
     }
 }
@@ -36,41 +39,41 @@ void KeyDispatch::FormKeyDown(int key, KeyModifiers shift)
 // A message over the menus waits for Enter. One that stands over the play
 // screen (a saved game that could not be reloaded after a death) leads back to
 // the main menu, not to the field of the lost game.
-void KeyDispatch::closeMenuMessage()
+void Session::closeMenuMessage()
 {
-    host_.closeMessage();
-    if (menus_.playScreenShown())
-        menus_.endtomenu();
+    closeMessage();
+    if (menus.playScreenShown())
+        menus.endtomenu();
     else
-        game_.gamestate = withoutMessage(game_.gamestate);
-    host_.menuMessageClosed();
+        game.gamestate = withoutMessage(game.gamestate);
+    menuMessageClosed();
 }
 
-void KeyDispatch::menuKeys(int key)
+void Session::menuKeys(int key)
 {
-    if (isKeyName(menus_.menuitem)) {
+    if (isKeyName(menus.menuitem)) {
         captureKey(key);
         return;
     }
     switch (key) {
     case vk::Down:
-        menus_.menunext();
+        menus.menunext();
         break;
     case vk::Up:
-        menus_.menuprevious();
+        menus.menuprevious();
         break;
     case vk::Left:
-        menus_.menuback();
+        menus.menuback();
         break;
     case vk::Right:
-        menus_.menuopen();
+        menus.menuopen();
         break;
     case vk::Enter:
-        menus_.activatemenuitem(menus_.menuitem);
+        menus.activatemenuitem(menus.menuitem);
         break;
     case vk::Delete:
-        if (menus_.menuitem == item::LoadList)
-            host_.deletesavedgame();
+        if (menus.menuitem == item::LoadList)
+            deletesavedgame();
         break;
     default:
         break;
@@ -78,9 +81,9 @@ void KeyDispatch::menuKeys(int key)
 }
 
 // Whatever key comes while a key name is highlighted becomes its binding.
-void KeyDispatch::captureKey(int key)
+void Session::captureKey(int key)
 {
-    bindings_.set_hotkey(bindingShownBy(menus_.menuitem), static_cast<std::uint8_t>(key & 0xff), false);
-    host_.showKeyNames();
-    menus_.endCapture(menus_.menuitem);
+    bindings.set_hotkey(bindingShownBy(menus.menuitem), static_cast<std::uint8_t>(key & 0xff), false);
+    showKeyNames();
+    menus.endCapture(menus.menuitem);
 }

@@ -25,11 +25,6 @@ void Session::start(const Start& settings)
     title_.start();
 }
 
-void Session::pressKey(int key, KeyModifiers held)
-{
-    keys_.FormKeyDown(key, held);
-}
-
 // A message over the menus waits for Enter.
 void Session::sayOverMenus(const MessageText& message)
 {

@@ -5,10 +5,10 @@
 // and keep the player's files through PlayerFiles.
 #pragma once
 
-#include "dispatch.h"
 #include "frontend.h"
 #include "game.h"
 #include "keybindings.h"
+#include "levelplay.h"
 #include "menus.h"
 #include "padkeys.h"
 #include "titleandpreview.h"
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-class Session : MenuHost, KeyHost, LevelOwner, TitleScreen, public GamepadHost {
+class Session : MenuHost, LevelOwner, TitleScreen, public GamepadHost {
 public:
     Session(FrontEnd& front, PlayerFiles& files, SkinsHost& skinsPanel);
     Session(const Session&) = delete;
@@ -47,7 +47,7 @@ public:
     void interfaceTick() { title_.Timer3Timer(); }
 
     // The title gives way to the main menu that stands beneath it.
-    void skipTitle() override { title_.endTitle(); }
+    void skipTitle() { title_.endTitle(); }
     // A level from its start, and its counters and caption shown.
     void startlevel(int n) override { level_.startlevel(n); }
     // Saving the game and resuming a saved one, by its file name in the save
@@ -96,16 +96,20 @@ private:
     void stopSkinPreview() override { title_.stopPreview(); }
     void exitGame() override { front_.exitGame(); }
 
-    // What the keys ask.
-    void closeMessage() override { front_.closeMessage(); }
-    void showKeyNames() override { front_.showKeyNames(bindings.captions); }
-    void deletesavedgame() override;
+    // The keys over the title and the menus (dispatch.cpp).
+    void closeMenuMessage();
+    // Enter has closed a message over the menus: another may follow.
+    void menuMessageClosed();
+    void menuKeys(int key);
+    void captureKey(int key);
+    void closeMessage() { front_.closeMessage(); }
+    void showKeyNames() { front_.showKeyNames(bindings.captions); }
+    void deletesavedgame();
 
     // What the level's play asks: the game goes on to the next level or the
     // menus, reloads or restarts after a death, and leaves play for its menus.
     void continueafterlevel() override;
     void continueafterdeath() override;
-    void menuMessageClosed() override;
     void leaveplay(Hotkey action) override;
 
     // What the title and the preview ask.
@@ -117,7 +121,6 @@ private:
     std::string chosenEntry(int list);
 
     LevelPlayer level_{game, front_, bindings.keys, *this};
-    KeyDispatch keys_{game, menus, bindings, *this, level_};
     TitleAndPreview title_{game, *this};
     std::string savename_;
     // What went wrong at start-up, said one after another once the menu stands.

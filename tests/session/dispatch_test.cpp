@@ -1,9 +1,11 @@
-// What a key does in each state of the game, through hosts that record what
-// the keyboard asks of the window: one group a state, with the edges of the
-// bindings and of the messages that can stand in it.
-#include "dispatch.h"
+// What a key does in each state of the game: over the menus through the
+// session, in play through the level player with hosts that record what it
+// asks; one group a state, with the edges of the bindings and of the messages
+// that can stand in it.
+#include "session.h"
 
 #include "../game/play.h"
+#include "recordingfrontend.h"
 #include "recordinghosts.h"
 
 #include <gtest/gtest.h>
@@ -16,21 +18,17 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// The keyboard's host, and the screen and owner of the level's play.
-class RecordingKeyHost : public KeyHost, public LevelScreen, public LevelOwner {
+// The screen and the owner of the level's play.
+class RecordingLevelHost : public LevelScreen, public LevelOwner {
 public:
     Events events;
 
-    void skipTitle() override { events.push_back("skip title"); }
     void closeMessage() override { events.push_back("close message"); }
     void showMessage(const MessageText& message) override { events.push_back(message.english); }
-    void showKeyNames() override {}
-    void deletesavedgame() override { events.push_back("delete"); }
     void showCounters(const Counters&) override {}
     void showLevelCaption(const std::string&) override {}
     void continueafterlevel() override { events.push_back("after level"); }
     void continueafterdeath() override { events.push_back("after death"); }
-    void menuMessageClosed() override {}
     std::vector<Hotkey> left;  // the keys that left play
     void leaveplay(Hotkey action) override { left.push_back(action); }
 };
@@ -45,41 +43,46 @@ struct Keys : ::testing::Test {
                "#::::#",
                "######"}};
     Game& game = play.game;
-    RecordingMenuHost menuHost;
-    RecordingSkinsHost skinsHost;
-    SkinsMenu skins{game, skinsHost, menuHost};
-    Menus menus{game, menuHost, skins};
     KeyBindings bindings;
-    RecordingKeyHost host;
+    RecordingLevelHost host;
     LevelPlayer level{game, host, bindings.keys, host};
-    KeyDispatch keys{game, menus, bindings, host, level};
 
-    Keys() { skinsHost.events = &menuHost.events; }
-    void press(int key, KeyModifiers held = {}) { keys.FormKeyDown(key, held); }
+    void press(int key, KeyModifiers held = {}) { level.pressKey(key, held); }
     void bind(Hotkey action, int key) { bindings.keys[static_cast<int>(action)] = static_cast<std::uint8_t>(key); }
 };
 
-TEST_F(Keys, MenuKeysMoveAndAKeyNameCapturesAnyKeyOnce)
+TEST(MenuKeys, MoveDeleteOnlyOnTheLoadListAndAKeyNameCapturesAnyKeyOnce)
 {
-    game.gamestate = Menu;
+    RecordingFrontEnd front;
+    FakeFiles files{front.transcript};
+    RecordingSkinsHost skinsPanel;
+    Session session{front, files, skinsPanel};
+    const auto press = [&](int key) { session.pressKey(key, {}); };
+    files.saves["old.kms"] = {};
+    session.start({.firstRun = false});
+    press(vk::Enter);  // the title
     press(vk::Down);
-    EXPECT_NE(menus.menuitem, item::NewGame);
+    EXPECT_NE(session.menus.menuitem, item::NewGame);
     press(vk::Up);
-    EXPECT_EQ(menus.menuitem, item::NewGame);
+    EXPECT_EQ(session.menus.menuitem, item::NewGame);
     press(vk::Delete);
-    EXPECT_TRUE(host.events.empty()) << "Delete acts only on the load list";
-    menus.menuitem = item::LoadList;
+    EXPECT_EQ(files.saves.size(), 1u) << "Delete acts only on the load list";
+    session.menus.ShowMenu(item::NewGame, item::LoadGame);
+    press(vk::Right);
+    front.selected[0] = 0;
     press(vk::Delete);
-    EXPECT_EQ(host.events, Events{"delete"});
+    EXPECT_TRUE(files.saves.empty());
+    EXPECT_EQ(session.game.gamestate, MenuMessage);
+    press(vk::Enter);
 
     const int action = item::FirstAction + static_cast<int>(Hotkey::pause);
     for (const int key : {vk::Enter, vk::Left, vk::Escape}) {
-        menus.menuitem = action + item::KeyNameOffset;
+        session.menus.menuitem = action + item::KeyNameOffset;
         press(key);
-        EXPECT_EQ(binding(bindings.keys, Hotkey::pause), key);
-        EXPECT_EQ(menus.menuitem, action) << "a capture lasts one key";
+        EXPECT_EQ(binding(session.bindings.keys, Hotkey::pause), key);
+        EXPECT_EQ(session.menus.menuitem, action) << "a capture lasts one key";
     }
-    EXPECT_EQ(binding(bindings.keys, Hotkey::menu), 0) << "Esc was taken from the menu key";
+    EXPECT_EQ(binding(session.bindings.keys, Hotkey::menu), 0) << "Esc was taken from the menu key";
 }
 
 // A key bound to pause and to a move does both in play; while paused it only
