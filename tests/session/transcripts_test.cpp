@@ -150,8 +150,13 @@ const Scenario Scenarios[] = {
              p.type(name);
              p.keys({vk::Enter, vk::Enter});
          }
-         const auto copySelection = [&] { p.step("the save list's entry copied", [&] { p.session.copySaveSelection(); }); };
+         // Enter on the save list copies its entry, and an empty one nothing.
+         const auto copySelection = [&] {
+             p.step("the save list takes the focus", [&] { p.session.menus.focusMovedTo(item::SaveList); });
+             p.press(vk::Enter);
+         };
          copySelection();
+         p.step("the name box takes the focus", [&] { p.session.menus.focusMovedTo(item::SaveName); });
          p.type("good");
          p.keys({vk::Enter, 'S'});
          copySelection();
