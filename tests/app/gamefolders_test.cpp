@@ -34,3 +34,14 @@ TEST(GameFolders, ThePlayersSkinsAreListedBesideOursAndTakeTheirNames)
     EXPECT_EQ(folders.skinPath("night.bmp"), folders.players("skins") + "/night.bmp");
     EXPECT_EQ(folders.skinPath("classic.bmp"), folders.shipped("skins") + "/classic.bmp");
 }
+
+// A file where the levels folder should be keeps only that folder from being made.
+TEST(GameFolders, AFolderThatCannotBeMadeLeavesTheOthersMade)
+{
+    QTemporaryDir root;
+    const GameFolders folders(root.path());
+    touch(folders.players("levels"));
+    EXPECT_FALSE(folders.makePlayersFolders());
+    for (const char* name : {"skins", "save"})
+        EXPECT_TRUE(QDir(folders.players(name)).exists()) << name;
+}
