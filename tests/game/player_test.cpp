@@ -192,12 +192,14 @@ TEST(Viewport, TheViewJumpsOnlyOnTriggerColumns)
     for (auto& row : rows)
         row.front() = row.back() = '#';
     rows[5][6] = '@';
+    rows[5][7] = 'O';  // pushed on as the player steps into column 7
+    rows[6][7] = ':';
     rows[10][58] = '*';
     Play p(rows);
     const FieldPosition start = p.host.field;
     const int switches = p.host.timerSwitches;
 
-    p.key(Right);  // 6 -> 7
+    p.key(Right);  // 6 -> 7, pushing the stone
     EXPECT_EQ(p.host.field.left, fieldLeftFor(1024, 7));
     EXPECT_EQ(p.host.field.top, start.top);
     EXPECT_EQ(p.host.timerSwitches, switches + 2) << "off, then on again";

@@ -90,6 +90,11 @@ TEST(LevelCheck, AnOpenFrameIsNamedWhereItIsOpen)
     rows[0][5] = ':';
     rows[12][59] = '%';
     EXPECT_EQ(problemsOf(rows), Problems{"the frame of red walls is open at (5, 0), (59, 12)"});
+    // As many openings as are ever named: every one is, and none is left to count.
+    rows = goodRows();
+    rows[0].replace(1, 10, std::string(10, ':'));
+    const std::string ten = problemsOf(rows).front();
+    EXPECT_TRUE(ten.ends_with(", (10, 0)")) << ten;
 }
 
 TEST(LevelCheck, ALevelNeedsSomethingToWin)

@@ -144,6 +144,14 @@ void TextsFit::messagesNamingALongFile()
             }
         }
     }
+    // A name of as many letters as are shown is shown whole; one letter more is cut to as many.
+    const int most = int(message::FileNameLetters);
+    for (const int letters : {most, most + 1}) {
+        const QString name = QString("Ш").repeated(letters);
+        const QString shown = QString::fromStdString(message::gameDeleted(name.toStdString()).russian);
+        QCOMPARE(shown.size() - QString::fromStdString(message::gameDeleted("").russian).size(), most);
+        QCOMPARE(shown.contains(name), letters == most);
+    }
 }
 
 void TextsFit::statusBarAndSkinsMenu()

@@ -65,6 +65,12 @@ void WindowGlue::theSkinsPanelRedrawsOnlyInASkinItCouldRead()
     QVERIFY(!allWhite(preview));
     QVERIFY(!panel.previewSkin(std::string("broken.bmp")));
     QVERIFY(allWhite(preview));
+    // The line that says so is shown whole, in either language.
+    for (const bool english : {true, false}) {
+        game.english = english;
+        panel.showUnreadablePreview(true);
+        QVERIFY2(error.width() >= error.fontMetrics().horizontalAdvance(error.text()), qPrintable(error.text()));
+    }
 
     QVERIFY(!panel.useSkin(std::string("broken.bmp")));
     QCOMPARE(window.redrawn, 0);
