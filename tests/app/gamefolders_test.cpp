@@ -24,6 +24,8 @@ TEST(GameFolders, ThePlayersSkinsAreListedBesideOursAndTakeTheirNames)
     ASSERT_TRUE(QDir().mkpath(root.path() + "/home/kernmine"));
     touch(folders.players("levels"));
     EXPECT_EQ(folders.makePlayersFolders(), QStringList{"levels"});
+    for (const char* name : {"skins", "save"})
+        EXPECT_TRUE(QDir(folders.players(name)).exists()) << name;
     ASSERT_TRUE(QFile::remove(folders.players("levels")));
     ASSERT_TRUE(folders.makePlayersFolders().isEmpty());
     for (const char* name : {"levels", "skins", "save"})
