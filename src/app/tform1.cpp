@@ -25,6 +25,7 @@ TForm1::TForm1(QSize screen, const GameFolders& folders, bool stopsHeard)
 
     createWindowWidgets(this, ui_, skin, skinsPanel_);
     createTimers();
+    playOn({ui_.gamefield, ui_.TopPanel, ui_.MessagePanel, messageTimer_}, session_.game.english);
     findMenuItems();
     wireEvents();
     qApp->installEventFilter(this);
@@ -224,43 +225,11 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 // --- drawing ---
 
-void TForm1::drawitem(int spritecol, int spriterow, int x, int y)
-{
-    ui_.gamefield->drawitem(spritecol, spriterow, x, y);
-}
-
-void TForm1::placeField(int left, int top)
-{
-    ui_.gamefield->move(left, top);
-}
-
 // The status bar and the message panel take the active skin's tiles and colours.
 void TForm1::applySkin()
 {
     ui_.TopPanel->drawtoppanel(skin);
     ui_.MessagePanel->setColours(skin);
-}
-
-void TForm1::showMessage(const MessageText& message)
-{
-    if (ui_.MessagePanel->showmessageimage(message, session_.game.english))
-        messageTimer_->start();
-}
-
-void TForm1::closeMessage()
-{
-    ui_.MessagePanel->hide();
-    messageTimer_->stop();
-}
-
-void TForm1::showCounters(const Counters& counters)
-{
-    ui_.TopPanel->showCounters(counters);
-}
-
-void TForm1::showLevelCaption(const std::string& caption)
-{
-    ui_.TopPanel->showLevel(QString::fromStdString(caption));
 }
 
 // --- the timers ---

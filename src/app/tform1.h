@@ -9,6 +9,7 @@
 #include "layout.h"
 #include "messagedisplay.h"
 #include "playerfolder.h"
+#include "playpanels.h"
 #include "session.h"
 #include "settings.h"
 #include "skin.h"
@@ -32,7 +33,7 @@
 #include <utility>
 #include <vector>
 
-class TForm1 : public QWidget, public FrontEnd, SkinsWindow {
+class TForm1 : public QWidget, public FrontEnd, PlayPanels, SkinsWindow {
     Q_OBJECT
 
 public:
@@ -81,13 +82,7 @@ private:
     QTimer* interfaceTimer_;  // "Timer3"
 
     // What the session asks of the window.
-    void drawitem(int spritecol, int spriterow, int x, int y) override;
-    void placeField(int left, int top) override;
-    void showCounters(const Counters& counters) override;
-    void showLevelCaption(const std::string& caption) override;
     void runClock(Clock clock, bool on) override;
-    void showMessage(const MessageText& message) override;
-    void closeMessage() override;
     void showProgress(const MessageText& caption) override;
     void setProgress(int step) override;
     void hideProgress() override;

@@ -30,6 +30,7 @@ PlayTest::PlayTest(const Skin& skin, QWidget* parent)
     }
     connect(worldTimer_, &QTimer::timeout, this, &PlayTest::tick);
     connect(messageTimer_, &QTimer::timeout, this, [this] { message_->Timer2Timer(skin_); });
+    playOn({field_, statusBar_, message_, messageTimer_}, flow_.game.english);
 }
 
 void PlayTest::start(const LevelBoard& board, int number, const std::string& folder, bool english,
@@ -64,33 +65,6 @@ void PlayTest::keyPressEvent(QKeyEvent* event)
     flow_.pressKey(virtualKey(*event), heldModifiers(event->modifiers()));
 }
 
-void PlayTest::closeMessage()
-{
-    message_->hide();
-    messageTimer_->stop();
-}
-
-void PlayTest::showCounters(const Counters& counters)
-{
-    statusBar_->showCounters(counters);
-}
-
-void PlayTest::showLevelCaption(const std::string& caption)
-{
-    statusBar_->showLevel(QString::fromStdString(caption));
-}
-
-void PlayTest::drawitem(int spritecol, int spriterow, int x, int y)
-{
-    field_->drawitem(spritecol, spriterow, x, y);
-}
-
-void PlayTest::showMessage(const MessageText& message)
-{
-    if (message_->showmessageimage(message, flow_.game.english))
-        messageTimer_->start();
-}
-
 // The play-test has no title or skins preview to step.
 void PlayTest::runClock(Clock clock, bool on)
 {
@@ -98,7 +72,3 @@ void PlayTest::runClock(Clock clock, bool on)
         runTimer(worldTimer_, on);
 }
 
-void PlayTest::placeField(int left, int top)
-{
-    field_->move(left, top);
-}

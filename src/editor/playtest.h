@@ -5,6 +5,7 @@
 
 #include "hotkeys.h"
 #include "levelboard.h"
+#include "playpanels.h"
 #include "playtestflow.h"
 
 #include <QTimer>
@@ -17,7 +18,7 @@ class MessageDisplay;
 class Skin;
 class StatusBar;
 
-class PlayTest : public QWidget, PlayTestScreen {
+class PlayTest : public QWidget, PlayTestScreen, PlayPanels {
     Q_OBJECT
 public:
     PlayTest(const Skin& skin, QWidget* parent);
@@ -42,13 +43,7 @@ protected:
 
 private:
     void fitToWindow();
-    void drawitem(int spritecol, int spriterow, int x, int y) override;
-    void placeField(int left, int top) override;
-    void showCounters(const Counters& counters) override;
-    void showLevelCaption(const std::string& caption) override;
     void runClock(Clock clock, bool on) override;
-    void showMessage(const MessageText& message) override;
-    void closeMessage() override;
     void playEnded() override { emit finished(); }
 
     const Skin& skin_;

@@ -11,7 +11,7 @@
 #include <vector>
 
 // The play-test's screen, told when the player is done.
-class PlayTestScreen : public PlayScreen {
+class PlayTestScreen : public virtual PlayScreen {
 public:
     virtual void playEnded() = 0;
 };

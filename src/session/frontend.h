@@ -33,7 +33,7 @@ public:
 };
 
 // The play screen with the menus, the title and the boxes around it.
-class FrontEnd : public PlayScreen {
+class FrontEnd : public virtual PlayScreen {
 public:
     // The message panel's progress bar under a caption.
     virtual void showProgress(const MessageText& caption) = 0;
