@@ -139,7 +139,9 @@ const Scenario Scenarios[] = {
          p.press(vk::Enter);
          p.die();
          p.press(vk::Enter);
-         p.step("one life left", [&] { p.game.counters.lives = 1; });
+         p.step("two lives left", [&] { p.game.counters.lives = 2; });
+         p.die();
+         p.press(vk::Enter);  // the last life plays the level again
          p.die();
          p.press(vk::Enter);
      }},
