@@ -387,15 +387,9 @@ void EditorWindowTest::pixelsOfNoLevelColourAreToldBeforeTheyAreSavedOver()
     Editor editor(levels.path());
     const QString finding = "(5, 5) is 254,0,0, close to red wall 255,0,0";
     QCOMPARE(editor.window->findChild<QListWidget*>("problems")->item(0)->text(), finding);
-    QString asked;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        asked = box->text();
-        box->reject();
-    });
+    const auto asked = answerNextQuestion("Cancel");
     QVERIFY(!editor.window->save());
-    QVERIFY(asked.contains(finding));
+    QVERIFY(asked->contains(finding));
     QCOMPARE(file.size(), static_cast<qint64>(bytes.size()));
 }
 
@@ -406,15 +400,9 @@ void EditorWindowTest::theEditorSaysWhyAndAsksOnlyWhatIsTrue()
     board.set({9, 9}, Diamond);
     QCOMPARE(saveLevel(levels.path().toStdString(), 1, board, std::nullopt), SaveOutcome::Saved);
     Editor editor(levels.path());
-    QString asked;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        asked = box->text();
-        box->reject();
-    });
+    const auto asked = answerNextQuestion("Cancel");
     editor.window->findChild<QPushButton*>("delete")->click();
-    QCOMPARE(asked, QString("Delete level 1? The levels after it move up."));
+    QCOMPARE(*asked, QString("Delete level 1? The levels after it move up."));
 
     editor.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
